@@ -1,0 +1,72 @@
+// The process-wide registry of actions by GUID. Lookups ignore letter case, since GUIDs
+// arrive typed by hand on the console.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "core/Action.h"
+#include "core/Debug.h"
+#include "core/Errors.h"
+#include "core/Registration.h"
+
+namespace Core::Action {
+
+using ActionCreator = std::function<std::shared_ptr<IAction>()>;
+
+// Caller policy of invoke: how the invoker is asked to run the action.
+struct StdCaller {
+    template <class InvokerPtr>
+    java::pointer<IUnknown> operator()(InvokerPtr& invoker, const std::shared_ptr<IAction>& action,
+                                       java::pointer<IUnknown> args) const {
+        return invoker->invoke(action, std::move(args));
+    }
+};
+
+// Runs an action through its IExecutor; what the host uses when nothing else is asked for.
+class ExecutorInvoker : public IActionInvoker {
+public:
+    java::pointer<IUnknown> invoke(const std::shared_ptr<IAction>& action, java::pointer<IUnknown> args) override;
+};
+
+class CContainer {
+public:
+    static CContainer& instance();
+
+    // Registers a creator under a GUID. A second registration under a GUID that is
+    // already taken is refused ("Akcja %1% jest już zarejestrowana.").
+    RegistrationHandle registerActionCreator(const std::string& guid, ActionCreator creator);
+
+    bool contains(const std::string& guid) const;
+    // The action registered under the GUID, made by its creator; raises
+    // "Brak akcji o identyfikatorze %1%." when there is none.
+    std::shared_ptr<IAction> getAction(const std::string& guid) const;
+    // GUIDs as registered, in registration order.
+    std::vector<std::string> guids() const;
+
+    template <class InvokerPtr, class Caller = StdCaller>
+    java::pointer<IUnknown> invoke(const std::string& guid, InvokerPtr invoker, java::pointer<IUnknown> args,
+                                   Caller caller = Caller()) {
+        if (Debug::loggingEnabled())
+            Debug::logLine("Invoking action: " + guid, CORE_SRC_INFO("CContainer::invoke<T,Caller>"));
+        auto action = getAction(guid);
+        return caller(invoker, action, std::move(args));
+    }
+
+private:
+    struct Entry {
+        std::string guid;
+        ActionCreator creator;
+    };
+    void unregister(const std::string& key, std::uint64_t serial);
+
+    mutable std::mutex mutex_;
+    std::map<std::string, std::pair<std::uint64_t, Entry>> entries_;  // by upper-case GUID
+    std::uint64_t nextSerial_ = 0;
+};
+
+}  // namespace Core::Action
