@@ -23,21 +23,22 @@ CContainer& CContainer::instance() {
     return container;
 }
 
-RegistrationHandle CContainer::registerActionCreator(const std::string& guid, ActionCreator creator) {
+RegistrationHandle CContainer::registerActionCreator(const std::string& guid, ActionCreator creator,
+                                                     const std::string& className) {
     const std::string key = lookupKey(guid);
     std::lock_guard lock(mutex_);
     if (entries_.count(key))
         throw PlacedLogicError((boost::format("Akcja %1% jest już zarejestrowana.") % guid).str(),
                                CORE_SRC_INFO("CContainer::registerActionCreator"));
     const std::uint64_t serial = nextSerial_++;
-    entries_.emplace(key, std::make_pair(serial, Entry{guid, std::move(creator)}));
+    entries_.emplace(key, Entry{serial, Listing{guid, className}, std::move(creator)});
     return std::make_unique<Registration>([this, key, serial] { unregister(key, serial); });
 }
 
 void CContainer::unregister(const std::string& key, std::uint64_t serial) {
     std::lock_guard lock(mutex_);
     auto it = entries_.find(key);
-    if (it != entries_.end() && it->second.first == serial) entries_.erase(it);
+    if (it != entries_.end() && it->second.serial == serial) entries_.erase(it);
 }
 
 bool CContainer::contains(const std::string& guid) const {
@@ -53,18 +54,18 @@ std::shared_ptr<IAction> CContainer::getAction(const std::string& guid) const {
         if (it == entries_.end())
             throw PlacedRuntimeError((boost::format("Brak akcji o identyfikatorze %1%.") % guid).str(),
                                      CORE_SRC_INFO("CContainer::getAction"));
-        creator = it->second.second.creator;
+        creator = it->second.creator;
     }
     return creator();  // outside the lock: a creator may itself consult the container
 }
 
-std::vector<std::string> CContainer::guids() const {
+std::vector<CContainer::Listing> CContainer::listings() const {
     std::lock_guard lock(mutex_);
-    std::vector<std::pair<std::uint64_t, std::string>> ordered;
-    for (const auto& [key, entry] : entries_) ordered.emplace_back(entry.first, entry.second.guid);
-    std::sort(ordered.begin(), ordered.end());
-    std::vector<std::string> result;
-    for (auto& [serial, guid] : ordered) result.push_back(std::move(guid));
+    std::vector<const Entry*> ordered;
+    for (const auto& [key, entry] : entries_) ordered.push_back(&entry);
+    std::sort(ordered.begin(), ordered.end(), [](const Entry* a, const Entry* b) { return a->serial < b->serial; });
+    std::vector<Listing> result;
+    for (const Entry* entry : ordered) result.push_back(entry->listing);
     return result;
 }
 

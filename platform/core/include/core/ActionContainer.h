@@ -37,16 +37,22 @@ class CContainer {
 public:
     static CContainer& instance();
 
-    // Registers a creator under a GUID. A second registration under a GUID that is
-    // already taken is refused ("Akcja %1% jest już zarejestrowana.").
-    RegistrationHandle registerActionCreator(const std::string& guid, ActionCreator creator);
+    // Registers a creator under a GUID; className names the action's class for listings.
+    // A second registration under a GUID that is taken is refused
+    // ("Akcja %1% jest już zarejestrowana.").
+    RegistrationHandle registerActionCreator(const std::string& guid, ActionCreator creator,
+                                             const std::string& className = {});
 
     bool contains(const std::string& guid) const;
     // The action registered under the GUID, made by its creator; raises
     // "Brak akcji o identyfikatorze %1%." when there is none.
     std::shared_ptr<IAction> getAction(const std::string& guid) const;
-    // GUIDs as registered, in registration order.
-    std::vector<std::string> guids() const;
+    struct Listing {
+        std::string guid;
+        std::string className;
+    };
+    // Every registration, in registration order.
+    std::vector<Listing> listings() const;
 
     template <class InvokerPtr, class Caller = StdCaller>
     java::pointer<IUnknown> invoke(const std::string& guid, InvokerPtr invoker, java::pointer<IUnknown> args,
@@ -59,13 +65,14 @@ public:
 
 private:
     struct Entry {
-        std::string guid;
+        std::uint64_t serial;
+        Listing listing;
         ActionCreator creator;
     };
     void unregister(const std::string& key, std::uint64_t serial);
 
     mutable std::mutex mutex_;
-    std::map<std::string, std::pair<std::uint64_t, Entry>> entries_;  // by upper-case GUID
+    std::map<std::string, Entry> entries_;  // by upper-case GUID
     std::uint64_t nextSerial_ = 0;
 };
 

@@ -1,0 +1,29 @@
+#include "Host.h"
+
+#include <cstdlib>
+
+#include "config/Setup.h"
+#include "core/PackageLoader.h"
+#include "core/Singleton.h"
+
+namespace Korvel::App {
+
+Host::Host(const std::optional<std::string>& configPath, const std::filesystem::path& moduleDirectory) {
+    if (configPath) Core::SingletonImplHolder<Core::CSetup>::instance().load(*configPath);
+    Core::SharedPackageLoader::instance().setModuleDirectory(moduleDirectory);
+    auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
+    loader.load("devices.dll");
+    loader.initializeModules();
+}
+
+Host::~Host() { Core::SharedPackageLoader::instance().unloadAll(); }
+
+std::filesystem::path Host::defaultModuleDirectory(const char* argv0) {
+    if (const char* dir = std::getenv("KORVEL_MODULE_DIR"); dir && *dir) return dir;
+    std::error_code error;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) self = std::filesystem::absolute(argv0);
+    return self.parent_path().parent_path() / "modules";
+}
+
+}  // namespace Korvel::App

@@ -1,0 +1,34 @@
+#include "frame/ModuleEntry.h"
+
+#include "cashregister/CashRegisterModuleName.h"
+#include "core/Debug.h"
+#include "core/PackageLoader.h"
+#include "core/Singleton.h"
+#include "external/ExternalSendersRegistration.h"
+#include "frame/DllRegistration.h"
+
+namespace Kolvenia {
+
+namespace {
+RegistrationListPtr moduleRegistrations;
+}
+
+void registerObjects(Core::ModuleRegistrationList& list) {
+    Senders::registerExternalDataSendersObjects(list);
+    Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule});
+}
+
+void initializeModule() {
+    const std::string name = Kasa::getCashRegisterModuleName();
+    if (!name.empty()) Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance().load(name + ".dll");
+}
+
+}  // namespace Kolvenia
+
+int DllEntryPoint(void* instance, unsigned long reason, void*) {
+    Core::Debug::logDllEntryPoint(instance, reason, CORE_SRC_INFO("DllEntryPoint"));
+    return Kolvenia::manageDllRegistationsAndDependencies(instance, reason, Kolvenia::moduleRegistrations,
+                                                          Kolvenia::registerObjects)
+               ? 1
+               : 0;
+}

@@ -1,0 +1,98 @@
+// The korvel program as a user runs it: exit codes, standard output and error.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "support/TempDir.h"
+
+namespace {
+
+struct Result {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+Result korvel(const std::string& arguments, const TestSupport::TempDir& dir) {
+    const auto outFile = dir / "stdout.txt";
+    const auto errFile = dir / "stderr.txt";
+    const std::string command = std::string(KORVEL_TEST_BINARY_DIR) + "/bin/korvel " + arguments + " >" +
+                                outFile.string() + " 2>" + errFile.string() + " </dev/null";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, TestSupport::readFile(outFile), TestSupport::readFile(errFile)};
+}
+
+const char* ValidConfig = R"(<?xml version="1.0" encoding="UTF-8"?>
+<configuration>
+  <key name="Inne">
+    <key name="Obsługa stacji paliw" type="bool" value="false"/>
+  </key>
+</configuration>
+)";
+
+}  // namespace
+
+TEST(KorvelCommand, HelpPrintsUsageAndSucceeds) {
+    TestSupport::TempDir dir;
+    auto result = korvel("--help", dir);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("korvel [--config PLIK] [--database URL] fire <guid_akcji>"), std::string::npos);
+}
+
+TEST(KorvelCommand, UsageErrorsExitWithTwoAndExplain) {
+    TestSupport::TempDir dir;
+    struct Case {
+        const char* arguments;
+        const char* message;
+    } cases[] = {
+        {"", "Brak polecenia."},
+        {"launch", "Nieznane polecenie launch."},
+        {"fire", "Polecenie fire wymaga GUID akcji."},
+        {"--config", "Opcja --config wymaga wartości."},
+        {"--verbose actions", "Nieznana opcja --verbose."},
+        {"actions extra", "Polecenie actions nie przyjmuje argumentów."},
+    };
+    for (const auto& c : cases) {
+        auto result = korvel(c.arguments, dir);
+        EXPECT_EQ(result.exitCode, 2) << c.arguments;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << c.arguments << ": " << result.err;
+        EXPECT_TRUE(result.out.empty()) << c.arguments;
+    }
+}
+
+TEST(KorvelCommand, UnknownGuidFailsWithMessage) {
+    TestSupport::TempDir dir;
+    TestSupport::writeFile(dir / "config.xml", ValidConfig);
+    auto result = korvel("--config " + (dir / "config.xml").string() + " fire {00000000-0000-0000-0000-000000000000}", dir);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "korvel: Brak akcji o identyfikatorze {00000000-0000-0000-0000-000000000000}.\n");
+}
+
+TEST(KorvelCommand, MissingOrMalformedConfigurationStopsBeforeAnythingRuns) {
+    TestSupport::TempDir dir;
+    auto missing = korvel("--config " + (dir / "absent.xml").string() + " actions", dir);
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("absent.xml"), std::string::npos) << missing.err;
+    EXPECT_TRUE(missing.out.empty());
+
+    TestSupport::writeFile(dir / "bad.xml", "<configuration>\n  <key name=\"Inne\" type=\"float\" value=\"1\"/>\n</configuration>\n");
+    auto malformed = korvel("--config " + (dir / "bad.xml").string() + " actions", dir);
+    EXPECT_EQ(malformed.exitCode, 1);
+    EXPECT_NE(malformed.err.find("bad.xml"), std::string::npos) << malformed.err;
+    EXPECT_NE(malformed.err.find("2"), std::string::npos) << malformed.err;  // the line of the bad key
+}
+
+TEST(KorvelCommand, ConfigurationComesFromTheEnvironmentWhenNotGiven) {
+    TestSupport::TempDir dir;
+    auto result = korvel("actions", dir);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    setenv("KORVEL_CONFIG", (dir / "nowhere.xml").c_str(), 1);
+    auto fromEnvironment = korvel("actions", dir);
+    unsetenv("KORVEL_CONFIG");
+    EXPECT_EQ(fromEnvironment.exitCode, 1);
+    EXPECT_NE(fromEnvironment.err.find("nowhere.xml"), std::string::npos) << fromEnvironment.err;
+}
