@@ -167,7 +167,7 @@ TEST(SetupTest, RefusedOrMissingFileChangesNothing) {
     EXPECT_TRUE(setup.getRootKey().GetKey("Inne").GetKey("Obsługa stacji paliw").GetVal<bool>());
 }
 
-TEST(SetupTest, FailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
+TEST(SetupTest, FailedSaveRaisesNamingTheFileAndLeavesNoTemporary) {
     TestSupport::TempDir dir;
     Core::CSetup unbound;
     EXPECT_THROW(unbound.save(), Core::PlacedRuntimeError);
