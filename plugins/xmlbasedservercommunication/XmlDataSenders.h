@@ -1,0 +1,62 @@
+// The data senders of the XML-based communication: each collects its records and
+// writes them, at send, as one transfer file for all its target cash registers.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "TransferFileWriter.h"
+#include "cashregister/CashRegisterServerCommunication.h"
+
+namespace XmlBasedServerCommunication {
+
+// PLU records are changes: a package without records writes no file.
+class XmlPluDataSender : public CashRegisterServerCommunication::PluDataSender {
+public:
+    explicit XmlPluDataSender(const std::string& directory) : file_(PluFile, directory) {}
+
+    void init(const CashRegisterServerCommunication::PluDataSenderArgs& args) override;
+    void addCashRegister(int deviceNumber) override { file_.addCashRegister(deviceNumber); }
+    // Raises a logic error before init: the file needs the transmission day.
+    void add(const Kolvenia::ExportedPlu& plu) override;
+    void send() override;
+
+private:
+    TransferFileWriter file_;
+    std::optional<int> transmissionDay_;
+    std::vector<Kolvenia::ExportedPlu> records_;
+};
+
+// Product sets are changes too: no records, no file.
+class XmlCompositionDataSender : public CashRegisterServerCommunication::CompositionDataSender {
+public:
+    explicit XmlCompositionDataSender(const std::string& directory) : file_(ProductSetFile, directory) {}
+
+    void addCashRegister(int deviceNumber) override { file_.addCashRegister(deviceNumber); }
+    void add(const Composition::ProductSet& productSet) override;
+    void send() override;
+
+private:
+    TransferFileWriter file_;
+    std::vector<Composition::ProductSet> records_;
+};
+
+// The complete list of bundles is written even when empty; a selection only when
+// it holds a bundle.
+class XmlBundleDataSender : public CashRegisterServerCommunication::BundleDataSender {
+public:
+    explicit XmlBundleDataSender(const std::string& directory) : file_(BundleFile, directory) {}
+
+    void setCompleteList(bool complete) override { completeList_ = complete; }
+    void addCashRegister(int deviceNumber) override { file_.addCashRegister(deviceNumber); }
+    void add(const Kolvenia::BundleWithElements& bundle) override;
+    void send() override;
+
+private:
+    TransferFileWriter file_;
+    bool completeList_ = true;
+    std::vector<Kolvenia::BundleWithElements> records_;
+};
+
+}  // namespace XmlBasedServerCommunication

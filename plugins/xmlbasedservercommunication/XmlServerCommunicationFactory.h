@@ -1,0 +1,20 @@
+// The factory this module registers: its senders write XML transfer files into the
+// cash-register server's output directory.
+#pragma once
+
+#include "cashregister/CashRegisterServerCommunication.h"
+
+namespace XmlBasedServerCommunication {
+
+// Each sender is made for the output directory configured at that moment: "Parametry
+// programu" -> "FrontOffice" -> "Serwer Kasowy" -> "Katalog - wyjście", environment
+// references expanded. Making one also removes the temporary files that interrupted
+// sends left there, when "Usuwaj pliki tymczasowe starsze niż X dni" is configured.
+class XmlServerCommunicationFactory : public CashRegisterServerCommunication::CashRegisterServerCommunicationFactory {
+public:
+    CashRegisterServerCommunication::PluDataSenderPtr createPluDataSender() override;
+    CashRegisterServerCommunication::CompositionDataSenderPtr createCompositionDataSender() override;
+    CashRegisterServerCommunication::BundleDataSenderPtr createBundleDataSender() override;
+};
+
+}  // namespace XmlBasedServerCommunication
