@@ -1,0 +1,56 @@
+#include "PreparedStatement.h"
+
+#include <boost/format.hpp>
+
+#include "core/Errors.h"
+#include "db/StatementLog.h"
+
+namespace DBKernel {
+
+PreparedStatement::PreparedStatement(std::shared_ptr<const std::string> text,
+                                     std::shared_ptr<const Dialect::Translation> translation,
+                                     std::unique_ptr<EngineStatement> engineStatement)
+    : text_(std::move(text)), translation_(std::move(translation)), engine_(std::move(engineStatement)) {}
+
+void PreparedStatement::execute(std::span<const Sql::Param> binds) {
+    StatementLog::record(text_);
+    hasRow_ = hadRows_ = false;
+    engine_->execute(binds);
+    if (!columnsKnown_) {
+        std::vector<std::string> names;
+        for (int i = 0; i < engine_->columnCount(); ++i) names.push_back(engine_->columnName(i));
+        columns_.assign(std::move(names));
+        columnsKnown_ = true;
+    }
+    hasRow_ = hadRows_ = engine_->hasRow();
+}
+
+bool PreparedStatement::next() {
+    if (!hasRow_) return false;
+    engine_->next();
+    hasRow_ = engine_->hasRow();
+    return hasRow_;
+}
+
+void PreparedStatement::release() {
+    engine_->release();
+    hasRow_ = false;
+}
+
+int PreparedStatement::column(std::string_view name) const {
+    const int index = columns_.find(name);
+    if (index < 0)
+        throw Core::PlacedLogicError((boost::format("Brak kolumny \"%1%\" w wyniku zapytania:\n%2%") % name % *text_).str(),
+                                     CORE_SRC_INFO("DBKernel::PreparedStatement::column"));
+    return index;
+}
+
+Sql::ValueView PreparedStatement::value(int column) const {
+    if (!hasRow_)
+        throw Core::PlacedLogicError((boost::format("Odczyt kolumny \"%1%\" bez bieżącego wiersza zapytania:\n%2%") %
+                                      columns_.name(column) % *text_).str(),
+                                     CORE_SRC_INFO("DBKernel::PreparedStatement::value"));
+    return engine_->column(column);
+}
+
+}  // namespace DBKernel

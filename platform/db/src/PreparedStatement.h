@@ -1,0 +1,51 @@
+// A statement prepared on a session's engine, with its Oracle text (for the statement
+// log and the cache key), its translation and its columns by name.
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ColumnIndex.h"
+#include "Connection.h"
+
+namespace DBKernel {
+
+class PreparedStatement {
+public:
+    PreparedStatement(std::shared_ptr<const std::string> text,
+                      std::shared_ptr<const Dialect::Translation> translation,
+                      std::unique_ptr<EngineStatement> engineStatement);
+
+    const std::string& text() const noexcept { return *text_; }
+    const std::vector<std::string>& parameterNames() const noexcept { return translation_->parameterNames; }
+
+    // Records the text in the statement log, runs, stands on the first row.
+    void execute(std::span<const Sql::Param> binds);
+    bool hasRow() const noexcept { return hasRow_; }
+    bool hadRows() const noexcept { return hadRows_; }
+    bool next();
+    void release();
+    std::int64_t rowsAffected() const { return engine_->rowsAffected(); }
+
+    int columnCount() const noexcept { return columns_.size(); }
+    const std::string& columnName(int index) const { return columns_.name(index); }
+    int findColumn(std::string_view name) const noexcept { return columns_.find(name); }
+    // Raises a logic error naming the column when there is none.
+    int column(std::string_view name) const;
+    // The value of a column in the current row; raises when there is no current row.
+    Sql::ValueView value(int column) const;
+
+private:
+    std::shared_ptr<const std::string> text_;
+    std::shared_ptr<const Dialect::Translation> translation_;
+    std::unique_ptr<EngineStatement> engine_;
+    ColumnIndex columns_;
+    bool columnsKnown_ = false;
+    bool hasRow_ = false;
+    bool hadRows_ = false;
+};
+
+}  // namespace DBKernel

@@ -1,0 +1,47 @@
+#include "SqliteErrors.h"
+
+#include "db/OraError.h"
+
+namespace DBKernel {
+
+namespace {
+
+bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+int constraintCode(int extendedCode) {
+    switch (extendedCode) {
+    case SQLITE_CONSTRAINT_UNIQUE:
+    case SQLITE_CONSTRAINT_PRIMARYKEY: return 1;
+    case SQLITE_CONSTRAINT_NOTNULL: return 1400;
+    case SQLITE_CONSTRAINT_CHECK: return 2290;
+    case SQLITE_CONSTRAINT_FOREIGNKEY: return 2291;
+    default: return 20000;
+    }
+}
+
+int errorCode(std::string_view message) {
+    if (startsWith(message, "no such table")) return 942;
+    if (startsWith(message, "no such column") || startsWith(message, "no such function")) return 904;
+    if (message.find("syntax error") != std::string_view::npos || startsWith(message, "incomplete input")) return 900;
+    return 20000;
+}
+
+}  // namespace
+
+int oracleCodeForSqlite(int extendedCode, std::string_view message) {
+    switch (extendedCode & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return 54;
+    case SQLITE_CONSTRAINT: return constraintCode(extendedCode);
+    case SQLITE_ERROR: return errorCode(message);
+    default: return 20000;
+    }
+}
+
+void raiseSqliteError(sqlite3* db, int resultCode) {
+    const std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(resultCode);
+    const int extendedCode = db ? sqlite3_extended_errcode(db) : resultCode;
+    throw Oraerror::EOraError(oracleCodeForSqlite(extendedCode, message), message);
+}
+
+}  // namespace DBKernel
