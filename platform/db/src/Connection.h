@@ -48,6 +48,8 @@ public:
     virtual void rollback() = 0;
     virtual bool inTransaction() const = 0;
 
+    // Runs engine-native SQL, one or more statements, untranslated.
+    virtual void runScript(const std::string& script) = 0;
     virtual void callProcedure(const std::string& name, const ProcedureArguments& arguments) = 0;
     virtual std::int64_t nextReference() = 0;
 };

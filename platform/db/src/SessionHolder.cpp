@@ -77,6 +77,10 @@ DBKernel::Dialect::Engine TSessionHolder::engine() const { return state_->sessio
 
 const std::string& TSessionHolder::url() const { return state_->session->url(); }
 
+void TSessionHolder::ExecuteNativeScript(const std::string& script) const {
+    state_->session->connection().runScript(script);
+}
+
 void TSessionHolder::AssignSession(Db::TDataSet& dataSet) const { dataSet.setSession(*this); }
 
 DBKernel::Session& TSessionHolder::session() const { return *state_->session; }

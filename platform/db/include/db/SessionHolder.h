@@ -56,6 +56,9 @@ public:
 
     DBKernel::Dialect::Engine engine() const;
     const std::string& url() const;
+    // Runs SQL in the engine's own dialect, one or more statements, untranslated and
+    // unrecorded: schema scripts (PL/pgSQL bodies, SQLite DDL) and test set-up.
+    void ExecuteNativeScript(const std::string& script) const;
     // Binds a dataset the caller made itself to this session.
     void AssignSession(Db::TDataSet& dataSet) const;
 

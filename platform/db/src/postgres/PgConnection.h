@@ -24,6 +24,7 @@ public:
     void commit() override;
     void rollback() override;
     bool inTransaction() const override;
+    void runScript(const std::string& script) override { runCommand(script.c_str()); }
     // call name(parameter => $1, ...), names lower-cased ("PPA.appendPpa" is ppa.appendppa).
     void callProcedure(const std::string& name, const ProcedureArguments& arguments) override;
     std::int64_t nextReference() override;

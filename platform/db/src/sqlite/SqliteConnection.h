@@ -35,6 +35,7 @@ public:
     void commit() override;
     void rollback() override;
     bool inTransaction() const override;
+    void runScript(const std::string& script) override { run(script.c_str()); }
     void callProcedure(const std::string& name, const ProcedureArguments& arguments) override;
     std::int64_t nextReference() override;
 

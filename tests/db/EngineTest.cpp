@@ -1,0 +1,37 @@
+#include "EngineTest.h"
+
+void EngineTest::SetUp() {
+    if (onSqlite()) {
+        directory_ = std::make_unique<TestSupport::TempDir>();
+        url_ = "sqlite:" + (*directory_ / "shop.db").string();
+    } else {
+        database_.emplace(TestSupport::PostgresCluster::instance().createDatabase());
+        url_ = database_->url();
+    }
+    DBKernel::setDefaultSession(url_, DBKernel::OpenMode::CreateIfMissing);
+}
+
+void EngineTest::TearDown() { DBKernel::resetDefaultSession(); }
+
+std::int64_t EngineTest::exec(const std::string& sql) const { return DBKernel::Sql::Command(sql).execute(); }
+
+std::string EngineTest::scalar(const std::string& sql) const {
+    DBKernel::Sql::OpenedQuery query(sql);
+    return query ? query.at(0).asString() : "<no row>";
+}
+
+void EngineTest::native(const std::string& sqliteScript, const std::string& postgresScript) const {
+    session().ExecuteNativeScript(onSqlite() ? sqliteScript : postgresScript);
+}
+
+void EngineTest::createSampleTable() const {
+    exec("create table t (id integer primary key, name varchar(40), price numeric(10,2), ratio double precision, "
+         "qty integer)");
+    exec("insert into t values (1, 'Chleb żytni', 4.50, 0.25, 10)");
+    exec("insert into t values (2, 'Masło', 7.99, 1.5, 3)");
+    exec("insert into t values (3, null, null, null, null)");
+}
+
+std::string engineName(const ::testing::TestParamInfo<Engine>& info) {
+    return info.param == Engine::SQLite ? "SQLite" : "PostgreSQL";
+}
