@@ -1,6 +1,7 @@
 #include "frame/ModuleEntry.h"
 
 #include "cashregister/CashRegisterModuleName.h"
+#include "cashregister/CheckCommunicationAction.h"
 #include "core/Debug.h"
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
@@ -13,8 +14,10 @@ namespace {
 RegistrationListPtr moduleRegistrations;
 }
 
+// Units register in the module's fixed order; the order is part of the host's contract.
 void registerObjects(Core::ModuleRegistrationList& list) {
     Senders::registerExternalDataSendersObjects(list);
+    Kasa::registerCheckCommunicationObjects(list);
     Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule});
 }
 
