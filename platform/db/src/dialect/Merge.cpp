@@ -106,14 +106,14 @@ std::string columnOf(const MergeStatement& merge, const Nodes& nodes, Range rang
 }
 
 std::vector<MergeAssignment> updateClause(const MergeStatement& merge, const Nodes& nodes, Range range) {
+    for (std::size_t i = range.begin; i < range.end; ++i) {
+        if (nodes[i].isWord("where") || nodes[i].isWord("delete")) unsupported("update with WHERE or DELETE");
+    }
     std::vector<MergeAssignment> assignments;
     for (Range part : splitOnCommas(nodes, range)) {
         part = trim(nodes, part);
         std::size_t equals = part.begin;
-        while (equals < part.end && !nodes[equals].isSymbol("=")) {
-            if (nodes[equals].isWord("where") || nodes[equals].isWord("delete")) unsupported("update with WHERE or DELETE");
-            ++equals;
-        }
+        while (equals < part.end && !nodes[equals].isSymbol("=")) ++equals;
         if (equals == part.end) unsupported("update without \"=\"");
         assignments.push_back({columnOf(merge, nodes, {part.begin, equals}), copy(nodes, trim(nodes, {equals + 1, part.end}))});
     }

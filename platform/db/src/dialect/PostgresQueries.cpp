@@ -76,7 +76,7 @@ void nestFromTheRight(Query& query) {
         Nodes inner = std::move(query.branches[k]);
         appendSeparated(inner, std::move(query.operators[k]));
         appendSeparated(inner, std::move(nested));
-        nested = {makeGroup(std::move(inner))};
+        nested = {makeGroup(copy(inner, trim(inner, whole(inner))))};
     }
     appendSeparated(nested, std::move(tail));
     query.branches = {std::move(query.branches.front()), std::move(nested)};

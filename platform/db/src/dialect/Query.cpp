@@ -102,7 +102,14 @@ Clause* Select::find(std::string_view keyword) {
 }
 
 void Select::remove(std::string_view keyword) {
-    std::erase_if(clauses_, [&](const Clause& c) { return c.keyword == keyword; });
+    const auto found = std::find_if(clauses_.begin(), clauses_.end(), [&](const Clause& c) { return c.keyword == keyword; });
+    if (found == clauses_.end()) return;
+    const bool wasLast = found + 1 == clauses_.end();
+    clauses_.erase(found);
+    if (!wasLast || clauses_.empty()) return;
+    // The space that separated the removed clause would now end the text.
+    Nodes& last = clauses_.back().nodes;
+    while (!last.empty() && last.back().token.kind == TokenKind::Space) last.pop_back();
 }
 
 Nodes Select::extract(std::string_view keyword) {
