@@ -1,0 +1,74 @@
+#include <chrono>
+
+#include "EngineTest.h"
+
+using namespace DBKernel::Sql;
+
+// Another session holds the row (PostgreSQL) or the database's write lock (SQLite, which
+// has no row locks); "for update nowait" must fail at once with 54 and leave the
+// caller's transaction usable, as the PLU engine counts the row and goes on.
+class LockingTest : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        exec("create table t (id integer primary key, name varchar(10))");
+        exec("insert into t values (1, 'a')");
+        exec("insert into t values (2, 'b')");
+    }
+    void holdRowOne(TSessionHolder& other) const {
+        other.StartTransaction();
+        OpenedQuery("select * from t where id = 1 for update", other);
+    }
+    static constexpr const char* lockRowOne = "select * from t where id = 1 for update nowait";
+};
+INSTANTIATE_FOR_BOTH_ENGINES(LockingTest);
+
+TEST_P(LockingTest, ARowHeldElsewhereFailsAtOnceWith54) {
+    TSessionHolder other(false);
+    holdRowOne(other);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(oraCodeOf([&] { OpenedQuery q(lockRowOne); }), 54);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));  // no waiting for the lock
+    other.Commit();
+    OpenedQuery locked(lockRowOne);
+    EXPECT_EQ(locked["name"].asString(), "a");
+}
+
+TEST_P(LockingTest, TheCallersTransactionGoesOnAfterALockConflict) {
+    TSessionHolder other(false);
+    TSessionHolder mine = session();
+    if (onSqlite()) {
+        mine.StartTransaction();  // on SQLite a transaction holds the write lock from its start
+        EXPECT_EQ(oraCodeOf([&] { holdRowOne(other); }), 54);
+        exec("update t set name = 'x' where id = 2");
+        mine.Commit();
+    } else {
+        holdRowOne(other);
+        mine.StartTransaction();
+        exec("update t set name = 'x' where id = 2");
+        EXPECT_EQ(oraCodeOf([&] { OpenedQuery q(lockRowOne); }), 54);
+        OpenedQuery rowTwo("select * from t where id = 2 for update nowait");  // another row is free
+        EXPECT_EQ(rowTwo["name"].asString(), "x");
+        mine.Commit();
+        other.Rollback();
+    }
+    EXPECT_EQ(scalar("select name from t where id = 2"), "x");
+}
+
+TEST_P(LockingTest, AHeldLockDoesNotStopReaders) {
+    TSessionHolder other(false);
+    holdRowOne(other);
+    EXPECT_EQ(scalar("select name from t where id = 1"), "a");
+    other.Rollback();
+}
+
+TEST_P(LockingTest, OnSqliteWritesFailAtOnceWhileAnotherSessionHoldsTheWriteLock) {
+    if (!onSqlite()) GTEST_SKIP() << "PostgreSQL locks rows, not the database";
+    TSessionHolder other(false);
+    other.StartTransaction();
+    EXPECT_EQ(oraCodeOf([&] { exec("update t set name = 'y' where id = 2"); }), 54);
+    EXPECT_EQ(oraCodeOf([&] { session().StartTransaction(); }), 54);
+    EXPECT_FALSE(session().InTransaction());
+    other.Rollback();
+    EXPECT_EQ(exec("update t set name = 'y' where id = 2"), 1);
+}
