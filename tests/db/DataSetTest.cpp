@@ -1,0 +1,150 @@
+#include "EngineTest.h"
+#include "db/DataSet.h"
+
+using namespace DBKernel::Sql;
+
+class DataSetTest : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        exec("create table p (ref integer primary key, device integer, value varchar(20), status integer)");
+        exec("insert into p values (1, 7, 'a', 1)");
+        exec("insert into p values (2, 7, 'b', 3)");
+        exec("insert into p values (3, 8, 'c', 1)");
+    }
+
+    // Parameters of device 7, with a calculated description, written back by update statements.
+    void open(Db::TDataSet& ds) const {
+        ds.SetSQL("select ref, device, value, status from p where device = :device order by ref");
+        ds.ParamByName("DEVICE") = 7;
+        ds.AddField("value", Db::ftString);
+        ds.AddField("sStatus", Db::ftString, Db::fkCalculated);
+        ds.AddField("ref", Db::ftInteger);
+        ds.OnCalcFields = [](Db::TDataSet* data) {
+            data->FieldByName("sStatus") = data->FieldByName("status").AsInteger() == 3 ? "Do usunięcia" : "Nowy";
+        };
+        ds.SetUpdateSQL(Db::ukModify, "update p set value = :value, status = :status where ref = :OLD_ref");
+        ds.SetUpdateSQL(Db::ukInsert, "insert into p (ref, device, value, status) values (:ref, :device, :value, :status)");
+        ds.SetUpdateSQL(Db::ukDelete, "delete from p where ref = :old_ref");
+        ds.Open();
+    }
+
+    std::string stored() const {
+        std::string rows;
+        for (OpenedQuery q("select ref, value, status from p order by ref"); q; q.next())
+            rows += q["ref"].asString() + q["value"].asString() + q["status"].asString() + " ";
+        return rows;
+    }
+};
+INSTANTIATE_FOR_BOTH_ENGINES(DataSetTest);
+
+TEST_P(DataSetTest, RowsFieldsAndCalculatedFields) {
+    Db::TDataSet ds(session());
+    open(ds);
+    EXPECT_EQ(ds.RecordCount(), 2);
+    ASSERT_EQ(ds.FieldCount(), 5);  // declared first, then the query's other columns
+    EXPECT_EQ(ds.Fields(0).FieldName(), "value");
+    EXPECT_EQ(ds.Fields(1).FieldKind(), Db::fkCalculated);
+    std::vector<std::string> seen;
+    for (ds.First(); !ds.Eof(); ds.Next())
+        seen.push_back(ds.FieldByName("REF").AsString() + ds.FieldByName("value").AsString() +
+                       ds.FieldByName("sstatus").AsString());
+    EXPECT_EQ(seen, (std::vector<std::string>{"1aNowy", "2bDo usunięcia"}));
+    EXPECT_EQ(ds.RecNo(), 2);  // stays on the last row at the end
+    EXPECT_THROW(ds.FieldByName("nosuch"), Core::PlacedLogicError);
+    EXPECT_THROW(ds.FieldByName("value") = "x", Core::PlacedLogicError);  // not in edit mode
+    ds.Close();
+    EXPECT_FALSE(ds.Active());
+    ds.ParamByName("device") = 8;
+    ds.Open();
+    EXPECT_EQ(ds.RecordCount(), 1);
+}
+
+TEST_P(DataSetTest, CachedEditsAreWrittenByApplyUpdates) {
+    Db::TDataSet ds(session());
+    open(ds);
+    ds.Edit();
+    ds.FieldByName("value") = "A";
+    ds.FieldByName("status") = 3;
+    ds.Post();
+    EXPECT_EQ(ds.FieldByName("sStatus").AsString(), "Do usunięcia");  // recalculated
+    EXPECT_EQ(ds.FieldByName("value").OldValue(), Value::text("a"));
+    ds.Next();
+    ds.Delete();
+    ds.Append();
+    ds.FieldByName("ref") = 4;
+    ds.FieldByName("device") = 7;
+    ds.FieldByName("value") = "d";
+    ds.FieldByName("status") = 1;
+    ds.Post();
+    EXPECT_TRUE(ds.UpdatesPending());
+    EXPECT_EQ(stored(), "1a1 2b3 3c1 ");  // nothing written yet
+    ds.ApplyUpdates();
+    EXPECT_FALSE(ds.UpdatesPending());
+    EXPECT_EQ(stored(), "1A3 3c1 4d1 ");
+    EXPECT_FALSE(session().InTransaction());
+}
+
+TEST_P(DataSetTest, CancelUpdatesRestoresTheRowsAsRead) {
+    Db::TDataSet ds(session());
+    open(ds);
+    ds.Edit();
+    ds.FieldByName("value") = "changed";
+    ds.Post();
+    ds.Delete();
+    ds.Insert();
+    ds.FieldByName("ref") = 9;
+    ds.Post();
+    ds.CancelUpdates();
+    EXPECT_FALSE(ds.UpdatesPending());
+    std::string rows;
+    for (ds.First(); !ds.Eof(); ds.Next()) rows += ds.FieldByName("value").AsString();
+    EXPECT_EQ(rows, "ab");
+    ds.ApplyUpdates();
+    EXPECT_EQ(stored(), "1a1 2b3 3c1 ");
+}
+
+TEST_P(DataSetTest, ARowChangedByAnotherUserStopsTheWholeApply) {
+    Db::TDataSet ds(session());
+    open(ds);
+    ds.Edit();
+    ds.FieldByName("value") = "mine";
+    ds.Post();
+    ds.Next();
+    ds.Edit();
+    ds.FieldByName("value") = "also mine";
+    ds.Post();
+    exec("update p set ref = 20 where ref = 2");  // someone else renumbers the second row
+    EXPECT_THROW(ds.ApplyUpdates(), Core::PlacedRuntimeError);
+    EXPECT_TRUE(ds.UpdatesPending());
+    EXPECT_EQ(scalar("select value from p where ref = 1"), "a");  // rolled back with the rest
+}
+
+TEST_P(DataSetTest, OnUpdateRecordWritesInsteadOfTheStatements) {
+    Db::TDataSet ds(session());
+    open(ds);
+    std::vector<std::string> applied;
+    ds.OnUpdateRecord = [&](Db::TDataSet& data, Db::TUpdateKind kind) {
+        applied.push_back(std::to_string(kind) + data.FieldByName("ref").AsString() + data.FieldByName("value").AsString());
+        Command update("update p set status = 5 where ref = :ref");
+        update.Params["ref"] = data.FieldByName("ref").AsLargeInt();
+        update.execute();
+    };
+    ds.Edit();
+    ds.FieldByName("value") = "z";
+    ds.Post();
+    ds.ApplyUpdates();
+    EXPECT_EQ(applied, std::vector<std::string>{"01z"});
+    EXPECT_EQ(stored(), "1a5 2b3 3c1 ");
+}
+
+TEST_P(DataSetTest, ExecSqlRunsACommandWithParameters) {
+    Db::TDataSet ds;
+    session().AssignSession(ds);
+    ds.SetSQL("update p set status = :status where device = :device");
+    ds.ParamByName("status") = 2;
+    ds.ParamByName("device") = 7;
+    ds.ExecSQL();
+    EXPECT_EQ(ds.RowsAffected(), 2);
+    EXPECT_EQ(stored(), "1a2 2b2 3c1 ");
+}
