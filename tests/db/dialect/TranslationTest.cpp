@@ -84,6 +84,8 @@ TEST(OuterJoins, UsesWithoutALeftJoinFormAreRefused) {
     expectRefusedByBoth("select * from a, b, c where a.x = b.x(+) and b.y = c.y(+) and c.z = b.z(+)", "cycle");
     expectRefusedByBoth("select * from a join b on a.id = b.id, c where a.x = c.x(+)", "JOIN syntax");
     expectRefusedByBoth("select * from a, b where b.x(+) = (select max(x) from c)", "subquery");
+    expectRefusedByBoth("update a set v = 1 where a.x = b.x(+)", "outside the WHERE clause of a query");
+    expectRefusedByBoth("select b.x(+) from a, b", "outside the WHERE clause of a query");
 }
 
 TEST(Functions, NvlBecomesCoalesceWithPostgresTypingTheNumberLikeTheOtherArgument) {

@@ -1,10 +1,15 @@
 #include "EngineText.h"
 
+#include "Failure.h"
+
 namespace DBKernel::Dialect {
 
 void EngineText::append(const Nodes& nodes) {
     for (const Node& node : nodes) {
         const Token& token = node.token;
+        if (token.kind == TokenKind::OuterJoin)
+            fail(CORE_SRC_INFO("DBKernel::Dialect::EngineText::append"),
+                 "outer join marker (+) outside the WHERE clause of a query");
         if (token.kind == TokenKind::Bind)
             appendBind(token.text);
         else if (token.kind == TokenKind::QuotedName && foldQuotedNames_)

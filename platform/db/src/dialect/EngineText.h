@@ -14,6 +14,7 @@ class EngineText {
 public:
     EngineText(char bindPrefix, bool foldQuotedNames) : bindPrefix_(bindPrefix), foldQuotedNames_(foldQuotedNames) {}
 
+    // Throws TranslationError on an outer-join marker that no rewrite took.
     void append(const Nodes& nodes);
 
     std::string sql() && { return std::move(sql_); }

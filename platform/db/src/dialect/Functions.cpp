@@ -1,7 +1,5 @@
 #include "Functions.h"
 
-#include <boost/format.hpp>
-
 #include "Failure.h"
 
 namespace DBKernel::Dialect {
@@ -67,7 +65,9 @@ Nodes decodeToCase(const Node& call, const TargetEngine& target) {
         } else {
             // In parentheses: the comparison may hold key words ("is not distinct from")
             // that must not be read as the query's clauses.
-            out.node(makeGroup(NodesBuilder().nodes(subject).sql(" ").sql(target.nullSafeEquals()).sql(" ").nodes(asOperand(args, value)).take()));
+            NodesBuilder comparison;
+            comparison.nodes(subject).sql(" ").sql(target.nullSafeEquals()).sql(" ").nodes(asOperand(args, value));
+            out.node(makeGroup(comparison.take()));
         }
         out.sql(" then ").nodes(args, trim(args, parts[2 + 2 * p]));
     }
@@ -132,48 +132,56 @@ std::optional<Nodes> castToNumber(const Node& call, const TargetEngine& target) 
     return target.castToNumber(copy(inside, trim(inside, {0, as})), precision, scale);
 }
 
+// The rewrite of "name(...)" when it is one of Oracle's functions handled here.
+std::optional<Nodes> oracleFunction(const Node& name, const Node& call, const TargetEngine& target) {
+    if (name.isWord("nvl")) return NodesBuilder().sql("coalesce").node(nvlToCoalesce(call, target)).take();
+    if (name.isWord("decode")) return decodeToCase(call, target);
+    if (name.isWord("cast")) return castToNumber(call, target);
+    return std::nullopt;
+}
+
+// The index of "function" when "package.function(" starts at `at`, which is no
+// "into schema.table (columns)".
+std::optional<std::size_t> packageFunctionAt(const Nodes& level, std::size_t at, bool afterInto) {
+    const std::size_t dot = skipTrivia(level, at + 1, level.size());
+    const std::size_t function = dot < level.size() ? skipTrivia(level, dot + 1, level.size()) : dot;
+    const std::size_t call = function < level.size() ? skipTrivia(level, function + 1, level.size()) : function;
+    if (afterInto || call == level.size() || !level[dot].isSymbol(".") ||
+        level[function].token.kind != TokenKind::Word || !level[call].isGroup())
+        return std::nullopt;
+    return function;
+}
+
 }  // namespace
 
 void rewriteFunctions(Nodes& level, const TargetEngine& target) {
     Nodes out;
     out.reserve(level.size());
+    const auto append = [&](Nodes nodes) {
+        for (Node& node : nodes) out.push_back(std::move(node));
+    };
     for (std::size_t i = 0; i < level.size(); ++i) {
-        Node& node = level[i];
         const std::size_t previous = lastSignificant(out, 0, out.size());
         const bool qualified = previous < out.size() && out[previous].isSymbol(".");
-        const std::size_t next = skipTrivia(level, i + 1, level.size());
-        if (node.token.kind != TokenKind::Word || qualified || next == level.size()) {
-            out.push_back(std::move(node));
+        if (level[i].token.kind != TokenKind::Word || qualified) {
+            out.push_back(std::move(level[i]));
             continue;
         }
-        if (level[next].isGroup()) {
-            const Node& call = level[next];
-            std::optional<Nodes> replacement;
-            if (node.isWord("nvl"))
-                replacement = NodesBuilder().sql("coalesce").node(nvlToCoalesce(call, target)).take();
-            else if (node.isWord("decode"))
-                replacement = decodeToCase(call, target);
-            else if (node.isWord("cast"))
-                replacement = castToNumber(call, target);
-            if (replacement) {
-                for (Node& n : *replacement) out.push_back(std::move(n));
+        const std::size_t next = skipTrivia(level, i + 1, level.size());
+        if (next < level.size() && level[next].isGroup()) {
+            if (std::optional<Nodes> rewritten = oracleFunction(level[i], level[next], target)) {
+                append(std::move(*rewritten));
                 i = next;
                 continue;
             }
         }
-        // "package.function(" unless it is "into schema.table (columns)".
-        const std::size_t function = skipTrivia(level, next + 1, level.size());
-        const std::size_t call = function < level.size() ? skipTrivia(level, function + 1, level.size()) : function;
         const bool afterInto = previous < out.size() && out[previous].isWord("into");
-        if (level[next].isSymbol(".") && function < level.size() && level[function].token.kind == TokenKind::Word &&
-            call < level.size() && level[call].isGroup() && !afterInto) {
-            for (Node& n : target.packageFunction(copy(level, {i, function + 1}), node.token.text,
-                                                  level[function].token.text))
-                out.push_back(std::move(n));
-            i = function;
+        if (std::optional<std::size_t> function = packageFunctionAt(level, i, afterInto)) {
+            append(target.packageFunction(copy(level, {i, *function + 1}), level[i].token.text, level[*function].token.text));
+            i = *function;
             continue;
         }
-        out.push_back(std::move(node));
+        out.push_back(std::move(level[i]));
     }
     level = std::move(out);
 }

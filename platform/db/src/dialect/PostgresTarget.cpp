@@ -1,7 +1,9 @@
 // PostgreSQL 15: row locks, merge and schemas (for the packages) as in Oracle; stricter
 // typing and a few rules of its own.
-#include <algorithm>
 #include <string>
+#include <vector>
+
+#include <boost/algorithm/string/join.hpp>
 
 #include "Failure.h"
 #include "PostgresQueries.h"
@@ -14,7 +16,6 @@ namespace {
 
 class PostgresTarget final : public TargetEngine {
 public:
-    std::string_view name() const override { return "PostgreSQL"; }
     char bindPrefix() const override { return '$'; }
     // The schema's names are unquoted, so stored in lower case.
     bool foldsQuotedNames() const override { return true; }
@@ -38,25 +39,14 @@ public:
     // "of" names tables here, not columns: "of t.column" locks "t"; unqualified columns
     // leave the clause without "of", locking the rows of every table of the query.
     LockRequest lockRows(Select& select) const override {
-        Clause& clause = *select.find("for");
-        const RowLock lock = parseRowLock(clause);
+        const RowLock lock = parseRowLock(*select.find("for"));
         if (lock.mode == RowLock::Mode::WaitSeconds)
             fail(CORE_SRC_INFO("DBKernel::Dialect::PostgresTarget::lockRows"), "\"for update wait n\" on PostgreSQL");
-        std::vector<std::string> tables;
-        for (Range column : lock.columns) {
-            const std::size_t dot = lastSignificant(clause.nodes, column.begin, lastSignificant(clause.nodes, column.begin, column.end));
-            if (dot >= column.end || !clause.nodes[dot].isSymbol(".")) {
-                tables.clear();
-                break;
-            }
-            const std::string table = toText(clause.nodes, trim(clause.nodes, {column.begin, dot}));
-            if (std::find(tables.begin(), tables.end(), table) == tables.end()) tables.push_back(table);
-        }
-        std::string body;
-        for (std::size_t i = 0; i < tables.size(); ++i) body += (i ? ", " : "of ") + tables[i];
-        if (lock.mode == RowLock::Mode::NoWait) body += " nowait";
-        if (lock.mode == RowLock::Mode::SkipLocked) body += " skip locked";
-        select.setBody("for", parse(body.substr(body.starts_with(' '))));
+        std::vector<std::string> words;
+        if (!lock.tables.empty()) words.push_back("of " + boost::algorithm::join(lock.tables, ", "));
+        if (lock.mode == RowLock::Mode::NoWait) words.push_back("nowait");
+        if (lock.mode == RowLock::Mode::SkipLocked) words.push_back("skip locked");
+        select.setBody("for", parse(boost::algorithm::join(words, " ")));
         return lock.mode == RowLock::Mode::NoWait ? LockRequest::NoWait : LockRequest::Wait;
     }
 

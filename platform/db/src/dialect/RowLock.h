@@ -1,6 +1,7 @@
 // The "for update" clause of a select, as the engines need to rewrite it.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "Query.h"
@@ -10,7 +11,9 @@ namespace DBKernel::Dialect {
 struct RowLock {
     enum class Mode { Wait, NoWait, WaitSeconds, SkipLocked };
 
-    std::vector<Range> columns;  // of "for update of ...", within the clause's nodes
+    // The tables of the "of table.column" list, each once, as written; empty without
+    // "of" and when a column is not qualified.
+    std::vector<std::string> tables;
     Mode mode = Mode::Wait;
 };
 

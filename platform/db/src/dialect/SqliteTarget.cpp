@@ -52,7 +52,6 @@ void checkInsertMatchesKeys(const std::vector<MergeAssignment>& insert, const st
 
 class SqliteTarget final : public TargetEngine {
 public:
-    std::string_view name() const override { return "SQLite"; }
     char bindPrefix() const override { return '?'; }
     // SQLite compares names without regard to letter case, quoted or not.
     bool foldsQuotedNames() const override { return false; }

@@ -17,7 +17,6 @@ class TargetEngine {
 public:
     virtual ~TargetEngine() = default;
 
-    virtual std::string_view name() const = 0;
     // Bind markers are this character and the bind's number.
     virtual char bindPrefix() const = 0;
     // Whether a quoted name reaches the engine in lower case, as unquoted names are stored.
