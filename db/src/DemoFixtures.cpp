@@ -1,0 +1,161 @@
+#include "DemoFixtures.h"
+
+#include <array>
+#include <string>
+
+#include "ProductCatalogue.h"
+
+namespace ShopDb::DemoFixtures {
+
+namespace {
+
+// A tax number with its check digit (weights 6 5 7 2 3 4 5 6 7, sum modulo 11).
+std::string taxNumber(Random& random) {
+    static constexpr std::array<int, 9> weights{6, 5, 7, 2, 3, 4, 5, 6, 7};
+    for (;;) {
+        std::string digits;
+        int sum = 0;
+        for (std::size_t i = 0; i < weights.size(); ++i) {
+            const int digit = static_cast<int>(i == 0 ? random.between(1, 9) : random.between(0, 9));
+            digits += static_cast<char>('0' + digit);
+            sum += digit * weights[i];
+        }
+        if (sum % 11 != 10) return digits + static_cast<char>('0' + sum % 11);
+    }
+}
+
+struct Device {
+    int type;  // 0 cash register, 1 scale, 2 scanner, 3 price checker
+    int section;
+    int number;
+    const char* name;
+    bool enabled, available, extendedTransmission, installed, working, transmission;
+};
+
+// Cash register 3 is out of order today, cash register 4 is integrated (takes its data
+// without the cash-register server's files), and the second scale of section 2 is
+// not installed.
+constexpr std::array devices{
+    Device{0, 0, 1, "Kasa 1", true, true, true, true, true, true},
+    Device{0, 0, 2, "Kasa 2 (samoobsługowa)", true, true, false, true, true, true},
+    Device{0, 0, 3, "Kasa 3", true, false, false, true, false, true},
+    Device{0, 0, 4, "Kasa 4 (zintegrowana)", true, true, false, true, true, true},
+    Device{1, 1, 1, "Waga 1 - wędliny", true, true, false, true, true, true},
+    Device{1, 1, 2, "Waga 2 - sery", true, true, false, true, true, true},
+    Device{1, 2, 1, "Waga 1 - warzywa", true, true, false, true, true, true},
+    Device{1, 2, 2, "Waga 2 - ryby", false, false, false, false, false, false},
+    Device{2, 0, 1, "Skaner 1", true, true, false, true, true, false},
+    Device{3, 0, 1, "Weryfikator cen 1", true, true, false, true, true, false},
+};
+
+struct Parameter {
+    int id;
+    std::string value;
+};
+
+std::vector<Parameter> parametersOf(const Device& device) {
+    switch (device.type) {
+        case 0: return {{1, device.number == 4 ? "1" : "0"},
+                        {3, device.number == 2 ? "2" : "0"},
+                        {10, "1"},
+                        {12, "15"},
+                        {23, "2"},
+                        {43, "Sklep Demonstracyjny\nul. Przykładowa 1, 00-001 Warszawa"},
+                        {44, "Dziękujemy za zakupy!"}};
+        case 1: {
+            std::vector<Parameter> parameters{{130, "2000"}, {131, "Sklep Demonstracyjny - świeże produkty"}};
+            // The first section's scales print a default shelf life; the second's have none.
+            if (device.section == 1) parameters.push_back({133, device.number == 1 ? "5" : "7"});
+            return parameters;
+        }
+        case 2: return {{150, "1"}, {151, "9600"}, {152, "8"}, {153, "N"}, {154, "1"}};
+        default: return {};
+    }
+}
+
+void writeNames(TableInsert& table, const char* idColumn, const char* nameColumn,
+                const std::vector<std::string_view>& names) {
+    int id = 0;
+    for (std::string_view name : names) {
+        table[idColumn] = ++id;
+        table[nameColumn] = std::string(name);
+        table.insert();
+    }
+}
+
+}  // namespace
+
+void writeDictionaries(DemoTables& tables, Random& random) {
+    writeNames(tables.brand, "id", "name", brandNames());
+    writeNames(tables.productSet, "id", "name", productSetNames());
+    writeNames(tables.prezent, "lPremiaBonPrezentRef", "sNazwa", giftNames());
+    int ref = 0;
+    for (const Supplier& supplier : supplierNames()) {
+        auto& firma = tables.firma;
+        firma["lFirmaRef"] = ++ref;
+        firma["sNazwa"] = std::string(supplier.name);
+        firma["sKrNazwa"] = std::string(supplier.shortName);
+        firma["sNip"] = taxNumber(random);
+        firma.insert();
+    }
+}
+
+std::int64_t writeDevices(DemoTables& tables, ReferenceCounter& references) {
+    for (const Device& device : devices) {
+        const std::int64_t ref = references.next();
+        auto& row = tables.urzadzenie;
+        row["lUrzadzenieRef"] = ref;
+        row["nNrTypuUrz"] = device.type;
+        row["nNrSekcji"] = device.section;
+        row["nNrKolvenia"] = device.number;
+        row["sNazwa"] = device.name;
+        row["bWlaczone"] = device.enabled ? 1 : 0;
+        row["bDostepne"] = device.available ? 1 : 0;
+        row["bRozszerzonaTransmisja"] = device.extendedTransmission ? 1 : 0;
+        row["bZainstalowane"] = device.installed ? 1 : 0;
+        row["bCzynne"] = device.working ? 1 : 0;
+        row["bTransmisja"] = device.transmission ? 1 : 0;
+        row.insert();
+        for (const Parameter& parameter : parametersOf(device)) {
+            auto& param = tables.paramUrz;
+            param["lParamUrzRef"] = references.next();
+            param["lUrzadzenieRef"] = ref;
+            param["nParamId"] = parameter.id;
+            param["sWartoscParam"] = parameter.value;
+            param.insert();
+        }
+    }
+    return static_cast<std::int64_t>(devices.size());
+}
+
+void writeSales(DemoTables& tables, Random& random, ReferenceCounter& references, std::int32_t today) {
+    for (std::int32_t day = today - 7; day < today; ++day) {
+        for (int cashRegister = 1; cashRegister <= 4; ++cashRegister) {
+            // Register 3 sold nothing six days ago; its reported totals are missing too.
+            if (cashRegister == 3 && day == today - 6) continue;
+            const int receipts = static_cast<int>(random.between(10, 40));
+            std::int64_t value = 0;
+            for (int i = 0; i < receipts; ++i) {
+                const std::int64_t receiptValue = random.between(300, 25000);
+                value += receiptValue;
+                auto& receipt = tables.paragnag;
+                receipt["lParagRef"] = references.next();
+                receipt["nNrKasy"] = cashRegister;
+                receipt["data"] = day;
+                receipt["dWartSprzed"] = static_cast<double>(receiptValue) / 100.0;
+                receipt.insert();
+            }
+            // The totals of register 2 three days ago never arrived; register 1 reported
+            // one receipt too many five days ago.
+            if (cashRegister == 2 && day == today - 3) continue;
+            auto& totals = tables.saleVerification;
+            totals["cashRegisterNumber"] = cashRegister;
+            totals["saleDate"] = day;
+            totals["saleValue"] = static_cast<double>(value) / 100.0;
+            totals["receiptCount"] = receipts + (cashRegister == 1 && day == today - 5 ? 1 : 0);
+            totals.insert();
+        }
+    }
+}
+
+}  // namespace ShopDb::DemoFixtures

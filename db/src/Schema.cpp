@@ -1,0 +1,88 @@
+#include "shopdb/Schema.h"
+
+#include <string>
+#include <vector>
+
+#include "SchemaScripts.h"
+#include "SqlScript.h"
+#include "Transaction.h"
+#include "core/Errors.h"
+#include "db/Command.h"
+#include "db/Query.h"
+
+namespace ShopDb {
+
+namespace {
+
+using DBKernel::Dialect::Engine;
+using DBKernel::Sql::Command;
+using DBKernel::Sql::OpenedQuery;
+using DBKernel::Sql::PreparedQuery;
+
+const DBKernel::Sql::QuerySettings oneOff{.reuseStatement = false};
+
+std::string_view engineScript(Engine engine) {
+    return engine == Engine::PostgreSQL ? SchemaScripts::postgresql : SchemaScripts::sqlite;
+}
+
+void run(const TSessionHolder& session, std::string_view script) {
+    for (const std::string& statement : splitStatements(script)) Command(statement, session, oneOff).execute();
+}
+
+std::string dropStatement(const CreatedObject& object) {
+    std::string statement = "drop " + object.kind + " if exists " + object.name;
+    if (object.kind == "schema") statement += " cascade";
+    return statement;
+}
+
+// Drops what the engine's script creates, in the reverse order, so that nothing
+// is dropped before what depends on it.
+void dropSchema(const TSessionHolder& session) {
+    std::vector<std::string> drops;
+    for (const std::string& statement : splitStatements(engineScript(session.engine())))
+        if (auto object = createdObject(statement)) drops.push_back(dropStatement(*object));
+    for (auto it = drops.rbegin(); it != drops.rend(); ++it) Command(*it, session, oneOff).execute();
+}
+
+}  // namespace
+
+bool hasSchema(const TSessionHolder& session) {
+    const char* sql = session.engine() == Engine::PostgreSQL
+                          ? "select count(*) as found from information_schema.tables "
+                            "where table_schema = current_schema() and table_name = 'towar'"
+                          : "select count(*) as found from sqlite_master "
+                            "where type = 'table' and lower(name) = 'towar'";
+    return OpenedQuery(sql, session, oneOff)["found"].asInt64() > 0;
+}
+
+void createSchema(TSessionHolder session, bool force) {
+    Transaction transaction(session);
+    if (hasSchema(session)) {
+        if (!force)
+            throw Core::PlacedRuntimeError(
+                "Baza danych zawiera już schemat sklepu. Utworzenie go od nowa wymaga wymuszenia "
+                "i usuwa wszystkie dane sklepu.",
+                CORE_SRC_INFO("ShopDb::createSchema"));
+        dropSchema(session);
+    }
+    run(session, engineScript(session.engine()));
+    run(session, SchemaScripts::reference);
+    transaction.commit();
+}
+
+void reserveReferences(TSessionHolder session, std::int64_t lastUsed) {
+    if (session.engine() == Engine::PostgreSQL) {
+        // setval's "is_called" true: the next value is one above.
+        PreparedQuery query("select setval('korvel_ref_seq', greatest(:lastUsed, "
+                            "(select last_value from korvel_ref_seq))) as last_value from dual",
+                            session, oneOff);
+        query.Params["lastUsed"] = lastUsed;
+        query.execute();
+        return;
+    }
+    Command command("update korvel_ref set last_value = :lastUsed where last_value < :lastUsed", session, oneOff);
+    command.Params["lastUsed"] = lastUsed;
+    command.execute();
+}
+
+}  // namespace ShopDb
