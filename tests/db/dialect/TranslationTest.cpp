@@ -146,7 +146,7 @@ TEST(RowLocks, PostgresLocksTablesNotColumns) {
     EXPECT_EQ(columns.lock, LockRequest::NoWait);
     EXPECT_EQ(postgres("select * from t, u where t.id = u.id for update of t.a, u.b, t.c nowait"),
               "select * from t, u where t.id = u.id for update of t, u nowait");
-    EXPECT_EQ(postgres("select * from t for update"), "select * from t for update ");
+    EXPECT_EQ(postgres("select * from t for update"), "select * from t for update");
     EXPECT_EQ(translate("select * from t for update", Engine::PostgreSQL).lock, LockRequest::Wait);
     expectRefused("select * from t for update wait 3", Engine::PostgreSQL, "wait n");
     expectRefusedByBoth("select * from t where id in (select id from u for update)", "for update");

@@ -80,7 +80,7 @@ Node quotedNumber(const Nodes& nodes, Range range) {
     for (std::size_t i = range.begin; i < range.end; ++i) {
         if (!nodes[i].isTrivia()) text += nodes[i].token.text;
     }
-    return Node{Token{TokenKind::String, "'" + text + "'"}, {}};
+    return makeLeaf(TokenKind::String, "'" + text + "'");
 }
 
 Node nvlToCoalesce(const Node& call, const TargetEngine& target) {

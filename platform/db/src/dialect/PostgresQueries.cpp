@@ -97,7 +97,7 @@ void nameDerivedTables(Select& select) {
         ++unnamed;
         const std::string alias = unnamed == 1 ? "unnamed_subquery" : "unnamed_subquery_" + std::to_string(unnamed);
         nodes.insert(nodes.begin() + std::ptrdiff_t(i) + 1,
-                     {Node{Token{TokenKind::Space, " "}, {}}, Node{Token{TokenKind::Word, alias}, {}}});
+                     {makeLeaf(TokenKind::Space, " "), makeLeaf(TokenKind::Word, alias)});
     }
 }
 

@@ -49,8 +49,8 @@ std::optional<Query> splitQuery(Nodes& level) {
         Nodes op{std::move(level[i])};
         const std::size_t next = skipTrivia(level, i + 1, level.size());
         if (next < level.size() && level[next].isWord("all")) {
-            for (++i; i <= next; ++i) op.push_back(std::move(level[i]));
-            --i;
+            for (std::size_t j = i + 1; j <= next; ++j) op.push_back(std::move(level[j]));
+            i = next;
         }
         query.branches.push_back(std::move(branch));
         query.operators.push_back(std::move(op));
@@ -88,10 +88,10 @@ Range Clause::body() const {
 
 Select::Select(Nodes branch) {
     for (std::size_t i = 0; i < branch.size(); ++i) {
-        if (isClauseKeyword(branch, i) || clauses_.empty()) {
-            const bool keyword = isClauseKeyword(branch, i);
-            clauses_.push_back({keyword ? lowerAscii(branch[i].token.text) : std::string(), {}});
-        }
+        if (isClauseKeyword(branch, i))
+            clauses_.push_back({lowerAscii(branch[i].token.text), {}});
+        else if (clauses_.empty())
+            clauses_.push_back({});  // what comes before "select"
         clauses_.back().nodes.push_back(std::move(branch[i]));
     }
 }
@@ -123,9 +123,7 @@ Nodes Select::extract(std::string_view keyword) {
 void Select::setBody(std::string_view keyword, Nodes body) {
     Clause* clause = find(keyword);
     clause->nodes.resize(clause->body().begin);
-    // The body's own text decides its spacing; keep one space after the key word.
-    if (!clause->nodes.back().isTrivia()) clause->nodes.push_back(Node{Token{TokenKind::Space, " "}, {}});
-    for (Node& node : body) clause->nodes.push_back(std::move(node));
+    appendSeparated(clause->nodes, std::move(body));
 }
 
 Nodes Select::join() && {

@@ -69,7 +69,7 @@ public:
 
     // The schema registers each package function under "package_function".
     Nodes packageFunction(Nodes, std::string_view package, std::string_view function) const override {
-        return {Node{Token{TokenKind::Word, std::string(package) + "_" + std::string(function)}, {}}};
+        return {makeLeaf(TokenKind::Word, std::string(package) + "_" + std::string(function))};
     }
 
     LockRequest lockRows(Select& select) const override {

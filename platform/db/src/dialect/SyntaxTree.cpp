@@ -46,10 +46,12 @@ Nodes parse(std::string_view sql) {
     return std::move(open.front());
 }
 
+Node makeLeaf(TokenKind kind, std::string text) { return Node{Token{kind, std::move(text)}, {}}; }
+
 Node makeGroup(Nodes children) { return Node{Token{TokenKind::OpenParen, "("}, std::move(children)}; }
 
 Nodes call(std::string_view function, Nodes arguments) {
-    return {Node{Token{TokenKind::Word, std::string(function)}, {}}, makeGroup(std::move(arguments))};
+    return {makeLeaf(TokenKind::Word, std::string(function)), makeGroup(std::move(arguments))};
 }
 
 Nodes cast(Nodes expr, std::string_view type) {
@@ -91,7 +93,7 @@ Nodes copy(const Nodes& nodes, Range range) {
 
 void appendSeparated(Nodes& out, Nodes more) {
     if (!out.empty() && !more.empty() && !out.back().isTrivia() && !more.front().isTrivia())
-        out.push_back(Node{Token{TokenKind::Space, " "}, {}});
+        out.push_back(makeLeaf(TokenKind::Space, " "));
     for (Node& node : more) out.push_back(std::move(node));
 }
 

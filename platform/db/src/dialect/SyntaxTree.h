@@ -35,6 +35,7 @@ struct Range {
 // Throws TranslationError on unbalanced parentheses and on the lexer's errors.
 Nodes parse(std::string_view sql);
 
+Node makeLeaf(TokenKind kind, std::string text);
 Node makeGroup(Nodes children);
 // "function(arguments)" and "cast(expr as type)".
 Nodes call(std::string_view function, Nodes arguments);
