@@ -62,13 +62,18 @@ TEST_P(LockingTest, AHeldLockDoesNotStopReaders) {
     other.Rollback();
 }
 
-TEST_P(LockingTest, OnSqliteWritesFailAtOnceWhileAnotherSessionHoldsTheWriteLock) {
-    if (!onSqlite()) GTEST_SKIP() << "PostgreSQL locks rows, not the database";
-    TSessionHolder other(false);
+// SQLite has one write lock per database: any write waits for nobody and fails at once.
+TEST(SqliteLocking, WritesFailAtOnceWhileAnotherSessionHoldsTheWriteLock) {
+    TestSupport::TempDir directory;
+    const std::string url = "sqlite:" + (directory / "shop.db").string();
+    TSessionHolder mine(url, DBKernel::OpenMode::CreateIfMissing);
+    Command("create table t (id integer, name varchar(10))", mine).execute();
+    Command("insert into t values (2, 'b')", mine).execute();
+    TSessionHolder other(url);
     other.StartTransaction();
-    EXPECT_EQ(oraCodeOf([&] { exec("update t set name = 'y' where id = 2"); }), 54);
-    EXPECT_EQ(oraCodeOf([&] { session().StartTransaction(); }), 54);
-    EXPECT_FALSE(session().InTransaction());
+    EXPECT_EQ(oraCodeOf([&] { Command("update t set name = 'y' where id = 2", mine).execute(); }), 54);
+    EXPECT_EQ(oraCodeOf([&] { mine.StartTransaction(); }), 54);
+    EXPECT_FALSE(mine.InTransaction());
     other.Rollback();
-    EXPECT_EQ(exec("update t set name = 'y' where id = 2"), 1);
+    EXPECT_EQ(Command("update t set name = 'y' where id = 2", mine).execute(), 1);
 }

@@ -31,7 +31,9 @@ std::string columnText(sqlite3_stmt* statement, int column) {
 
 [[noreturn]] void noSuchCall(const std::string& text) { throw Oraerror::EOraError(6550, text); }
 
-// One stored function, owned by SQLite as the user data of its registration.
+}  // namespace
+
+// One stored function, the user data of its registration.
 class StoredFunction {
 public:
     StoredFunction(SqliteConnection& connection, std::string name, std::vector<std::string> parameters, std::string body)
@@ -45,7 +47,6 @@ public:
             sqlite3_result_error(context, error.what(), -1);
         }
     }
-    static void destroy(void* function) { delete static_cast<StoredFunction*>(function); }
 
 private:
     void call(sqlite3_context* context, sqlite3_value** arguments) {
@@ -84,7 +85,9 @@ private:
     std::vector<std::size_t> argumentOfBind_;
 };
 
-}  // namespace
+SqliteRoutines::SqliteRoutines(SqliteConnection& connection) : connection_(connection) {}
+
+SqliteRoutines::~SqliteRoutines() = default;
 
 std::vector<std::string> splitStatements(std::string_view body) {
     std::vector<std::string> statements;
@@ -139,11 +142,12 @@ int SqliteRoutines::registerFunctions() {
         for (char& c : sqliteName)
             if (c == '.') c = '_';
         if (registeredFunctions_.count(sqliteName)) continue;
-        auto* function = new StoredFunction(connection_, routine.name, routine.parameters, std::move(routine.body));
+        auto function = std::make_unique<StoredFunction>(connection_, routine.name, routine.parameters, std::move(routine.body));
         const int rc = sqlite3_create_function_v2(connection_.handle(), sqliteName.c_str(),
-                                                  static_cast<int>(routine.parameters.size()), SQLITE_UTF8, function,
-                                                  &StoredFunction::invoke, nullptr, nullptr, &StoredFunction::destroy);
-        if (rc != SQLITE_OK) raiseSqliteError(connection_.handle(), rc);  // SQLite has destroyed the function
+                                                  static_cast<int>(routine.parameters.size()), SQLITE_UTF8,
+                                                  function.get(), &StoredFunction::invoke, nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK) raiseSqliteError(connection_.handle(), rc);
+        functions_.push_back(std::move(function));
         registeredFunctions_.insert(std::move(sqliteName));
         ++added;
     }

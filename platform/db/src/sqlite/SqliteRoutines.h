@@ -14,6 +14,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -25,9 +26,13 @@
 
 namespace DBKernel {
 
+class StoredFunction;
+
 class SqliteRoutines {
 public:
-    explicit SqliteRoutines(SqliteConnection& connection) : connection_(connection) {}
+    explicit SqliteRoutines(SqliteConnection& connection);
+    // Finalises the functions' statements, so that the connection can close.
+    ~SqliteRoutines();
 
     // Registers the stored functions not registered yet; returns how many it added.
     int registerFunctions();
@@ -56,6 +61,9 @@ private:
 
     SqliteConnection& connection_;
     std::set<std::string> registeredFunctions_;  // SQLite names, lower case
+    // Owned here, not by SQLite: a function holds a statement of the connection, and the
+    // connection does not close while a statement lives.
+    std::vector<std::unique_ptr<StoredFunction>> functions_;
     std::map<std::string, CompiledProcedure> procedures_;  // by lower-case routine name
 };
 
