@@ -24,17 +24,6 @@ TEST(ExportedPlu, EachSetterChangesOnlyItsFieldAndEqualityNoticesIt) {
     }
 }
 
-TEST(ExportedPlu, NewRecordHasEveryOptionalFieldEmpty) {
-    const Kolvenia::ExportedPlu plu;
-    EXPECT_FALSE(plu.getSaleAgeLimit());
-    EXPECT_FALSE(plu.getPromotionRefundation());
-    EXPECT_FALSE(plu.getId());
-    EXPECT_TRUE(plu.getAutomaticDiscounts().empty());
-    for (const auto& field : pluFields()) {
-        EXPECT_FALSE(field.holds(plu, false)) << field.name;  // every first value differs from the start
-    }
-}
-
 namespace {
 Kolvenia::BundleWithElements bundle(std::uint32_t id, std::initializer_list<std::pair<std::uint32_t, double>> items) {
     Kolvenia::BundleWithElements result;

@@ -2,9 +2,11 @@
 // data senders from the registered factory, files read back as the server would.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <regex>
+#include <tuple>
 
 #include "ExportedPluFields.h"
 #include "TransferFileReader.h"
