@@ -118,6 +118,24 @@ std::vector<const FromItem*> joinOrder(const std::vector<FromItem>& items, const
     return order;
 }
 
+// The inner tables in FROM order, then each outer table's LEFT JOIN.
+Nodes joinedFrom(const Nodes& fromBody, const std::vector<FromItem>& items, const std::map<std::string, OuterTable>& outer,
+                 const TargetEngine& target) {
+    NodesBuilder joined;
+    bool first = true;
+    for (const FromItem* item : joinOrder(items, outer)) {
+        const auto found = outer.find(item->key);
+        if (found == outer.end()) {
+            if (!first) joined.sql(target.crossJoin());
+            joined.nodes(fromBody, item->range);
+        } else {
+            joined.sql(" left join ").nodes(fromBody, item->range).sql(" on ").nodes(joinedWithAnd(found->second.conditions));
+        }
+        first = false;
+    }
+    return joined.take();
+}
+
 }  // namespace
 
 void rewriteOuterJoins(Select& select, const TargetEngine& target) {
@@ -153,19 +171,7 @@ void rewriteOuterJoins(Select& select, const TargetEngine& target) {
     }
     if (outer.size() == items.size()) fail(CORE_SRC_INFO(kFunction), "every table of the FROM list is outer-joined with (+)");
 
-    NodesBuilder joined;
-    bool first = true;
-    for (const FromItem* item : joinOrder(items, outer)) {
-        const auto found = outer.find(item->key);
-        if (found == outer.end()) {
-            if (!first) joined.sql(target.crossJoin());
-            joined.nodes(fromBody, item->range);
-        } else {
-            joined.sql(" left join ").nodes(fromBody, item->range).sql(" on ").nodes(joinedWithAnd(found->second.conditions));
-        }
-        first = false;
-    }
-    select.setBody("from", joined.take());
+    select.setBody("from", joinedFrom(fromBody, items, outer, target));
     if (remaining.empty())
         select.remove("where");
     else
