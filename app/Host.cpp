@@ -5,18 +5,24 @@
 #include "config/Setup.h"
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
+#include "db/SessionHolder.h"
 
 namespace Korvel::App {
 
-Host::Host(const std::optional<std::string>& configPath, const std::filesystem::path& moduleDirectory) {
+Host::Host(const std::optional<std::string>& configPath, const std::optional<std::string>& databaseUrl,
+           const std::filesystem::path& moduleDirectory) {
     if (configPath) Core::SingletonImplHolder<Core::CSetup>::instance().load(*configPath);
+    if (databaseUrl) DBKernel::setDefaultSession(*databaseUrl);
     Core::SharedPackageLoader::instance().setModuleDirectory(moduleDirectory);
     auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
     loader.load("devices.dll");
     loader.initializeModules();
 }
 
-Host::~Host() { Core::SharedPackageLoader::instance().unloadAll(); }
+Host::~Host() {
+    Core::SharedPackageLoader::instance().unloadAll();
+    DBKernel::resetDefaultSession();
+}
 
 std::filesystem::path Host::defaultModuleDirectory(const char* argv0) {
     if (const char* dir = std::getenv("KORVEL_MODULE_DIR"); dir && *dir) return dir;

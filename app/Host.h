@@ -1,5 +1,5 @@
-// The host around the module: configuration, module directory, loading and
-// initialising the "devices" module, and unloading it at the end.
+// The host around the module: configuration, database session, module directory,
+// loading and initialising the "devices" module, and unloading it at the end.
 #pragma once
 
 #include <filesystem>
@@ -10,8 +10,10 @@ namespace Korvel::App {
 
 class Host {
 public:
-    // Loads the configuration (an empty tree when no file is named), then the module.
-    Host(const std::optional<std::string>& configPath, const std::filesystem::path& moduleDirectory);
+    // Loads the configuration (an empty tree when no file is named), opens the shop
+    // database as the host's default session when a URL is given, then loads the module.
+    Host(const std::optional<std::string>& configPath, const std::optional<std::string>& databaseUrl,
+         const std::filesystem::path& moduleDirectory);
     ~Host();
     Host(const Host&) = delete;
     Host& operator=(const Host&) = delete;

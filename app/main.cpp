@@ -29,7 +29,7 @@ int listActions() {
 }
 
 int run(const CommandLine& line, const char* argv0) {
-    Host host(line.configPath, Host::defaultModuleDirectory(argv0));
+    Host host(line.configPath, line.databaseUrl, Host::defaultModuleDirectory(argv0));
     return line.command == "fire" ? fire(line) : listActions();
 }
 

@@ -20,5 +20,6 @@ std::string Decimal<Decimals>::toString() const {
 
 template class Decimal<2>;
 template class Decimal<3>;
+template class Decimal<4>;
 
 }  // namespace Core

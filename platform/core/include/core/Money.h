@@ -38,5 +38,6 @@ private:
 
 using Price = Decimal<2>;     // money, to the grosz
 using Quantity = Decimal<3>;  // pieces or kilograms, to the gram
+// Decimal<4>: purchase prices, which carry a hundredth of a grosz.
 
 }  // namespace Core
