@@ -50,29 +50,59 @@ ServerUser serverUser() {
     return {true, nobody->pw_uid, nobody->pw_gid};
 }
 
-// Runs a program (as the server user), its output appended to the log; returns its exit status.
-int run(std::vector<std::string> arguments, const fs::path& log) {
+std::vector<std::string> asServerUser(std::vector<std::string> arguments) {
     const ServerUser user = serverUser();
     if (user.switchUser)
         arguments.insert(arguments.begin(), {"setpriv", "--reuid=" + std::to_string(user.uid),
                                              "--regid=" + std::to_string(user.gid), "--clear-groups", "--"});
+    return arguments;
+}
+
+// Starts a program with its output appended to the log; detached, it runs on in its
+// own session after the test process ends.
+pid_t spawn(std::vector<std::string> arguments, const fs::path& log, bool detached) {
     std::vector<char*> argv;
     for (auto& argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addchdir_np(&actions, "/");  // the server user may not reach the test's directory
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
     posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    if (detached) posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
     pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return -1;
+    return spawned == 0 ? pid : -1;
+}
+
+// Runs a program as the server user; returns its exit status.
+int run(std::vector<std::string> arguments, const fs::path& log) {
+    const pid_t pid = spawn(asServerUser(std::move(arguments)), log, false);
+    if (pid < 0) return -1;
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
+
+// Stops and removes the cluster a few seconds after its last user left, unless a new
+// user came meanwhile: CTest starts the next test process only as one ends, and without
+// this pause the cluster would be made again and again. It takes the same locks as the
+// test processes, and checks that the cluster it was sent for is still the current one.
+constexpr const char* reaperScript = R"sh(
+    control=$1 users=$2 state=$3 dir=$4; shift 4
+    sleep 2
+    exec 8<>"$control"; flock 8 || exit 0
+    exec 9<>"$users"; flock -n -x 9 || exit 0
+    [ "$(cat "$state" 2>/dev/null)" = "$dir" ] || exit 0
+    "$@"
+    rm -rf "$dir"; rm -f "$state"
+)sh";
 
 int openLockFile(const fs::path& path) {
     const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);  // not inherited by the server
@@ -143,8 +173,7 @@ PostgresCluster::PostgresCluster() {
     lock(controlFd_, LOCK_EX);
     try {
         directory_ = readState(statePath_);
-        const bool noUsers = flock(usersFd_, LOCK_EX | LOCK_NB) == 0;
-        if (!directory_.empty() && (noUsers || !answers())) {  // left by a killed run
+        if (!directory_.empty() && !answers()) {  // a start or stop was killed half-way
             stop();
             directory_.clear();
         }
@@ -163,10 +192,12 @@ PostgresCluster::PostgresCluster() {
 PostgresCluster::~PostgresCluster() {
     lock(controlFd_, LOCK_EX);
     flock(usersFd_, LOCK_UN);
-    if (flock(usersFd_, LOCK_EX | LOCK_NB) == 0) {  // the last user
-        stop();
-        fs::remove(statePath_);
+    if (flock(usersFd_, LOCK_EX | LOCK_NB) == 0) {  // the last user, for now
         flock(usersFd_, LOCK_UN);
+        std::vector<std::string> reaper{"sh", "-c", reaperScript, "reaper", controlPath_.string(), usersPath_.string(),
+                                        statePath_.string(), directory_.string()};
+        for (auto& argument : stopCommand()) reaper.push_back(std::move(argument));
+        spawn(std::move(reaper), "/dev/null", true);
     }
     flock(controlFd_, LOCK_UN);
     close(usersFd_);
@@ -202,11 +233,19 @@ void PostgresCluster::startNew() {
     }
 }
 
+std::vector<std::string> PostgresCluster::stopCommand() const {
+    return asServerUser({(serverBinaries() / "pg_ctl").string(), "-D", (directory_ / "data").string(), "-m", "immediate",
+                         "-w", "stop"});
+}
+
 void PostgresCluster::stop() const {
-    const fs::path data = directory_ / "data";
     std::error_code ignored;
-    if (fs::exists(data / "postmaster.pid", ignored))
-        run({(serverBinaries() / "pg_ctl").string(), "-D", data.string(), "-m", "immediate", "-w", "stop"}, "/dev/null");
+    if (fs::exists(directory_ / "data" / "postmaster.pid", ignored)) {
+        const pid_t pid = spawn(stopCommand(), "/dev/null", false);
+        int status = 0;
+        while (pid > 0 && waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+    }
     fs::remove_all(directory_, ignored);
 }
 

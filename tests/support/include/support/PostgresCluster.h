@@ -12,16 +12,20 @@
 // - started lazily by the first process that asks, under an exclusive file lock
 //   ("<tmp>/korvel-pg-<key>.lock"); the cluster's directory is recorded beside it;
 // - used under a shared lock on "<tmp>/korvel-pg-<key>.users", held by each process for
-//   its life, and stopped and removed by the last user at exit (it finds it can take
-//   that lock exclusively). The kernel releases the locks of a killed process, so a
-//   cluster left by a killed run has no users: the next process that asks stops and
-//   removes it and starts a clean one. Nothing left behind breaks the next run.
+//   its life. The last user at exit (it can take that lock exclusively) leaves a small
+//   detached reaper that stops and removes the cluster two seconds later unless a new
+//   user has come: CTest starts the next case only as one ends, and would otherwise
+//   pay for a new cluster again and again.
+// - robust against killed runs: the kernel releases a killed process's locks; a cluster
+//   left running is simply used by the next run (each test has its own database), and
+//   one that does not answer (a start or stop killed half-way) is removed and made anew.
 // A database per test keeps the tests independent; each PostgresDatabase drops its
 // database when it goes.
 #pragma once
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace TestSupport {
 
@@ -61,6 +65,7 @@ public:
 private:
     PostgresCluster();
     void startNew();
+    std::vector<std::string> stopCommand() const;
     void stop() const;
     bool answers() const;
     std::string adminConnection() const;
