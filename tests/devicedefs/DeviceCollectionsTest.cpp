@@ -96,15 +96,6 @@ TEST_P(DeviceCollections, NoMatchingDeviceGivesNoCollection) {
     EXPECT_EQ(refsOf(Kolvenia::kolekcjaDostepnychUrzadzen()), (std::vector<int>{1}));
 }
 
-TEST_P(DeviceCollections, EachCallHandsOutItsOwnCollection) {
-    addShopFloor();
-    const TUrzadzenieCollectionPtr first = Kolvenia::kolekcjaKas();
-    const TUrzadzenieCollectionPtr second = Kolvenia::kolekcjaKas();
-    first->retainIf([](const TUrzadzenie& d) { return d.lUrzadzenieRef == 1; });
-    EXPECT_EQ(refsOf(first), (std::vector<int>{1}));
-    EXPECT_EQ(second->size(), 6u);
-}
-
 INSTANTIATE_TEST_SUITE_P(Engines, DeviceCollections, ::testing::Values(Engine::Sqlite, Engine::Postgres), engineName);
 
 }  // namespace

@@ -55,13 +55,6 @@ TEST(DeviceView, NamesEachKindOfDevice) {
     EXPECT_EQ(TUrzadzenieView(*device(1, tuWaga, 2, 5)).kindName(), "Waga");
 }
 
-TEST(DeviceCollection, IndexesInOrderAndRefusesPositionsPastTheEnd) {
-    const TUrzadzenieCollection collection = fiveDevices();
-    EXPECT_EQ(collection.size(), 5u);
-    EXPECT_EQ(collection[3]->nNrTypuUrz, tuWaga);
-    EXPECT_THROW(collection[5], std::out_of_range);
-}
-
 TEST(Strategies, FromSetKeepsOnlyTheChosenDevicesInCollectionOrder) {
     TUrzadzenieCollection collection = fiveDevices();
     const TUrzadzenie* scale = collection[3];
@@ -71,16 +64,6 @@ TEST(Strategies, FromSetKeepsOnlyTheChosenDevicesInCollectionOrder) {
 
     CFromSetUrzCollectionModStrategy({}).modify(collection);
     EXPECT_TRUE(collection.empty());
-}
-
-TEST(Strategies, ChosenRegistersThenNotIntegratedKeepsTheChoice) {
-    TUrzadzenieCollection collection = fiveDevices();
-    const CFromSetUrzCollectionModStrategy chosen({20, 30, 50});
-    const CNotIntegratedUrzCollectionModStrategy notIntegrated;
-    for (const IUrzCollectionModStrategy* strategy : {static_cast<const IUrzCollectionModStrategy*>(&chosen),
-                                                      static_cast<const IUrzCollectionModStrategy*>(&notIntegrated)})
-        strategy->modify(collection);
-    EXPECT_EQ(refsOf(collection), (std::vector<int>{20, 30, 50}));
 }
 
 TEST(Strategies, NeutralOnesLeaveEveryDeviceInPlace) {
