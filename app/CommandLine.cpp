@@ -5,12 +5,15 @@ namespace Korvel::App {
 const char* const usageText =
     "Użycie:\n"
     "  korvel [--config PLIK] [--database URL] fire <guid_akcji> [argumenty...]\n"
+    "  korvel [--database URL] db init [--demo] [--products N] [--seed S] [--force]\n"
     "  korvel [--config PLIK] actions\n"
     "  korvel --help\n"
     "\n"
     "Polecenia:\n"
     "  fire      uruchamia akcję o podanym GUID; wynik na standardowym wyjściu,\n"
     "            błąd na standardowym wyjściu błędów i kod wyjścia różny od 0\n"
+    "  db init   tworzy schemat bazy sklepu (--force: od nowa, z utratą danych);\n"
+    "            --demo wypełnia ją sklepem demonstracyjnym (N towarów, ziarno S)\n"
     "  actions   wypisuje zarejestrowane akcje (GUID i klasa) w kolejności rejestracji\n"
     "\n"
     "Opcje:\n"
@@ -47,7 +50,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const char* (
     line.arguments.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
     if (line.help) return line;
     if (line.command.empty()) throw UsageError("Brak polecenia.");
-    if (line.command != "fire" && line.command != "actions")
+    if (line.command != "fire" && line.command != "actions" && line.command != "db")
         throw UsageError("Nieznane polecenie " + line.command + ".");
     if (line.command == "fire" && line.arguments.empty()) throw UsageError("Polecenie fire wymaga GUID akcji.");
     if (line.command == "actions" && !line.arguments.empty()) throw UsageError("Polecenie actions nie przyjmuje argumentów.");

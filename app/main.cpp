@@ -1,9 +1,12 @@
 // korvel: the host program. Loads the module, runs actions from the console, and
 // creates shop databases.
+#include <unistd.h>
+
 #include <cstdlib>
 #include <iostream>
 
 #include "CommandLine.h"
+#include "DbInitCommand.h"
 #include "FireArguments.h"
 #include "Host.h"
 #include "core/ActionContainer.h"
@@ -28,7 +31,15 @@ int listActions() {
     return EXIT_SUCCESS;
 }
 
+int initDatabase(const CommandLine& line) {
+    const DbInitOptions options = parseDbInit(line.arguments);
+    if (!line.databaseUrl) throw UsageError("Polecenie db init wymaga bazy danych (--database lub KORVEL_DATABASE).");
+    runDbInit(*line.databaseUrl, options, std::cout, isatty(STDERR_FILENO) ? &std::cerr : nullptr);
+    return EXIT_SUCCESS;
+}
+
 int run(const CommandLine& line, const char* argv0) {
+    if (line.command == "db") return initDatabase(line);
     Host host(line.configPath, line.databaseUrl, Host::defaultModuleDirectory(argv0));
     return line.command == "fire" ? fire(line) : listActions();
 }

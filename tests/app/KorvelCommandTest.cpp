@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "support/TempDir.h"
@@ -95,4 +96,43 @@ TEST(KorvelCommand, ConfigurationComesFromTheEnvironmentWhenNotGiven) {
     unsetenv("KORVEL_CONFIG");
     EXPECT_EQ(fromEnvironment.exitCode, 1);
     EXPECT_NE(fromEnvironment.err.find("nowhere.xml"), std::string::npos) << fromEnvironment.err;
+}
+
+TEST(KorvelCommand, DbInitCreatesTheShopOnceAndRecreatesOnlyWhenForced) {
+    TestSupport::TempDir dir;
+    const std::string url = "sqlite:" + (dir / "shop.db").string();
+    auto created = korvel("--database " + url + " db init --demo --products 50 --seed 3", dir);
+    ASSERT_EQ(created.exitCode, 0) << created.err;
+    EXPECT_NE(created.out.find("Sklep demonstracyjny: towarów 50,"), std::string::npos) << created.out;
+
+    auto again = korvel("--database " + url + " db init", dir);
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_NE(again.err.find("zawiera już schemat sklepu"), std::string::npos) << again.err;
+
+    auto forced = korvel("--database " + url + " db init --force --demo --products 20", dir);
+    EXPECT_EQ(forced.exitCode, 0) << forced.err;
+    EXPECT_NE(forced.out.find("towarów 20,"), std::string::npos) << forced.out;
+}
+
+TEST(KorvelCommand, DbInitRefusesBadInputAndCreatesNothing) {
+    TestSupport::TempDir dir;
+    struct Case {
+        std::string arguments;
+        int exitCode;
+        const char* message;
+    } cases[] = {
+        {"db init", 2, "wymaga bazy danych"},
+        {"--database sqlite:" + (dir / "a.db").string() + " db", 2, "wymaga podpolecenia init"},
+        {"--database sqlite:" + (dir / "a.db").string() + " db init --products -5", 2, "Niepoprawna wartość opcji --products: -5."},
+        {"--database sqlite:" + (dir / "a.db").string() + " db init --colour", 2, "Nieznana opcja polecenia db init: --colour."},
+        {"--database mysql://" + (dir / "a.db").string() + " db init", 1, "nie wskazuje rodzaju bazy"},
+        {"--database sqlite:" + (dir / "missing" / "a.db").string() + " db init", 1, "nie można otworzyć bazy danych"},
+    };
+    for (const auto& c : cases) {
+        auto result = korvel(c.arguments, dir);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << c.arguments << ": " << result.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "a.db"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
 }
