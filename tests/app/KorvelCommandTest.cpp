@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "support/PostgresCluster.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -135,4 +136,14 @@ TEST(KorvelCommand, DbInitRefusesBadInputAndCreatesNothing) {
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "a.db"));
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+}
+
+TEST(KorvelCommand, DbInitCreatesTheShopOnPostgreSql) {
+    TestSupport::TempDir dir;
+    auto database = TestSupport::PostgresCluster::instance().createDatabase();
+    auto created = korvel("--database '" + database.url() + "' db init --demo --products 40", dir);
+    ASSERT_EQ(created.exitCode, 0) << created.err;
+    EXPECT_NE(created.out.find("towarów 40,"), std::string::npos) << created.out;
+    auto again = korvel("--database '" + database.url() + "' db init", dir);
+    EXPECT_EQ(again.exitCode, 1);
 }
