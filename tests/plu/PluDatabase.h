@@ -1,0 +1,79 @@
+// Tests of the PLU engine run once on SQLite and once on PostgreSQL, each on a fresh
+// shop database, with the statement log on and the configuration in single-price mode.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "db/SessionHolder.h"
+#include "support/PostgresCluster.h"
+#include "support/TempDir.h"
+
+namespace PluTest {
+
+using DBKernel::Dialect::Engine;
+
+constexpr int kDay = 45000;
+
+// A product row to insert: Product(1, "Chleb", 3.5).sendingNow()
+struct Product {
+    Product(int id, std::string name, std::optional<double> price) : id(id), name(std::move(name)), price(price) {}
+    Product& sendingNow() {
+        sendNow = 1;
+        return *this;
+    }
+    Product& sendingInTheEvening() {
+        sendEvening = 1;
+        return *this;
+    }
+    Product& groupedUnder(int groupingProduct) {
+        grouping = groupingProduct;
+        return *this;
+    }
+
+    int id;
+    std::string name;
+    std::optional<double> price;
+    int sendNow = 0;              // bySendNat
+    int sendEvening = 0;          // bySendWiecz
+    std::optional<int> grouping;  // lTowarWielocenowyRef
+};
+
+class PluDatabaseTest : public ::testing::TestWithParam<Engine> {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    TSessionHolder& session() { return *session_; }
+    bool onSqlite() const { return GetParam() == Engine::SQLite; }
+
+    // "Inne" -> "Obsługa wielu cen sprzedaży".
+    static void setSeveralSalePrices(bool enabled);
+
+    void addProduct(const Product& product);
+    void addPlu(int pluRef, int productId, const std::string& code, int status, std::optional<int> blocked = 0);
+    void addCondition(int ref, int productId, std::optional<double> price, int sent = 0, int from = kDay - 1,
+                      int to = kDay + 1);
+    // Runs Oracle SQL through the kernel, unrecorded by the tests' expectations.
+    void exec(const std::string& sql);
+    std::int64_t integerOf(const std::string& sql);
+
+    static std::vector<std::string> takeStatements();
+
+private:
+    TestSupport::TempDir directory_;
+    std::optional<TestSupport::PostgresDatabase> postgres_;
+    std::optional<TSessionHolder> session_;
+};
+
+std::string engineName(const ::testing::TestParamInfo<Engine>& info);
+
+}  // namespace PluTest
+
+#define PLU_ON_EACH_ENGINE(Suite)                                                                 \
+    INSTANTIATE_TEST_SUITE_P(Engines, Suite,                                                       \
+                             ::testing::Values(PluTest::Engine::SQLite, PluTest::Engine::PostgreSQL), \
+                             PluTest::engineName)
