@@ -22,6 +22,10 @@ std::string splitBundlesSql() {
            std::to_string(kSplitBundleProductType) + "   and pas.SaleBlocked = 0 order by lMasterTowarRef";
 }
 
+CashRegisterServerCommunication::CashRegisterServerCommunicationFactory& factory() {
+    return Core::SingletonImplHolder<CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::instance();
+}
+
 BundleItemPtr componentOf(const DBKernel::Sql::Query& row) {
     auto item = std::make_shared<BundleItem>();
     item->setId(static_cast<std::uint32_t>(row["lSkladnikTowarRef"].asInt64()));
@@ -36,9 +40,7 @@ class CZestawyRozbijaneSender::Impl {
 public:
     // wanted: the bundles to send, or nullptr for all of them.
     void send(const IUrzCollectionModStrategy& strategy, const std::set<unsigned>* wanted) {
-        dataSender_ = Core::SingletonImplHolder<CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::
-                          instance()
-                              .createBundleDataSender();
+        dataSender_ = factory().createBundleDataSender();
         dataSender_->setCompleteList(wanted == nullptr);
         addTargets(strategy);
         sendBundles(wanted);

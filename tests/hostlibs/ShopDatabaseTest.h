@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "db/SessionHolder.h"
 #include "support/PostgresCluster.h"

@@ -40,6 +40,12 @@ public:
     std::vector<std::shared_ptr<RecordingBundleSender>> senders;
 };
 
+const std::string kSplitBundlesSql =
+    "select towarMaster.lTowarRef as lMasterTowarRef,        zest.lTowarRef as lSkladnikTowarRef,        zest.dIlosc "
+    "as dIlosc,        zest.dSkladnikCenaSprzed as dSkladnikCenaSprzed   from Zestaw zest, Towar towarMaster, "
+    "ProductActivityStatus pas  where towarMaster.lTowarRef = zest.lMasterTowarRef  \tand towarMaster.nStatusAktywnosci "
+    "= pas.productActivityStatusId    and towarMaster.byTyp = 8   and pas.SaleBlocked = 0 order by lMasterTowarRef";
+
 using FactoryHolder = Core::SingletonImplHolder<CashRegisterServerCommunicationFactory>;
 
 // A component as the test expects it: reference, quantity, sale price.
@@ -91,6 +97,7 @@ protected:
 
 TEST_P(SplitBundlesTest, EveryBundleForSaleGoesAsOneRecordToTheInstalledRegisters) {
     CZestawyRozbijaneSender().send(CNullUrzCollectionModStrategy());
+    EXPECT_EQ(std::ranges::count(issuedStatements(), kSplitBundlesSql), 1);
 
     const auto& sender = onlySender();
     EXPECT_EQ(sender.events, (std::vector<std::string>{"kasa 2", "kasa 5", "zestaw 100", "zestaw 300", "wyślij"}));
