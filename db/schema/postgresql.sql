@@ -66,7 +66,7 @@ create table Towar (
     bySendNat smallint not null default 0,
     bySendWiecz smallint not null default 0,
     bWieleCen smallint not null default 0,
-    lTowarGrupujacyRef integer,
+    lTowarWielocenowyRef integer,         -- the several-price product this one is an element of
     multiPriceElementSaleLocked smallint not null default 0,
     locally_sale_blocked smallint not null default 0,
     bWagowy smallint not null default 0,
@@ -100,7 +100,7 @@ create table Towar (
 );
 create index towar_sendnat on Towar (bySendNat) where bySendNat = 1;
 create index towar_sendwiecz on Towar (bySendWiecz) where bySendWiecz = 1;
-create index towar_grupujacy on Towar (lTowarGrupujacyRef) where lTowarGrupujacyRef is not null;
+create index towar_wielocenowy on Towar (lTowarWielocenowyRef) where lTowarWielocenowyRef is not null;
 create index towar_successor on Towar (successor_id) where successor_id is not null;
 create index towar_laststndate on Towar (dLastStnDate);
 create index towar_grindex on Towar (sGrIndex);
@@ -235,9 +235,11 @@ create table tempraporttowar (
 );
 create index tempraporttowar_ref on tempraporttowar (LTOWARREF);
 
--- Several-price products: a product grouped under another (Towar.lTowarGrupujacyRef)
--- is sold under the grouping product's codes. The view lists every PLU row once
--- for its own product and once more for every product grouped under it.
+-- Several-price products: an element of a several-price product (Towar.lTowarWielocenowyRef)
+-- is sold under that product's codes. The view lists every PLU row once for its own
+-- product and once more for each of its elements, naming the grouping product in
+-- lTowarGrupujacyRef. Only the view has that column: the back office names it
+-- unqualified beside Towar.
 create view PLU_ALL_VIEW as
 select p.lPluRef, p.sPLU, p.lTowarRef, p.byStatus, p.byBlokada, p.typObslugi, p.njm,
        p.percentageDiscount, p.byHardTrStat, cast(null as integer) as lTowarGrupujacyRef
@@ -246,7 +248,7 @@ union all
 select p.lPluRef, p.sPLU, t.lTowarRef, p.byStatus, p.byBlokada, p.typObslugi, p.njm,
        p.percentageDiscount, p.byHardTrStat, p.lTowarRef as lTowarGrupujacyRef
   from PLU p, Towar t
- where t.lTowarGrupujacyRef = p.lTowarRef;
+ where t.lTowarWielocenowyRef = p.lTowarRef;
 
 -- Sales ----------------------------------------------------------------------------
 

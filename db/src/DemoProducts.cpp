@@ -253,7 +253,7 @@ void DemoProducts::writeProduct(const Product& product) {
     towar["bySendNat"] = sendNow ? 1 : 0;
     towar["bySendWiecz"] = random_.chance(sendNow ? 0.2 : 0.02) ? 1 : 0;
     towar["bWieleCen"] = product.multiPrice ? 1 : 0;
-    towar["lTowarGrupujacyRef"] = product.multiPriceParent;
+    towar["lTowarWielocenowyRef"] = product.multiPriceParent;
     towar["multiPriceElementSaleLocked"] = product.multiPriceParent && random_.chance(0.1) ? 1 : 0;
     towar["locally_sale_blocked"] = random_.chance(0.005) ? 1 : 0;
     towar["bWagowy"] = product.weighed ? 1 : 0;

@@ -10,7 +10,7 @@ DemoTables::DemoTables(const TSessionHolder& session)
       towar(session, "Towar",
             {"lTowarRef", "sNazwa", "skrNazwa", "sArtIndex", "sGrIndex", "sPKWiU", "byTyp", "byVAT",
              "OnSiteVatRateId", "byRabatowy", "dCenaSprzed", "lPromocjaRef", "bySendNat", "bySendWiecz",
-             "bWieleCen", "lTowarGrupujacyRef", "multiPriceElementSaleLocked", "locally_sale_blocked", "bWagowy", "nWagaSekcja", "nWagaPLU",
+             "bWieleCen", "lTowarWielocenowyRef", "multiPriceElementSaleLocked", "locally_sale_blocked", "bWagowy", "nWagaSekcja", "nWagaPLU",
              "byWeightType", "nWeightTolerance", "nSecurityWeight", "bCenaOtwarta", "byElEtyk", "nJmSprz",
              "nJmPrzelicznik", "dPrzelicznik", "nOkresPrzydatnosci", "nStatusAktywnosci", "lOpakRef",
              "nPurchaseAgeLimit", "nSaleAgeLimit", "bIncreasedRisk", "bSelfServiceNotAllowed", "brandId",

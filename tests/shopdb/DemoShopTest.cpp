@@ -100,7 +100,7 @@ TEST_P(DemoShopTest, HoldsEverythingATransmissionMeetsAndTheDevices) {
     EXPECT_GT(count("DeletedProductScaleNumber"), 0);
     EXPECT_GT(count("ProductProductSetLink where Deleted = 0"), 0);
     // A product grouped under another sells under the other's codes.
-    EXPECT_GT(count("PLU_ALL_VIEW v, Towar t where v.lTowarRef = t.lTowarRef and t.lTowarGrupujacyRef = v.lTowarGrupujacyRef"), 0);
+    EXPECT_GT(count("PLU_ALL_VIEW v, Towar t where v.lTowarRef = t.lTowarRef and t.lTowarWielocenowyRef = v.lTowarGrupujacyRef"), 0);
     EXPECT_EQ(0, count("Towar t, Product_Current_Sale_Params p where p.product_id = t.lTowarRef "
                        "and coalesce(p.sale_price, -1) <> coalesce(t.dCenaSprzed, -1)"));
 
