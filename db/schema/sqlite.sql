@@ -320,11 +320,10 @@ create table sekwencja (
     nLiczba integer primary key
 );
 
--- Change history of operator operations.
-create table HistoriaZmian (
-    lHistoriaZmianRef integer primary key,
-    dDataCzas real not null,
-    sTabela text,
+-- Change history of operator operations ("Operacje" in the back office's texts).
+create table Operacje (
+    lOperacjaRef integer primary key,
+    dDataCzas real default (julianday('now', 'localtime') - 2415018.5),
     sKlucz text,
     sOpis text,
     sSzczegoly text,

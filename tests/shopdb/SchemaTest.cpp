@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <map>
 #include <set>
 
@@ -75,6 +76,23 @@ TEST_P(SchemaTest, ParameterRowsAreUniquePerDeviceAndParameter) {
     } catch (const Oraerror::EOraError& error) {
         EXPECT_EQ(1, error.ErrorCode);
     }
+}
+
+TEST_P(SchemaTest, ChangeHistoryEntryTakesTheLocalTime) {
+    TSessionHolder session = shopDatabase();
+    Command entry("insert into \"Operacje\" (sKlucz, sOpis, nTypOperacji) values (:klucz, :opis, 3)", session);
+    entry.Params["klucz"] = "NWYSLANIEPLUDOKAS";
+    entry.Params["opis"] = "Wysłanie PLU do kas";
+    entry.execute();
+
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    const double expected = 25569.0 + static_cast<double>(now + local.tm_gmtoff) / 86400.0;  // day 25569 is 1 Jan 1970
+    OpenedQuery row("select sKlucz, dDataCzas from Operacje", session);
+    ASSERT_TRUE(row);
+    EXPECT_EQ("NWYSLANIEPLUDOKAS", row["sKlucz"].asString());
+    EXPECT_NEAR(expected, row["dDataCzas"].asDouble(), 60.0 / 86400.0);
 }
 
 SHOPDB_ON_EACH_ENGINE(SchemaTest);
