@@ -42,7 +42,31 @@ create table Firma (
     sNazwa varchar(100) not null,
     sKrNazwa varchar(20),
     sNip varchar(13),
-    bDostawca smallint not null default 1
+    bDostawca smallint not null default 1,
+    bFirmaWlasna smallint not null default 0,                   -- the shop's own company
+    SplittableVatSaleOnSiteAllowed smallint not null default 0
+);
+
+-- Attributes of companies, by name ("Refundacja" = "TAK" marks a refunded supplier).
+create table FirmaAtrybut (
+    lFirmaRef integer not null,
+    sNazwa varchar(60) not null,
+    sWartosc varchar(255),
+    primary key (lFirmaRef, sNazwa)
+);
+create index firmaatrybut_value on FirmaAtrybut (sNazwa, sWartosc);
+
+-- Kinds of financial transactions that registers sell as products (top-ups, bill payments).
+create table FinancialTransactionType (
+    id integer primary key,
+    guid varchar(38) not null,
+    definition varchar(255)
+);
+
+create table AutomaticDiscountType (
+    id integer primary key,
+    name varchar(60) not null,
+    isActive smallint not null default 1
 );
 
 -- Products and their codes -----------------------------------------------------
@@ -139,6 +163,21 @@ create table Product_Current_Sale_Params (
     sale_price numeric,
     simplified_promotion_id bigint,
     alternative_prices text
+);
+
+-- Automatic discounts a product takes part in.
+create table ProductAutomaticDiscountType (
+    ProductId integer not null,
+    AutomaticDiscountTypeId integer not null,
+    primary key (ProductId, AutomaticDiscountTypeId)
+);
+
+-- Named features of products ("Kitchen type": where the kitchen printout goes).
+create table ProductFeature (
+    product_id integer not null,
+    name varchar(60) not null,
+    value varchar(200),
+    primary key (product_id, name)
 );
 
 create table skladsurowcowytowaru (

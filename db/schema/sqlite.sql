@@ -40,7 +40,31 @@ create table Firma (
     sNazwa text not null,
     sKrNazwa text,
     sNip text,
-    bDostawca integer not null default 1
+    bDostawca integer not null default 1,
+    bFirmaWlasna integer not null default 0,                   -- the shop's own company
+    SplittableVatSaleOnSiteAllowed integer not null default 0
+);
+
+-- Attributes of companies, by name ("Refundacja" = "TAK" marks a refunded supplier).
+create table FirmaAtrybut (
+    lFirmaRef integer not null,
+    sNazwa text not null,
+    sWartosc text,
+    primary key (lFirmaRef, sNazwa)
+);
+create index firmaatrybut_value on FirmaAtrybut (sNazwa, sWartosc);
+
+-- Kinds of financial transactions that registers sell as products (top-ups, bill payments).
+create table FinancialTransactionType (
+    id integer primary key,
+    guid text not null,
+    definition text
+);
+
+create table AutomaticDiscountType (
+    id integer primary key,
+    name text not null,
+    isActive integer not null default 1
 );
 
 -- Products and their codes -----------------------------------------------------
@@ -137,6 +161,21 @@ create table Product_Current_Sale_Params (
     sale_price real,
     simplified_promotion_id integer,
     alternative_prices text
+);
+
+-- Automatic discounts a product takes part in.
+create table ProductAutomaticDiscountType (
+    ProductId integer not null,
+    AutomaticDiscountTypeId integer not null,
+    primary key (ProductId, AutomaticDiscountTypeId)
+);
+
+-- Named features of products ("Kitchen type": where the kitchen printout goes).
+create table ProductFeature (
+    product_id integer not null,
+    name text not null,
+    value text,
+    primary key (product_id, name)
 );
 
 create table skladsurowcowytowaru (

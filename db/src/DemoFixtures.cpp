@@ -1,6 +1,7 @@
 #include "DemoFixtures.h"
 
 #include <array>
+#include <set>
 #include <string>
 
 #include "ProductCatalogue.h"
@@ -23,6 +24,35 @@ std::string taxNumber(Random& random) {
         if (sum % 11 != 10) return digits + static_cast<char>('0' + sum % 11);
     }
 }
+
+// Suppliers whose promotions are refunded, marked by a company attribute.
+const char* const refundationAttribute = "Refundacja";
+const std::set<int> refundedSuppliers{3, 4, 11};
+
+struct FinancialTransactionKind {
+    int id;
+    const char* guid;
+    const char* definition;
+};
+constexpr std::array financialTransactionTypes{
+    FinancialTransactionKind{1, "{3F6B2A1E-8C4D-4E7A-9B15-0D2C6E8F1A34}", "Doładowanie telefonu"},
+    FinancialTransactionKind{2, "{A9D41C07-5E2B-4B88-8F3A-6C1E0B7D9245}", "Opłata rachunku"},
+    FinancialTransactionKind{3, "{5C0E7B92-1F4A-4D6C-A2B8-93E5D0F17C6B}", "Wypłata gotówki"},
+};
+
+struct DiscountKind {
+    int id;
+    const char* name;
+    bool active;
+};
+constexpr std::array automaticDiscountTypes{
+    DiscountKind{1, "Senior", true},
+    DiscountKind{2, "Karta stałego klienta", true},
+    DiscountKind{3, "Szczęśliwa godzina", true},
+    DiscountKind{4, "Rabat świąteczny", false},
+};
+
+static_assert(automaticDiscountTypes.size() == automaticDiscountTypeCount);
 
 struct Device {
     int type;  // 0 cash register, 1 scale, 2 scanner, 3 price checker
@@ -89,14 +119,42 @@ void writeDictionaries(DemoTables& tables, Random& random) {
     writeNames(tables.brand, "id", "name", brandNames());
     writeNames(tables.productSet, "id", "name", productSetNames());
     writeNames(tables.prezent, "lPremiaBonPrezentRef", "sNazwa", giftNames());
+
     int ref = 0;
-    for (const Supplier& supplier : supplierNames()) {
+    auto company = [&](std::string_view name, std::string_view shortName, bool own) {
         auto& firma = tables.firma;
         firma["lFirmaRef"] = ++ref;
-        firma["sNazwa"] = std::string(supplier.name);
-        firma["sKrNazwa"] = std::string(supplier.shortName);
+        firma["sNazwa"] = std::string(name);
+        firma["sKrNazwa"] = std::string(shortName);
         firma["sNip"] = taxNumber(random);
+        firma["bDostawca"] = own ? 0 : 1;
+        firma["bFirmaWlasna"] = own ? 1 : 0;
+        firma["SplittableVatSaleOnSiteAllowed"] = own ? 1 : 0;
         firma.insert();
+    };
+    for (const Supplier& supplier : supplierNames()) {
+        company(supplier.name, supplier.shortName, false);
+        auto& attribute = tables.firmaAtrybut;
+        attribute["lFirmaRef"] = ref;
+        attribute["sNazwa"] = refundationAttribute;
+        attribute["sWartosc"] = refundedSuppliers.count(ref) ? "TAK" : "NIE";
+        attribute.insert();
+    }
+    company("Sklep Demonstracyjny sp. z o.o.", "Sklep Demo", true);
+
+    for (const auto& [id, guid, definition] : financialTransactionTypes) {
+        auto& type = tables.financialTransactionType;
+        type["id"] = id;
+        type["guid"] = guid;
+        type["definition"] = definition;
+        type.insert();
+    }
+    for (const auto& [id, name, active] : automaticDiscountTypes) {
+        auto& type = tables.automaticDiscountType;
+        type["id"] = id;
+        type["name"] = name;
+        type["isActive"] = active ? 1 : 0;
+        type.insert();
     }
 }
 

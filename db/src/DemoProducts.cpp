@@ -6,6 +6,7 @@
 
 #include <boost/format.hpp>
 
+#include "DemoFixtures.h"
 #include "PluCodes.h"
 
 namespace ShopDb {
@@ -113,6 +114,7 @@ void DemoProducts::make(std::int64_t reference) {
     writeStock(product);
     writeSupplyData(product);
     writeProductSetLinks(product);
+    writeDiscountsAndFeatures(product);
     if (reference > 10 && random_.chance(0.003)) recordSuccessor(reference);
 
     if (plain) bundleComponents_.push_back({reference, *product.priceInGrosze});
@@ -465,6 +467,28 @@ void DemoProducts::writeProductSetLinks(const Product& product) {
         link["ProductSetId"] = 1 + (first - 1 + i) % sets;
         link["Deleted"] = random_.chance(0.1) ? 1 : 0;
         link.insert();
+    }
+}
+
+void DemoProducts::writeDiscountsAndFeatures(const Product& product) {
+    if (product.type == 0 && random_.chance(0.05)) {
+        const int first = static_cast<int>(random_.between(1, DemoFixtures::automaticDiscountTypeCount));
+        const int count = random_.chance(0.3) ? 2 : 1;
+        for (int i = 0; i < count; ++i) {
+            auto& discount = tables_.productDiscount;
+            discount["ProductId"] = product.reference;
+            discount["AutomaticDiscountTypeId"] = 1 + (first - 1 + i) % DemoFixtures::automaticDiscountTypeCount;
+            discount.insert();
+        }
+    }
+    // Bread and coffee may be ordered at the counter: their printouts go to a kitchen.
+    const std::string_view group = product.group ? product.group->code : std::string_view();
+    if ((group == "PIE" || group == "KAW") && random_.chance(0.3)) {
+        auto& feature = tables_.productFeature;
+        feature["product_id"] = product.reference;
+        feature["name"] = "Kitchen type";
+        feature["value"] = group == "PIE" ? "Piekarnia" : "Kawiarnia";
+        feature.insert();
     }
 }
 

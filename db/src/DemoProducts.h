@@ -1,6 +1,7 @@
 // The products of the demo shop, one at a time, each with everything that hangs on it:
 // its PLU codes, current sale parameters, price conditions, stock, composition,
-// purchase conditions, supplies, product-set links and old scale numbers.
+// purchase conditions, supplies, product-set links, automatic discounts, features and
+// old scale numbers.
 #pragma once
 
 #include <cstdint>
@@ -65,6 +66,7 @@ private:
     void writeStock(const Product& product);
     void writeSupplyData(const Product& product);
     void writeProductSetLinks(const Product& product);
+    void writeDiscountsAndFeatures(const Product& product);
     void recordSuccessor(std::int64_t reference);
 
     std::int64_t markedDown(std::int64_t priceInGrosze, double lowFactor, double highFactor);

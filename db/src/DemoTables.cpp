@@ -4,9 +4,13 @@ namespace ShopDb {
 
 DemoTables::DemoTables(const TSessionHolder& session)
     : brand(session, "Brand", {"id", "name"}),
-      firma(session, "Firma", {"lFirmaRef", "sNazwa", "sKrNazwa", "sNip"}),
+      firma(session, "Firma",
+            {"lFirmaRef", "sNazwa", "sKrNazwa", "sNip", "bDostawca", "bFirmaWlasna", "SplittableVatSaleOnSiteAllowed"}),
+      firmaAtrybut(session, "FirmaAtrybut", {"lFirmaRef", "sNazwa", "sWartosc"}),
       productSet(session, "ProductSet", {"id", "name"}),
       prezent(session, "prezent", {"lPremiaBonPrezentRef", "sNazwa"}),
+      financialTransactionType(session, "FinancialTransactionType", {"id", "guid", "definition"}),
+      automaticDiscountType(session, "AutomaticDiscountType", {"id", "name", "isActive"}),
       towar(session, "Towar",
             {"lTowarRef", "sNazwa", "skrNazwa", "sArtIndex", "sGrIndex", "sPKWiU", "byTyp", "byVAT",
              "OnSiteVatRateId", "byRabatowy", "dCenaSprzed", "lPromocjaRef", "bySendNat", "bySendWiecz",
@@ -25,6 +29,8 @@ DemoTables::DemoTables(const TSessionHolder& session)
       stn(session, "stn", {"lTowarRef", "data", "dStan", "dCenaSprzed", "dWartoscSprzed"}),
       zestaw(session, "Zestaw", {"lMasterTowarRef", "lTowarRef", "dIlosc", "dSkladnikCenaSprzed"}),
       productSetLink(session, "ProductProductSetLink", {"ProductId", "ProductSetId", "Deleted"}),
+      productDiscount(session, "ProductAutomaticDiscountType", {"ProductId", "AutomaticDiscountTypeId"}),
+      productFeature(session, "ProductFeature", {"product_id", "name", "value"}),
       warzak(session, "warzak",
              {"lWarZakRef", "lTowarRef", "lOdFirmaRef", "dCenaZak", "DataOd", "DataDo", "lWarZakCentrRef"}),
       dostawa(session, "Dostawa", {"lDostawaRef", "lTowarRef", "lFirmaRef", "data", "dIlosc", "dCenaZak"}),

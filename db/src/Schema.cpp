@@ -1,7 +1,6 @@
 #include "shopdb/Schema.h"
 
 #include <string>
-#include <vector>
 
 #include "SchemaScripts.h"
 #include "SqlScript.h"
@@ -25,9 +24,6 @@ std::string_view engineScript(Engine engine) {
     return engine == Engine::PostgreSQL ? SchemaScripts::postgresql : SchemaScripts::sqlite;
 }
 
-void run(const TSessionHolder& session, std::string_view script) {
-    for (const std::string& statement : splitStatements(script)) Command(statement, session, oneOff).execute();
-}
 
 std::string dropStatement(const CreatedObject& object) {
     std::string statement = "drop " + object.kind + " if exists " + object.name;
@@ -38,10 +34,10 @@ std::string dropStatement(const CreatedObject& object) {
 // Drops what the engine's script creates, in the reverse order, so that nothing
 // is dropped before what depends on it.
 void dropSchema(const TSessionHolder& session) {
-    std::vector<std::string> drops;
+    std::string drops;
     for (const std::string& statement : splitStatements(engineScript(session.engine())))
-        if (auto object = createdObject(statement)) drops.push_back(dropStatement(*object));
-    for (auto it = drops.rbegin(); it != drops.rend(); ++it) Command(*it, session, oneOff).execute();
+        if (auto object = createdObject(statement)) drops = dropStatement(*object) + ";\n" + drops;
+    session.ExecuteNativeScript(drops);
 }
 
 }  // namespace
@@ -65,8 +61,9 @@ void createSchema(TSessionHolder session, bool force) {
                 CORE_SRC_INFO("ShopDb::createSchema"));
         dropSchema(session);
     }
-    run(session, engineScript(session.engine()));
-    run(session, SchemaScripts::reference);
+    // The scripts are in each engine's own dialect: they bypass the translation.
+    session.ExecuteNativeScript(std::string(engineScript(session.engine())));
+    session.ExecuteNativeScript(std::string(SchemaScripts::reference));
     transaction.commit();
 }
 

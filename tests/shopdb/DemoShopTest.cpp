@@ -99,6 +99,12 @@ TEST_P(DemoShopTest, HoldsEverythingATransmissionMeetsAndTheDevices) {
     EXPECT_GT(count("Towar where successor_id is not null"), 0);
     EXPECT_GT(count("DeletedProductScaleNumber"), 0);
     EXPECT_GT(count("ProductProductSetLink where Deleted = 0"), 0);
+    EXPECT_GT(count("ProductAutomaticDiscountType d, AutomaticDiscountType t where t.id = d.AutomaticDiscountTypeId "
+                    "and t.isActive = 1"),
+              0);
+    EXPECT_GT(count("ProductFeature where name = 'Kitchen type'"), 0);
+    EXPECT_EQ(1, count("Firma where bFirmaWlasna = 1"));
+    EXPECT_GT(count("FirmaAtrybut where sNazwa = 'Refundacja' and sWartosc = 'TAK'"), 0);
     // A product grouped under another sells under the other's codes.
     EXPECT_GT(count("PLU_ALL_VIEW v, Towar t where v.lTowarRef = t.lTowarRef and t.lTowarWielocenowyRef = v.lTowarGrupujacyRef"), 0);
     EXPECT_EQ(0, count("Towar t, Product_Current_Sale_Params p where p.product_id = t.lTowarRef "
