@@ -157,27 +157,27 @@ std::string branchColumns(PluOrigin origin) {
 }
 
 struct BranchSource {
-    std::string_view table;
-    std::string_view groupingProduct;
+    const char* table;
+    const char* groupingProduct;
 };
 
 std::string productFlagsBranch(const BranchSource& source) {
-    return branchColumns(ProductSendFlag) + std::string(source.groupingProduct) + "\n        from towar t,\n        " +
-           std::string(source.table) +
+    return branchColumns(ProductSendFlag) + source.groupingProduct + "\n        from towar t,\n        " +
+           source.table +
            " p,\n        Product_Current_Sale_Params pcsp\n        where t.lTowarRef = p.lTowarRef\n        and "
            "t.lTowarRef = pcsp.product_id\n        and p.byStatus = 2\n        and (bySendNat = 1 or bySendWiecz = 1)";
 }
 
 std::string pluStateBranch(const BranchSource& source) {
-    return branchColumns(PluState) + std::string(source.groupingProduct) + "\n           from towar t,\n           " +
-           std::string(source.table) +
+    return branchColumns(PluState) + source.groupingProduct + "\n           from towar t,\n           " +
+           source.table +
            " p,\n           Product_Current_Sale_Params pcsp\n           where t.lTowarRef = p.lTowarRef\n           "
            "and t.lTowarRef = pcsp.product_id\n           and (p.byStatus in (3,1) or p.byBlokada = 1)";
 }
 
 std::string conditionBranch(const BranchSource& source, int day) {
-    return branchColumns(UnsentSaleCondition) + std::string(source.groupingProduct) + "\n        from towar t,\n        " +
-           std::string(source.table) +
+    return branchColumns(UnsentSaleCondition) + source.groupingProduct + "\n        from towar t,\n        " +
+           source.table +
            " p,\n        warSprz w\n        where t.lTowarRef = p.lTowarRef\n        and t.lTowarRef = w.lTowarRef\n"
            "        and p.byStatus in (2, 1, 3)\n        and w.byCenaWyslana = 0\n        and w.DataOd <= " +
            std::to_string(day) + "\n        and w.DataDo >= " + std::to_string(day);

@@ -9,7 +9,7 @@ ProductDataForFrontOfficeDecorator::ProductDataForFrontOfficeDecorator(
     : decorated_(std::move(decorated)) {
     if (!decorated_)
         throw Core::PlacedLogicError("Brak dekorowanego obiektu danych towaru.",
-                                     CORE_SRC_INFO("Devices::ProductDataForFrontOfficeDecorator::ProductDataForFrontOfficeDecorator"));
+                                     CORE_SRC_INFO("Devices::ProductDataForFrontOfficeDecorator"));
 }
 
 int ProductDataForFrontOfficeDecorator::getProductId() const { return decorated_->getProductId(); }
