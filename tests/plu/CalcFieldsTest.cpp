@@ -46,92 +46,74 @@ protected:
         const Db::TField& field = rows_->FieldByName(name);
         return field.IsNull() ? "<null>" : field.AsString();
     }
-    double price() { return rows_->FieldByName("dCenaSprzed").AsFloat(); }
 
     std::optional<TPLUTransmissionContainer> engine_;
     std::optional<Db::TDataSet> rows_;
 };
 
-TEST_P(CalcFieldsTest, PriceCarryingCodeSendsThePriceInTheCode) {
-    Row row;
-    row.plu = "2600120123429";
-    row.origins = TPLUTransmissionContainer::FromPLU | TPLUTransmissionContainer::FromWarSprz;
-    row.conditionPrice = "7";
-    row.productPrice = "99";
-    calculate(row);
-    EXPECT_EQ(text("sCenaSprzed"), "12.34");
-    EXPECT_EQ(text("dCenaSprzed"), "<null>");
-}
-
-TEST_P(CalcFieldsTest, CodesThatCarryNoPriceTakeTheProductPrice) {
-    for (const char* code : {"5900000000015", "2712345", "2600120123420", "abc"}) {
-        SCOPED_TRACE(code);
+TEST_P(CalcFieldsTest, PriceComesFromTheCodeTheConditionOrTheProduct) {
+    const struct {
+        const char* code;
+        int origins;
+        const char* conditionPrice;
+        const char* productPrice;
+        const char* text;
+        const char* price;
+    } cases[] = {
+        {"2600120123429", 6, "7", "99", "12.34", "<null>"},       // the code carries 012.34
+        {"5900000000015", 2, "1", "3.456", "3.46", "3.456"},      // no condition origin: the product's
+        {"2712345", 2, "null", "3.456", "3.46", "3.456"},         // a weight code carries no price
+        {"2600120123420", 2, "null", "3.456", "3.46", "3.456"},   // not a code: wrong check digit
+        {"abc", 2, "null", "3.456", "3.46", "3.456"},
+        {"5900000000015", 4, "2.5", "9", "2.50", "2.5"},          // from a condition: the condition's
+        {"5900000000015", 2, "null", "null", "brak!", "<null>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.code) + " " + std::to_string(c.origins));
         Row row;
-        row.plu = code;
-        row.productPrice = "3.456";
+        row.plu = c.code;
+        row.origins = c.origins;
+        row.conditionPrice = c.conditionPrice;
+        row.productPrice = c.productPrice;
         calculate(row);
-        EXPECT_EQ(text("sCenaSprzed"), "3.46");
-        EXPECT_DOUBLE_EQ(price(), 3.456);
+        EXPECT_EQ(text("sCenaSprzed"), c.text);
+        EXPECT_EQ(text("dCenaSprzed"), c.price);
     }
 }
 
-TEST_P(CalcFieldsTest, RowFromAConditionTakesTheConditionPrice) {
-    Row row;
-    row.origins = TPLUTransmissionContainer::FromWarSprz;
-    row.conditionPrice = "2.5";
-    row.productPrice = "9";
-    calculate(row);
-    EXPECT_EQ(text("sCenaSprzed"), "2.50");
-    EXPECT_DOUBLE_EQ(price(), 2.5);
-}
-
-TEST_P(CalcFieldsTest, MissingProductPriceReadsBrak) {
-    Row row;
-    row.productPrice = "null";
-    row.status = 3;
-    calculate(row);
-    EXPECT_EQ(text("sCenaSprzed"), "brak!");
-    EXPECT_EQ(text("dCenaSprzed"), "<null>");
-}
-
-TEST_P(CalcFieldsTest, OriginLettersStandInTheirOwnPlaces) {
-    const std::pair<int, const char*> cases[] = {{1, " T "}, {2, "  P"}, {4, "W  "}, {3, " TP"}, {6, "W P"}, {7, "WTP"}};
-    for (const auto& [origins, letters] : cases) {
-        SCOPED_TRACE(origins);
+TEST_P(CalcFieldsTest, DisplayTexts) {
+    const struct {
+        int origins;
+        const char* sendNow;
+        const char* sendEvening;
+        int status;
+        const char* blocked;
+        const char* originText;
+        const char* sendText;
+        const char* statusText;
+        const char* blockText;
+    } cases[] = {
+        {1, "1", "1", 1, "1", " T ", "Nat/Wiecz", "Nowy", "tak"},
+        {2, "1", "0", 2, "0", "  P", "Natychmiast", "Zwykły", "nie"},
+        {4, "0", "1", 3, "null", "W  ", "Wieczorem", "Do usunięcia", "nie"},
+        {3, "0", "0", 4, "2", " TP", "Natychmiast*", "<null>", "nie"},
+        {6, "2", "null", 1, "0", "W P", "Natychmiast*", "Nowy", "nie"},  // a flag counts only when it is 1
+        {7, "null", "1", 1, "0", "WTP", "Wieczorem", "Nowy", "nie"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.origins);
         Row row;
-        row.origins = origins;
+        row.origins = c.origins;
         row.conditionPrice = "1";
+        row.sendNow = c.sendNow;
+        row.sendEvening = c.sendEvening;
+        row.status = c.status;
+        row.blocked = c.blocked;
         calculate(row);
-        EXPECT_EQ(text("sFlaga"), letters);
-    }
-}
-
-TEST_P(CalcFieldsTest, SendTimeCountsOnlyFlagsThatAreExactlyOne) {
-    const std::pair<const char*, const char*> flags[] = {{"1", "1"}, {"1", "0"},    {"0", "1"},
-                                                         {"0", "0"}, {"2", "null"}, {"null", "1"}};
-    const char* const expected[] = {"Nat/Wiecz", "Natychmiast", "Wieczorem", "Natychmiast*", "Natychmiast*", "Wieczorem"};
-    for (std::size_t i = 0; i < std::size(flags); ++i) {
-        SCOPED_TRACE(std::string(flags[i].first) + "/" + flags[i].second);
-        Row row;
-        row.sendNow = flags[i].first;
-        row.sendEvening = flags[i].second;
-        calculate(row);
-        EXPECT_EQ(text("sWyslij"), expected[i]);
-    }
-}
-
-TEST_P(CalcFieldsTest, StateAndBlockTexts) {
-    const std::pair<int, const char*> rows[] = {{1, "1"}, {2, "0"}, {3, "null"}, {4, "2"}};
-    const std::pair<const char*, const char*> expected[] = {
-        {"Nowy", "tak"}, {"Zwykły", "nie"}, {"Do usunięcia", "nie"}, {"<null>", "nie"}};
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        SCOPED_TRACE(rows[i].first);
-        Row row;
-        row.status = rows[i].first;
-        row.blocked = rows[i].second;
-        calculate(row);
-        EXPECT_EQ(text("sStatus"), expected[i].first);
-        EXPECT_EQ(text("sBlokada"), expected[i].second);
+        EXPECT_EQ(text("sFlaga"), c.originText);
+        EXPECT_EQ(text("sWyslij"), c.sendText);
+        EXPECT_EQ(text("sStatus"), c.statusText);
+        EXPECT_EQ(text("sBlokada"), c.blockText);
     }
 }
 

@@ -9,17 +9,6 @@
 
 namespace PluTest {
 
-namespace {
-
-// Product features are not in the shop schema yet; the cache reads this table.
-void createProductFeatureTable(const TSessionHolder& session) {
-    session.ExecuteNativeScript(
-        "create table ProductFeature (product_id integer not null, name varchar(60) not null, value varchar(200), "
-        "primary key (product_id, name));");
-}
-
-}  // namespace
-
 void PluDatabaseTest::SetUp() {
     if (onSqlite()) {
         session_.emplace("sqlite:" + (directory_ / "shop.db").string(), DBKernel::OpenMode::CreateIfMissing);
@@ -28,7 +17,6 @@ void PluDatabaseTest::SetUp() {
         session_.emplace(postgres_->url());
     }
     ShopDb::createSchema(*session_);
-    createProductFeatureTable(*session_);
     setSeveralSalePrices(false);
     DBKernel::StatementLog::setEnabled(true);
     DBKernel::StatementLog::clear();
@@ -52,7 +40,7 @@ void PluDatabaseTest::addProduct(const Product& product) {
         session());
     towar.Params["id"] = product.id;
     towar.Params["name"] = product.name;
-    towar.Params["shortName"] = product.name.substr(0, 10);
+    towar.Params["shortName"] = product.name;
     towar.Params["price"] = product.price;
     towar.Params["sendNow"] = product.sendNow;
     towar.Params["sendEvening"] = product.sendEvening;
