@@ -23,12 +23,14 @@ void PreparedStatement::execute(std::span<const Sql::Param> binds) {
         columnsKnown_ = true;
     }
     hasRow_ = hadRows_ = engine_->hasRow();
+    readStep_ = 0;
 }
 
 bool PreparedStatement::next() {
     if (!hasRow_) return false;
     engine_->next();
     hasRow_ = engine_->hasRow();
+    readStep_ = 0;
     return hasRow_;
 }
 
@@ -38,10 +40,17 @@ void PreparedStatement::release() {
 }
 
 int PreparedStatement::column(std::string_view name) const {
+    constexpr std::size_t longestReadOrder = 256;
+    const std::size_t step = readStep_++;
+    if (step < readOrder_.size() && readOrder_[step].spelling == name) return readOrder_[step].column;
     const int index = columns_.find(name);
     if (index < 0)
         throw Core::PlacedLogicError((boost::format("Brak kolumny \"%1%\" w wyniku zapytania:\n%2%") % name % *text_).str(),
                                      CORE_SRC_INFO("DBKernel::PreparedStatement::column"));
+    if (step < readOrder_.size())
+        readOrder_[step] = {std::string(name), index};
+    else if (step == readOrder_.size() && step < longestReadOrder)
+        readOrder_.push_back({std::string(name), index});
     return index;
 }
 

@@ -44,6 +44,14 @@ private:
     std::unique_ptr<EngineStatement> engine_;
     ColumnIndex columns_;
     bool columnsKnown_ = false;
+    // Row loops read the same columns, spelled the same, in the same order on every row:
+    // the reads of the previous row are tried, by exact spelling, before the name is hashed.
+    struct ColumnRead {
+        std::string spelling;
+        int column;
+    };
+    mutable std::vector<ColumnRead> readOrder_;
+    mutable std::size_t readStep_ = 0;
     bool hasRow_ = false;
     bool hadRows_ = false;
 };

@@ -40,7 +40,7 @@ std::int64_t roundedToInt64(double number, std::string_view source) {
 
 }  // namespace
 
-std::int64_t ValueView::asInt64() const {
+std::int64_t ValueView::convertedToInt64() const {
     switch (type) {
     case ValueType::Null: return 0;
     case ValueType::Integer: return integer;
@@ -61,7 +61,7 @@ int ValueView::asInt() const {
     return static_cast<int>(wide);
 }
 
-double ValueView::asDouble() const {
+double ValueView::convertedToDouble() const {
     switch (type) {
     case ValueType::Null: return 0;
     case ValueType::Integer: return static_cast<double>(integer);

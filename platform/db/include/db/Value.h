@@ -24,13 +24,18 @@ struct ValueView {
     bool isNull() const noexcept { return type == ValueType::Null; }
     // A non-integral number is rounded half away from zero; a non-numeric text raises
     // EOraError 1722.
-    std::int64_t asInt64() const;
+    std::int64_t asInt64() const { return type == ValueType::Integer ? integer : convertedToInt64(); }
     // As asInt64; a value outside 32 bits raises EOraError 1455.
     int asInt() const;
-    double asDouble() const;
+    double asDouble() const { return type == ValueType::Double ? real : convertedToDouble(); }
     // Numbers in their shortest exact decimal form, without a trailing ".0" ("3", "12.5").
     std::string asString() const;
     Core::Quantity asQuantity() const;
+
+private:
+    // The conversions from the other types (the common case is inline above).
+    std::int64_t convertedToInt64() const;
+    double convertedToDouble() const;
 };
 
 // An owned value. A NULL may carry the type it was declared with, so that engines that

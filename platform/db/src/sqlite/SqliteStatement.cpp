@@ -63,13 +63,14 @@ void SqliteStatement::release() {
 }
 
 Sql::ValueView SqliteStatement::column(int index) const {
-    switch (sqlite3_column_type(statement_, index)) {
-    case SQLITE_INTEGER: return {Sql::ValueType::Integer, sqlite3_column_int64(statement_, index), 0, {}};
-    case SQLITE_FLOAT: return {Sql::ValueType::Double, 0, sqlite3_column_double(statement_, index), {}};
+    sqlite3_value* value = sqlite3_column_value(statement_, index);  // one call into the statement per read
+    switch (sqlite3_value_type(value)) {
+    case SQLITE_INTEGER: return {Sql::ValueType::Integer, sqlite3_value_int64(value), 0, {}};
+    case SQLITE_FLOAT: return {Sql::ValueType::Double, 0, sqlite3_value_double(value), {}};
     case SQLITE_TEXT:
     case SQLITE_BLOB: {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, index));
-        return {Sql::ValueType::Text, 0, 0, {text, static_cast<std::size_t>(sqlite3_column_bytes(statement_, index))}};
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        return {Sql::ValueType::Text, 0, 0, {text, static_cast<std::size_t>(sqlite3_value_bytes(value))}};
     }
     default: return {};
     }
