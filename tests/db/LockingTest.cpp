@@ -1,4 +1,5 @@
 #include <chrono>
+#include <thread>
 
 #include "EngineTest.h"
 
@@ -32,6 +33,22 @@ TEST_P(LockingTest, ARowHeldElsewhereFailsAtOnceWith54) {
     other.Commit();
     OpenedQuery locked(lockRowOne);
     EXPECT_EQ(locked["name"].asString(), "a");
+}
+
+TEST_P(LockingTest, WithoutNowaitTheLockIsWaitedFor) {
+    TSessionHolder other(false);
+    holdRowOne(other);
+    std::string read;
+    std::thread waiter([&] {
+        TSessionHolder own(url());  // database objects stay on the thread that made them
+        OpenedQuery q("select name from t where id = 1 for update", own);
+        read = q["name"].asString();
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    Command("update t set name = 'z' where id = 1", other).execute();
+    other.Commit();
+    waiter.join();
+    EXPECT_EQ(read, "z");
 }
 
 TEST_P(LockingTest, TheCallersTransactionGoesOnAfterALockConflict) {

@@ -78,6 +78,20 @@ TEST_P(QueryTest, ColumnsAndRowsAreCheckedByName) {
     EXPECT_THROW(q["nosuch"], Core::PlacedLogicError);
 }
 
+TEST_P(QueryTest, ColumnsReadInAnyOrderAndSpellingFindTheRightValue) {
+    createSampleTable();
+    OpenedQuery q("select id, qty, name from t where id < 3 order by id");
+    std::string column = "id";
+    EXPECT_EQ(q[column].asInt64(), 1);
+    column = "qty";  // the same buffer, another name
+    EXPECT_EQ(q[column].asInt64(), 10);
+    q.next();
+    EXPECT_EQ(q["QTY"].asInt64(), 3);  // other order, other spelling
+    EXPECT_EQ(q["Id"].asInt64(), 2);
+    EXPECT_EQ(q["name"].asString(), "Masło");
+    EXPECT_EQ(q["id"].asInt64(), 2);
+}
+
 TEST_P(QueryTest, BindsAreByNameCaseInsensitiveAndRepeatable) {
     createSampleTable();
     PreparedQuery q("select count(*) n from t where id >= :Low and id <= :low + :SPAN and name = :name");
