@@ -119,8 +119,9 @@ const char* statusText(int status) {
     }
 }
 
-// Chooses the price the row is sent with: the price in the code, else the condition's
-// when the row comes from one, else the product's.
+// Chooses the price the row is sent with: the price in the code (shown only; the
+// sender reads it from the code again), else the condition's when the row comes from
+// one, else the product's, which may be missing ("brak!").
 void calculatePrice(Db::TDataSet& row) {
     Db::TField& text = row.FieldByName("sCenaSprzed");
     if (const auto carried = PluTransmission::priceCarriedByCode(row.FieldByName("sPLU").AsString())) {

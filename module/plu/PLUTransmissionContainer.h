@@ -9,6 +9,7 @@
 #pragma once
 
 #include <list>
+#include <string>
 
 #include "db/DataSet.h"
 #include "db/SessionHolder.h"
