@@ -138,6 +138,21 @@ TEST_P(DataSetTest, OnUpdateRecordWritesInsteadOfTheStatements) {
     EXPECT_EQ(stored(), "1a5 2b3 3c1 ");
 }
 
+TEST_P(DataSetTest, WithoutCachedUpdatesEachPostAndDeleteIsWrittenAtOnce) {
+    Db::TDataSet ds(session());
+    ds.SetCachedUpdates(false);
+    open(ds);
+    ds.Edit();
+    ds.FieldByName("status") = 2;
+    ds.Post();
+    EXPECT_EQ(stored(), "1a2 2b3 3c1 ");
+    ds.Last();
+    ds.Delete();
+    EXPECT_EQ(stored(), "1a2 3c1 ");
+    EXPECT_FALSE(ds.UpdatesPending());
+    EXPECT_EQ(ds.RecordCount(), 1);
+}
+
 TEST_P(DataSetTest, ExecSqlRunsACommandWithParameters) {
     Db::TDataSet ds;
     session().AssignSession(ds);

@@ -181,6 +181,13 @@ const TField* TDataSet::findField(std::string_view name) const {
     return nullptr;
 }
 
+void TDataSet::Last() {
+    requireBrowse(CORE_SRC_INFO("Db::TDataSet::Last"));
+    moveTo(rows_.empty() ? 0 : rows_.size() - 1);
+    eof_ = true;
+    bof_ = rows_.empty();
+}
+
 TField* TDataSet::FindField(std::string_view name) { return const_cast<TField*>(findField(name)); }
 
 TField& TDataSet::FieldByName(std::string_view name) {

@@ -32,7 +32,6 @@ public:
 
     int columnCount() const noexcept { return columns_.size(); }
     const std::string& columnName(int index) const { return columns_.name(index); }
-    int findColumn(std::string_view name) const noexcept { return columns_.find(name); }
     // Raises a logic error naming the column when there is none.
     int column(std::string_view name) const;
     // The value of a column in the current row; raises when there is no current row.

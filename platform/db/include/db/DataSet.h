@@ -117,6 +117,7 @@ public:
     void First();
     void Next();
     void Prior();
+    void Last();  // as in the toolkit, stands on the last row with Eof() true
     bool Eof() const noexcept { return eof_; }
     bool Bof() const noexcept { return bof_; }
     int RecordCount() const noexcept { return static_cast<int>(rows_.size()); }

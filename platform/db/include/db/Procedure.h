@@ -1,9 +1,21 @@
 // A stored procedure called by name ("UPDATESTANPROC", "PPA.appendPpa"), with input
-// parameters passed by name.
-//   PostgreSQL: call ppa.appendppa(par_date => $1, ...) - names lower-cased.
-//   SQLite: the body stored in korvel_routine (see Routines in the kernel sources) runs
-//   with the parameters as binds, atomically.
-// An unknown procedure or a parameter it does not have raises EOraError 6550.
+// parameters passed by name. An unknown procedure or a parameter it does not have
+// raises EOraError 6550.
+//
+// PostgreSQL: call ppa.appendppa(par_date => $1, ...), names lower-cased; a package is a
+// schema. Parameters are sent untyped, so the procedure's own types apply.
+//
+// SQLite has no stored routines; the shop schema keeps them as rows of
+//   create table korvel_routine (
+//       name text primary key,     -- "PPA.appendPpa", "lastStnDate"; matched case-insensitively
+//       kind text not null,        -- 'procedure' or 'function'
+//       parameters text not null,  -- parameter names in call order, comma-separated
+//       body text not null);       -- Oracle SQL with :name binds, translated like any statement
+// A procedure's body is one or more statements separated by ';', run in order with the
+// call's parameters as binds, all or nothing. A function is registered with SQLite under
+// its name with '.' made '_' ("pkg.fn" is pkg_fn, as the translator calls it); its
+// arguments bind to its parameters in order and its value is the first column of the
+// body's first row (NULL without rows).
 #pragma once
 
 #include <memory>

@@ -3,7 +3,8 @@
 // NULLs untyped so the server takes the type from where they stand. The server-side
 // preparation is made per combination of bind types, on first execution.
 //
-// Columns: integer types read as Integer, float types as Double, numeric as Integer
+// A query's rows arrive whole (so other statements can run on the session while they
+// are walked). Columns: integer types read as Integer, float types as Double, numeric as Integer
 // when the value has no fraction and Double otherwise, booleans as 1/0, the rest as Text.
 #pragma once
 

@@ -1,21 +1,10 @@
-// Stored routines of the shop schema on SQLite, which has no stored procedures. The
-// schema keeps them as rows of
-//   create table korvel_routine (
-//       name text primary key,     -- "PPA.appendPpa", "lastStnDate"; matched case-insensitively
-//       kind text not null,        -- 'procedure' or 'function'
-//       parameters text not null,  -- parameter names in call order, comma-separated
-//       body text not null);       -- Oracle SQL with :name binds, translated like any statement
-// A procedure's body is one or more statements separated by ';', run in order with the
-// call's arguments as binds (an argument not passed binds NULL), all or nothing.
-// A function is registered as an SQLite function named as the routine with '.' made
-// '_'; its arguments bind to its parameters in order, and its value is the first
-// column of the body's first row (NULL without rows). Functions are registered when
-// the connection opens and, for ones added later, on their first use.
+// Stored routines of the shop schema on SQLite: the rows of korvel_routine, as described
+// in db/Procedure.h. Functions are registered when the connection opens and, for rows
+// added later, on their first use; a function's body is read when it is registered.
 #pragma once
 
 #include <map>
 #include <memory>
-#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
