@@ -175,17 +175,17 @@ void TDataSet::Prior() {
     }
 }
 
-const TField* TDataSet::findField(std::string_view name) const {
-    for (const auto& field : fields_)
-        if (DBKernel::Sql::sameName(field->FieldName(), name)) return field.get();
-    return nullptr;
-}
-
 void TDataSet::Last() {
     requireBrowse(CORE_SRC_INFO("Db::TDataSet::Last"));
     moveTo(rows_.empty() ? 0 : rows_.size() - 1);
     eof_ = true;
     bof_ = rows_.empty();
+}
+
+const TField* TDataSet::findField(std::string_view name) const {
+    for (const auto& field : fields_)
+        if (DBKernel::Sql::sameName(field->FieldName(), name)) return field.get();
+    return nullptr;
 }
 
 TField* TDataSet::FindField(std::string_view name) { return const_cast<TField*>(findField(name)); }

@@ -13,6 +13,8 @@
 // SQLite has one write lock per database, not row locks: StartTransaction takes it at
 // once (BEGIN IMMEDIATE) and fails with EOraError 54 when another session holds it;
 // nothing ever waits for it.
+//
+// A session serves one thread at a time; the objects made on it stay on that thread.
 #pragma once
 
 #include <memory>

@@ -46,7 +46,7 @@ public:
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
     Statement(Statement&&) = default;
-    Statement& operator=(Statement&&) = default;
+    Statement& operator=(Statement&&) = delete;  // would drop the old session before its statement
 
     const std::string& sql() const noexcept { return sql_; }
     const TSessionHolder& session() const noexcept { return session_; }

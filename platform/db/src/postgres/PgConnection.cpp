@@ -133,7 +133,7 @@ PgResult PgConnection::runGuarded(const Send& send, PgStatementKind kind) {
     PgResult savepointResult = nextPipelineResult();
     PgResult statementResult = nextPipelineResult();
     PgResult releaseResult = nextPipelineResult();
-    PgResult sync = nextPipelineResult();
+    nextPipelineResult();  // the sync point
     PQexitPipelineMode(connection_);
     if (failed(savepointResult.get())) raisePgError(savepointResult.get(), connection_, kind);
     if (failed(statementResult.get())) {
