@@ -1,7 +1,8 @@
 // Reading rows through the database kernel costs little over the engine itself:
 // 1,000,000 rows of ten typed columns, read by name through the kernel, against a plain
 // sqlite3 loop that reads the same query by column position into the same C++ types.
-// Also: the cost of the statement log when it is switched on.
+// Also: the cost of the statement log when it is switched on, and on PostgreSQL the cost
+// of the savepoint that lets a statement inside a transaction fail alone.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -12,6 +13,7 @@
 #include "db/Query.h"
 #include "db/SessionHolder.h"
 #include "db/StatementLog.h"
+#include "support/PostgresCluster.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -120,6 +122,22 @@ void repeatedExecution(benchmark::State& state) {
     DBKernel::StatementLog::clear();
 }
 BENCHMARK(repeatedExecution)->Arg(0)->Arg(1)->ArgName("log");
+
+// One small insert, outside a transaction and inside one (under a savepoint).
+void postgresInsert(benchmark::State& state) {
+    const auto database = TestSupport::PostgresCluster::instance().createDatabase();
+    TSessionHolder session(database.url());
+    DBKernel::Sql::Command("create table journal (n integer)", session).execute();
+    DBKernel::Sql::Command insert("insert into journal values (:n)", session);
+    if (state.range(0)) session.StartTransaction();
+    int n = 0;
+    for (auto _ : state) {
+        insert.Params["n"] = ++n;
+        insert.execute();
+    }
+    if (state.range(0)) session.Commit();
+}
+BENCHMARK(postgresInsert)->Arg(0)->Arg(1)->ArgName("inTransaction");
 
 }  // namespace
 
