@@ -13,6 +13,7 @@
 //   900    invalid SQL statement                    42601                    syntax errors
 //   911    more than one statement in a text        -                        trailing text
 //   1008   a bind variable was never assigned       (kernel)                 (kernel)
+//   1403   no data found                            -                        korvel_ref has no row
 //   1455   value does not fit a 32-bit integer      (kernel)                 (kernel)
 //   1438   number too large for the column          22003                    -
 //   1476   division by zero                         22012                    -
