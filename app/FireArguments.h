@@ -24,4 +24,17 @@ private:
     std::ostream& out_;
 };
 
+// As FireArguments, with a progress indicator for long work (a bar on a terminal).
+class FireArgumentsWithProgress : public FireArguments, public Core::IProgressIndicatorGetter {
+public:
+    FireArgumentsWithProgress(std::vector<std::string> arguments, std::ostream& out,
+                              Core::ThreadUserIo::ISteppableProgressIndicator& progress)
+        : FireArguments(std::move(arguments), out), progress_(progress) {}
+
+    Core::ThreadUserIo::ISteppableProgressIndicator& getProgressIndicator() override { return progress_; }
+
+private:
+    Core::ThreadUserIo::ISteppableProgressIndicator& progress_;
+};
+
 }  // namespace Korvel::App

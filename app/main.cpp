@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "CommandLine.h"
+#include "ConsoleProgressBar.h"
 #include "DbInitCommand.h"
 #include "FireArguments.h"
 #include "Host.h"
@@ -15,13 +16,21 @@ namespace {
 
 using namespace Korvel::App;
 
+java::pointer<Core::IUnknown> fireArguments(const CommandLine& line, ConsoleProgressBar& bar) {
+    std::vector<std::string> arguments(line.arguments.begin() + 1, line.arguments.end());
+    if (isatty(STDERR_FILENO)) return java::make<FireArgumentsWithProgress>(std::move(arguments), std::cout, bar);
+    return java::make<FireArguments>(std::move(arguments), std::cout);
+}
+
 int fire(const CommandLine& line) {
-    const std::string& guid = line.arguments.front();
-    auto args = java::make<FireArguments>(std::vector<std::string>(line.arguments.begin() + 1, line.arguments.end()),
-                                          std::cout);
+    ConsoleProgressBar bar(std::cerr);
     auto invoker = std::make_shared<Core::Action::ExecutorInvoker>();
-    Core::Action::CContainer::instance().invoke(guid, invoker, java::pointer<Core::IUnknown>(args));
+    auto result = Core::Action::CContainer::instance().invoke(line.arguments.front(), invoker, fireArguments(line, bar));
     std::cout.flush();
+    if (result && result->is<Core::ActionStatus>() && !result->as<Core::ActionStatus>().succeeded()) {
+        std::cerr << "korvel: " << result->as<Core::ActionStatus>().message() << '\n';
+        return EXIT_FAILURE;
+    }
     return EXIT_SUCCESS;
 }
 

@@ -379,12 +379,16 @@ void DemoProducts::writePriceConditions(const Product& product) {
     const std::int64_t price = *product.priceInGrosze;
     const double kind = random_.fraction();
     if (kind < 0.05) {
-        // Due today and not sent yet; a few products have a newer one beside it.
+        // Due today and not sent yet. A few products have an older markdown beside it,
+        // already sent, that the new one takes further (never dearer).
         const int conditions = random_.chance(0.1) ? 2 : 1;
-        for (int i = 0; i < conditions; ++i)
+        std::int64_t conditionPrice = price;
+        for (int i = 0; i < conditions; ++i) {
+            conditionPrice = std::min(conditionPrice, markedDown(conditionPrice, 0.75, 0.95));
+            const bool olderAndSent = i + 1 < conditions;
             writePriceCondition(ref, today_ - static_cast<std::int32_t>(random_.between(0, 3)),
-                                today_ + static_cast<std::int32_t>(random_.between(0, 14)),
-                                markedDown(price, 0.75, 0.95), false);
+                                today_ + static_cast<std::int32_t>(random_.between(0, 14)), conditionPrice, olderAndSent);
+        }
     } else if (kind < 0.055) {
         writePriceCondition(ref, today_, today_ + 7, 0, false);  // a wrongly entered price
     } else if (kind < 0.135) {

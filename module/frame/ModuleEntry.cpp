@@ -6,6 +6,7 @@
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "external/ExternalSendersRegistration.h"
+#include "plu/ProcessAndSendActions.h"
 #include "frame/DllRegistration.h"
 
 namespace Kolvenia {
@@ -17,6 +18,8 @@ RegistrationListPtr moduleRegistrations;
 // Units register in the module's fixed order; the order is part of the host's contract.
 void registerObjects(Core::ModuleRegistrationList& list) {
     Senders::registerExternalDataSendersObjects(list);
+    registerActionProcessAndSendPLUObjects(list);
+    registerSendPLUForArticleObjects(list);
     Kasa::registerCheckCommunicationObjects(list);
     Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule});
 }

@@ -7,7 +7,9 @@
 
 #include "core/Debug.h"
 #include "db/Command.h"
+#include "frame/strategies/UrzCollectionModStrategies.h"
 #include "plu/PluDataSetSql.h"
+#include "plu/PluRecordProcessor.h"
 #include "plu/PriceCarryingCode.h"
 #include "plu/SeveralSalePrices.h"
 #include "products/ProductFeaturesCache.h"
@@ -137,10 +139,16 @@ void calculatePrice(Db::TDataSet& row) {
 }  // namespace
 
 TPLUTransmissionContainer::TPLUTransmissionContainer(ETransKindName::TransmissionKind kind, TSessionHolder& session)
-    : kind_(kind), session_(session), mainQuery_(session) {
+    : kind_(kind),
+      session_(session),
+      mainQuery_(session),
+      processor_(std::make_unique<PluTransmission::PluRecordProcessor>(kind, session, mainQuery_)),
+      strategy_(std::make_shared<CNullUrzCollectionModStrategy>()) {
     createFields();
     mainQuery_.OnCalcFields = [this](Db::TDataSet* dataSet) { QueryCalcFields(dataSet); };
 }
+
+TPLUTransmissionContainer::~TPLUTransmissionContainer() = default;
 
 void TPLUTransmissionContainer::createFields() {
     for (const FieldDeclaration& field : kMainQueryFields) mainQuery_.AddField(field.name, field.type, field.kind);

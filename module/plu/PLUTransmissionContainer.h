@@ -8,14 +8,26 @@
 //   for (auto* rows = engine.getDataSet(); !rows->Eof(); rows->Next()) ...
 #pragma once
 
+#include <functional>
 #include <list>
+#include <memory>
+#include <string>
 #include <string>
 
+#include "core/ProgressIndicator.h"
 #include "db/DataSet.h"
+#include "frame/strategies/IUrzCollectionModStrategy.h"
+#include "plu/PluCounters.h"
 #include "db/SessionHolder.h"
 #include "plu/PluOrigin.h"
 #include "plu/TransmissionKind.h"
 #include "products/IProductFeaturesCache.h"
+
+namespace PluTransmission {
+class PluRecordProcessor;
+class T_PLUSender;
+struct PluTransmissionContext;
+}  // namespace PluTransmission
 
 class TPLUTransmissionContainer {
 public:
@@ -24,7 +36,9 @@ public:
     static constexpr int FromPLU = PluTransmission::PluState;
     static constexpr int FromWarSprz = PluTransmission::UnsentSaleCondition;
 
+    // Prepares the write-back statements of the record processing.
     TPLUTransmissionContainer(ETransKindName::TransmissionKind kind, TSessionHolder& session);
+    ~TPLUTransmissionContainer();
     TPLUTransmissionContainer(const TPLUTransmissionContainer&) = delete;
     TPLUTransmissionContainer& operator=(const TPLUTransmissionContainer&) = delete;
 
@@ -51,6 +65,25 @@ public:
     Db::TDataSet* getDataSet() { return &mainQuery_; }
     Db::TDataSet& getMainQuery() { return mainQuery_; }
     int getRecordCount() const { return mainQuery_.RecordCount(); }
+    // Walks the open main query in packages of "Wielkość paczki zawierającej PLU" (500
+    // when missing or not positive), one transaction and one PLU sender per package.
+    // On failure the open package is rolled back (earlier ones stay committed), the
+    // message is put in `status` and the answer is false.
+    bool ProcessDataSet(std::string& status, Core::ThreadUserIo::ISteppableProgressIndicator& progress);
+    // Decides, sends and writes back the current row: 0 not sent for flags or price,
+    // 1 sent, 2 a transaction error (the product is locked), 4 a wrong condition price.
+    int ProcessRecord(std::shared_ptr<PluTransmission::T_PLUSender> sender);
+    // A new PLU sender for the day, for the next package.
+    std::shared_ptr<PluTransmission::T_PLUSender> createPluSender();
+    // Called after every row.
+    void SetupTickMethod(std::function<void()> tick) { tick_ = std::move(tick); }
+    void resetCounters() { counters_ = {}; }
+    const PluTransmission::PluCounters& counters() const { return counters_; }
+    // Narrows the cash registers the records go to (default: every installed one).
+    void setDeviceStrategy(std::shared_ptr<const IUrzCollectionModStrategy> strategy) { strategy_ = std::move(strategy); }
+
+    static constexpr int DefaultPackageSize = 500;
+
     // Features of the products of the open query, for the PLU sender.
     const Korvel::Products::IProductFeaturesCachePtr& getProductFeaturesCache() const { return productFeatures_; }
 
@@ -66,4 +99,13 @@ private:
     std::list<int> products_;
     Db::TDataSet mainQuery_;
     Korvel::Products::IProductFeaturesCachePtr productFeatures_;
+
+    int packageSize() const;
+    void walkRows(Core::ThreadUserIo::ISteppableProgressIndicator& progress);
+
+    std::unique_ptr<PluTransmission::PluRecordProcessor> processor_;
+    std::shared_ptr<PluTransmission::PluTransmissionContext> context_;
+    std::shared_ptr<const IUrzCollectionModStrategy> strategy_;
+    PluTransmission::PluCounters counters_;
+    std::function<void()> tick_;
 };

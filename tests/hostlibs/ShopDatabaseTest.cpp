@@ -6,39 +6,6 @@
 
 namespace HostLibsTest {
 
-namespace {
-
-// The company directory's attributes and own-company columns and the dictionaries of
-// financial transaction types and automatic discounts, which the shop schema does not
-// hold yet. The same text serves both engines.
-const char* const kHostTables = R"(
-alter table Firma add column bFirmaWlasna smallint not null default 0;
-alter table Firma add column SplittableVatSaleOnSiteAllowed smallint not null default 0;
-create table FirmaAtrybut (
-    lFirmaRef integer not null,
-    sNazwa varchar(60) not null,
-    sWartosc varchar(255),
-    primary key (lFirmaRef, sNazwa)
-);
-create table FinancialTransactionType (
-    id integer primary key,
-    guid varchar(38) not null,
-    definition varchar(255)
-);
-create table AutomaticDiscountType (
-    id integer primary key,
-    name varchar(60) not null,
-    isActive smallint not null default 1
-);
-create table ProductAutomaticDiscountType (
-    ProductId integer not null,
-    AutomaticDiscountTypeId integer not null,
-    primary key (ProductId, AutomaticDiscountTypeId)
-);
-)";
-
-}  // namespace
-
 void ShopDatabaseTest::SetUp() {
     std::string url;
     if (GetParam() == Engine::SQLite) {
@@ -50,7 +17,6 @@ void ShopDatabaseTest::SetUp() {
     }
     DBKernel::setDefaultSession(url, DBKernel::OpenMode::CreateIfMissing);
     ShopDb::createSchema(session());
-    session().ExecuteNativeScript(kHostTables);
     DBKernel::StatementLog::setEnabled(true);
     DBKernel::StatementLog::clear();
 }

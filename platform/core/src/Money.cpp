@@ -13,9 +13,13 @@ Decimal<Decimals> Decimal<Decimals>::fromDouble(double value) {
 template <int Decimals>
 std::string Decimal<Decimals>::toString() const {
     const std::int64_t magnitude = units_ < 0 ? -units_ : units_;
-    std::string fraction = std::to_string(magnitude % scale());
-    fraction.insert(0, Decimals - fraction.size(), '0');
-    return (units_ < 0 ? "-" : "") + std::to_string(magnitude / scale()) + "." + fraction;
+    const std::string digits = std::to_string(magnitude % scale());
+    std::string text = units_ < 0 ? "-" : "";
+    text += std::to_string(magnitude / scale());
+    text += '.';
+    text.append(Decimals - digits.size(), '0');
+    text += digits;
+    return text;
 }
 
 template class Decimal<2>;

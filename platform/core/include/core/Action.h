@@ -8,6 +8,7 @@
 
 #include "core/IUnknown.h"
 #include "core/JavaPointer.h"
+#include "core/ProgressIndicator.h"
 
 namespace Core {
 
@@ -47,6 +48,28 @@ class IExternalExecutionArgsGetter : public virtual IUnknown {};
 class IDateGetter : public virtual IUnknown {
 public:
     virtual double getDate() const = 0;
+};
+
+// Where long work shows its progress (a console bar, a progress window).
+class IProgressIndicatorGetter : public virtual IUnknown {
+public:
+    virtual ThreadUserIo::ISteppableProgressIndicator& getProgressIndicator() = 0;
+};
+
+// What an action answers when its outcome matters to the caller: success or the
+// message of the failure, and a flag the caller handed in and wants back.
+class ActionStatus : public virtual IUnknown {
+public:
+    ActionStatus(bool succeeded, std::string message, unsigned char flag = 0)
+        : succeeded_(succeeded), message_(std::move(message)), flag_(flag) {}
+    bool succeeded() const { return succeeded_; }
+    const std::string& message() const { return message_; }
+    unsigned char flag() const { return flag_; }
+
+private:
+    bool succeeded_;
+    std::string message_;
+    unsigned char flag_;
 };
 
 // Runs an action with an argument object; the container hands it the action it found.

@@ -1,0 +1,26 @@
+// What one run of the PLU engine did with its rows, for the summary.
+#pragma once
+
+namespace PluTransmission {
+
+// What ProcessRecord answers for a row.
+enum RecordResult : int {
+    NotSentFlagsOrPrice = 0,
+    Sent = 1,
+    TransactionError = 2,
+    WrongConditionPrice = 4,
+};
+
+struct PluCounters {
+    unsigned processed = 0;
+    unsigned notSentFlagsOrPrice = 0;
+    unsigned sent = 0;
+    unsigned transactionErrors = 0;
+    unsigned wrongConditionPrices = 0;
+
+    void count(RecordResult result);
+    // Any of the three "not sent" counters above zero.
+    bool anyNotSent() const { return notSentFlagsOrPrice || transactionErrors || wrongConditionPrices; }
+};
+
+}  // namespace PluTransmission
