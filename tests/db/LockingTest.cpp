@@ -55,8 +55,11 @@ TEST_P(LockingTest, TheCallersTransactionGoesOnAfterALockConflict) {
     TSessionHolder other(false);
     TSessionHolder mine = session();
     if (onSqlite()) {
-        mine.StartTransaction();  // on SQLite a transaction holds the write lock from its start
-        EXPECT_EQ(oraCodeOf([&] { holdRowOne(other); }), 54);
+        holdRowOne(other);  // SQLite has no row locks: the other session holds the write lock
+        mine.StartTransaction();
+        EXPECT_EQ(oraCodeOf([&] { OpenedQuery q(lockRowOne); }), 54);
+        other.Rollback();
+        OpenedQuery again(lockRowOne);  // the same transaction takes it once it is free
         exec("update t set name = 'x' where id = 2");
         mine.Commit();
     } else {
@@ -79,7 +82,8 @@ TEST_P(LockingTest, AHeldLockDoesNotStopReaders) {
     other.Rollback();
 }
 
-// SQLite has one write lock per database: any write waits for nobody and fails at once.
+// SQLite has one write lock per database: any write waits for nobody and fails at once,
+// and the transaction it was in goes on.
 TEST(SqliteLocking, WritesFailAtOnceWhileAnotherSessionHoldsTheWriteLock) {
     TestSupport::TempDir directory;
     const std::string url = "sqlite:" + (directory / "shop.db").string();
@@ -88,9 +92,12 @@ TEST(SqliteLocking, WritesFailAtOnceWhileAnotherSessionHoldsTheWriteLock) {
     Command("insert into t values (2, 'b')", mine).execute();
     TSessionHolder other(url);
     other.StartTransaction();
+    OpenedQuery("select * from t where id = 2 for update nowait", other);  // takes the write lock
     EXPECT_EQ(oraCodeOf([&] { Command("update t set name = 'y' where id = 2", mine).execute(); }), 54);
-    EXPECT_EQ(oraCodeOf([&] { mine.StartTransaction(); }), 54);
-    EXPECT_FALSE(mine.InTransaction());
+    mine.StartTransaction();  // starting one takes no lock yet
+    EXPECT_EQ(oraCodeOf([&] { Command("update t set name = 'y' where id = 2", mine).execute(); }), 54);
+    EXPECT_TRUE(mine.InTransaction());
     other.Rollback();
     EXPECT_EQ(Command("update t set name = 'y' where id = 2", mine).execute(), 1);
+    mine.Commit();
 }

@@ -10,9 +10,11 @@
 // Transactions follow the host: outside StartTransaction..Commit/Rollback every
 // statement commits on its own. Inside one, a failing statement undoes only itself
 // (as on Oracle), so a lock conflict can be caught and the transaction goes on.
-// SQLite has one write lock per database, not row locks: StartTransaction takes it at
-// once (BEGIN IMMEDIATE) and fails with EOraError 54 when another session holds it;
-// nothing ever waits for it.
+// SQLite has one write lock per database, not row locks. A transaction takes it with
+// its first write or "for update" (which stands for locking rows), failing with
+// EOraError 54 while another session holds it; only "for update" without "nowait"
+// waits for it. A transaction that has written nothing yet takes the lock on a fresh
+// snapshot, so it sees what the holder committed.
 //
 // A session serves one thread at a time; the objects made on it stay on that thread.
 #pragma once

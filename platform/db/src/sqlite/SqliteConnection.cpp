@@ -82,7 +82,9 @@ void SqliteConnection::run(const char* sql) {
     if (rc != SQLITE_OK) raiseSqliteError(db_, rc);
 }
 
-void SqliteConnection::begin() { run("begin immediate"); }
+// Deferred: the write lock is taken by the first write or "for update", so a session
+// that only reads, or locks nothing, never stands in another's way.
+void SqliteConnection::begin() { run("begin"); }
 
 void SqliteConnection::commit() { run("commit"); }
 
@@ -90,7 +92,7 @@ void SqliteConnection::rollback() { run("rollback"); }
 
 bool SqliteConnection::inTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
 
-void SqliteConnection::probeWriteLock(bool wait) {
+void SqliteConnection::beginImmediate(bool wait) {
     if (wait) sqlite3_busy_timeout(db_, lockWaitMilliseconds);
     try {
         run("begin immediate");
@@ -99,7 +101,24 @@ void SqliteConnection::probeWriteLock(bool wait) {
         throw;
     }
     sqlite3_busy_timeout(db_, 0);
+}
+
+void SqliteConnection::probeWriteLock(bool wait) {
+    beginImmediate(wait);
     run("commit");
+}
+
+void SqliteConnection::takeWriteLock(bool wait) {
+    if (sqlite3_txn_state(db_, nullptr) == SQLITE_TXN_WRITE) return;
+    // Nothing is written yet, so the transaction can start again as the writer; that also
+    // moves its snapshot past commits made since it read, which a writer must see.
+    run("rollback");
+    try {
+        beginImmediate(wait);
+    } catch (...) {
+        run("begin");  // the caller's transaction goes on, still without the lock
+        throw;
+    }
 }
 
 void SqliteConnection::callProcedure(const std::string& name, const ProcedureArguments& arguments) {

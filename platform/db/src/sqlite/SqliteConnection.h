@@ -46,6 +46,9 @@ public:
     // lock released at the end of its statement comes to here. Without wait a held lock
     // fails at once (54); with wait it is waited for as long as lockWait.
     void probeWriteLock(bool wait);
+    // Inside a transaction, makes it the writer now (a no-op when it already is). A held
+    // lock fails at once (54) unless waited for; the transaction then goes on without it.
+    void takeWriteLock(bool wait);
     // Compiles the first statement of the SQLite text; *tail receives the rest. A call
     // of a stored function not registered yet registers the stored functions and retries.
     sqlite3_stmt* compile(std::string_view sql, const char** tail);
@@ -53,6 +56,7 @@ public:
     void finish(sqlite3_stmt* statement, int lastResult);
 
 private:
+    void beginImmediate(bool wait);
     sqlite3* db_ = nullptr;
     std::unique_ptr<SqliteRoutines> routines_;
     SqliteStatementHandle nextReference_;

@@ -19,8 +19,11 @@ void SqliteStatement::execute(std::span<const Sql::Param> binds) {
         const int rc = bindValue(statement_, static_cast<int>(i + 1), binds[i].value());
         if (rc != SQLITE_OK) raiseSqliteError(connection_.handle(), rc);
     }
-    if (lock_ != Dialect::LockRequest::None && !connection_.inTransaction())
-        connection_.probeWriteLock(lock_ == Dialect::LockRequest::Wait);
+    // SQLite locks the whole database, not rows: "for update" takes the write lock.
+    if (lock_ != Dialect::LockRequest::None) {
+        const bool wait = lock_ == Dialect::LockRequest::Wait;
+        connection_.inTransaction() ? connection_.takeWriteLock(wait) : connection_.probeWriteLock(wait);
+    }
     rowsAffected_ = 0;
     step();
 }
