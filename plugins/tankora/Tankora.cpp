@@ -1,7 +1,7 @@
 // The petrol-station module: loaded by the device module when petrol-station support
 // is switched on, it registers its own external data sender. Its sender keeps a
-// journal of what reached it (KORVEL_TANKORA_JOURNAL names the file), which is what
-// the station's own systems would pick up.
+// journal of what reached it (KORVEL_TANKORA_JOURNAL names the file; a record is
+// journalled by its PLU code), which is what the station's own systems would pick up.
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -11,6 +11,7 @@
 #include "core/PackageLoader.h"
 #include "core/Registration.h"
 #include "core/Singleton.h"
+#include "db/DataSet.h"
 #include "external/ExternalDataSenders.h"
 
 namespace Tankora {
@@ -22,7 +23,7 @@ public:
     void init(const PLUSenderArgs&) override { write("init"); }
     void checkCommunication() override { write("checkCommunication"); }
     void beginSending(int day) override { write("beginSending " + std::to_string(day)); }
-    void sendTowar(Db::TDataSet&) override { write("sendTowar"); }
+    void sendTowar(Db::TDataSet& record) override { write("sendTowar " + record.FieldByName("sPLU").AsString()); }
     void endSending() override { write("endSending"); }
 
 private:
