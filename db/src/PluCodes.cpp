@@ -3,6 +3,7 @@
 #include <boost/format.hpp>
 
 #include "core/Errors.h"
+#include "tools/Plu.h"
 
 namespace ShopDb::PluCodes {
 
@@ -18,21 +19,11 @@ std::string padded(std::uint64_t number, int width) {
 }
 
 std::string withCheckDigit(std::string digits) {
-    digits += checkDigit(digits);
+    digits += Plu::checkDigit(digits);
     return digits;
 }
 
 }  // namespace
-
-char checkDigit(std::string_view digits) {
-    int sum = 0;
-    int weight = 3;
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        sum += (*it - '0') * weight;
-        weight = 4 - weight;
-    }
-    return static_cast<char>('0' + (10 - sum % 10) % 10);
-}
 
 std::string ean13(std::uint64_t manufacturerItem) { return withCheckDigit("590" + padded(manufacturerItem, 9)); }
 
@@ -48,7 +39,7 @@ std::string value(std::uint32_t scaleNumber) { return "29" + padded(scaleNumber,
 
 std::string priceCarrying(std::uint32_t item, std::int64_t priceInGrosze) {
     const std::string price = padded(static_cast<std::uint64_t>(priceInGrosze), 5);
-    return withCheckDigit("26" + padded(item, 4) + price + checkDigit(price));
+    return withCheckDigit("26" + padded(item, 4) + price + Plu::checkDigit(price));
 }
 
 std::string shortCode(std::uint32_t item) { return padded(1000 + item, 4); }

@@ -10,9 +10,6 @@
 
 namespace ShopDb::PluCodes {
 
-// The GS1 check digit of a run of digits: weights 3 and 1 alternate from the right.
-char checkDigit(std::string_view digits);
-
 // Each builder takes the numbers that make the code and zero-pads them to their
 // fields; a number too large for its field is a logic error.
 std::string ean13(std::uint64_t manufacturerItem);  // "590" + 9 digits + check
