@@ -24,7 +24,7 @@ std::string formatDuration(std::chrono::steady_clock::duration elapsed) {
 
 }  // namespace
 
-int TPLUTransmissionContainer::packageSize() const {
+int TPLUTransmissionContainer::configuredPackageSize() {
     auto key = Kolvenia::Config::findKey({"Parametry programu", "FrontOffice", "Wielkość paczki zawierającej PLU"});
     const int size = key ? key->GetVal<int>() : 0;
     return size > 0 ? size : DefaultPackageSize;
@@ -42,7 +42,7 @@ int TPLUTransmissionContainer::ProcessRecord(std::shared_ptr<PluTransmission::T_
 }
 
 void TPLUTransmissionContainer::walkRows(Core::ThreadUserIo::ISteppableProgressIndicator& progress) {
-    const int size = packageSize();
+    const int size = configuredPackageSize();
     PluTransmission::TransactionGuard transaction(session_);
     auto sender = createPluSender();
     mainQuery_.First();

@@ -82,6 +82,8 @@ public:
     // Narrows the cash registers the records go to (default: every installed one).
     void setDeviceStrategy(std::shared_ptr<const IUrzCollectionModStrategy> strategy) { strategy_ = std::move(strategy); }
 
+    // "Wielkość paczki zawierającej PLU", or 500 when it is missing or not positive.
+    static int configuredPackageSize();
     static constexpr int DefaultPackageSize = 500;
 
     // Features of the products of the open query, for the PLU sender.
@@ -100,7 +102,6 @@ private:
     Db::TDataSet mainQuery_;
     Korvel::Products::IProductFeaturesCachePtr productFeatures_;
 
-    int packageSize() const;
     void walkRows(Core::ThreadUserIo::ISteppableProgressIndicator& progress);
 
     std::unique_ptr<PluTransmission::PluRecordProcessor> processor_;

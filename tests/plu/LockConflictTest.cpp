@@ -1,45 +1,22 @@
 // A product held by another session while the PLU engine runs: its row counts as a
 // transaction error, the rest is sent, and a later run sends it. On PostgreSQL the other
 // session holds the product's row; on SQLite, which has no row locks, the write lock.
-#include "PluDatabase.h"
-
-#include "config/Setup.h"
-#include "core/PackageLoader.h"
-#include "core/Singleton.h"
+#include "TransmissionDatabase.h"
 #include "db/Query.h"
 #include "plu/PLUTransmissionContainer.h"
 
 namespace PluTest {
 namespace {
 
-class LockConflictTest : public PluDatabaseTest {
+class LockConflictTest : public TransmissionDatabaseTest {
 protected:
     void SetUp() override {
-        PluDatabaseTest::SetUp();
-        DBKernel::setDefaultSession(session().url());
-        Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(
-            "<configuration><key name=\"Parametry programu\">"
-            "<key name=\"Blokada dodawania towarów\" type=\"bool\" value=\"false\"/>"
-            "<key name=\"Refundacja promocji\"><key name=\"Włączona\" type=\"bool\" value=\"false\"/></key>"
-            "<key name=\"FrontOffice\"><key name=\"Wielkość paczki zawierającej PLU\" type=\"int\" value=\"1\"/>"
-            "<key name=\"Serwer Kasowy\">"
-            "<key name=\"Katalog - wyjście\" type=\"string\" value=\"" + output_.path().string() + "\"/>"
-            "<key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>"
-            "</key></key></key></configuration>");
-        auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
-        loader.load("Devices.dll");
-        loader.initializeModules();
+        TransmissionDatabaseTest::SetUp();
         for (int id : {1, 2, 3}) {
             addProduct(Product(id, std::string(1, static_cast<char>('A' + id - 1)) + "-towar", 2.5 + id).sendingNow());
             addPlu(10 + id, id, "590123400000" + std::to_string(id), 2);
         }
     }
-    void TearDown() override {
-        Core::SharedPackageLoader::instance().unloadAll();
-        DBKernel::resetDefaultSession();
-        PluDatabaseTest::TearDown();
-    }
-
     // One run of the engine; `beforeRows` is called once the dataset is open (on SQLite
     // a held write lock would stop the marking itself), `afterFirstRow` after the first row.
     PluTransmission::PluCounters transmit(const std::function<void()>& beforeRows = {},
@@ -57,8 +34,6 @@ protected:
         EXPECT_TRUE(engine.ProcessDataSet(status, progress)) << status;
         return engine.counters();
     }
-
-    TestSupport::TempDir output_;
 };
 
 TEST_P(LockConflictTest, HeldProductIsCountedTheRestIsSentAndALaterRunSendsIt) {
@@ -80,6 +55,7 @@ TEST_P(LockConflictTest, HeldProductIsCountedTheRestIsSentAndALaterRunSendsIt) {
     EXPECT_EQ(second.transactionErrors, 0u);
     EXPECT_EQ(integerOf("select byStatus from PLU where lPluRef = 11"), 2);
     EXPECT_EQ(integerOf("select bySendNat from Towar where lTowarRef = 1"), 0);
+    EXPECT_EQ(sentPluCodes(), (std::vector<std::string>{"5901234000002", "5901234000003", "5901234000001"}));
 }
 
 }  // namespace
