@@ -97,11 +97,13 @@ TEST_P(ProcessDataSetTest, StockSwitchedOffChangesThePriceButNotTheStock) {
     EXPECT_EQ(rows("select count(*) from Ppa"), Texts{"0"});
 }
 
-// Product-level work belongs to a product's first row, even when its next row falls
-// into the next package; each row writes its own PLU state.
+// Product-level work belongs to a product's first row that gets through (a blocked
+// one does not), even when its next row falls into the next package; each row writes
+// its own PLU state.
 TEST_P(ProcessDataSetTest, ProductWithSeveralCodesIsWrittenOnceAcrossPackages) {
     configure({.packageSize = 1});
     addProduct(Product(1, "Chleb", 4.0));
+    addPlu(10, 1, "5900000000008", 2, 1);
     addPlu(11, 1, "5900000000015", 1);
     addPlu(12, 1, "5900000000022", 2);
     addCondition(101, 1, 3.0);
@@ -123,9 +125,11 @@ TEST_P(ProcessDataSetTest, ProductWithSeveralCodesIsWrittenOnceAcrossPackages) {
     EXPECT_EQ(count(statements, "PPA.appendPpa("), 1u);
     EXPECT_EQ(count(statements, "for update nowait"), 3u);
 
-    EXPECT_EQ(rows("select lPluRef, byStatus from PLU order by lPluRef"), (Texts{"11 2", "12 2", "21 2"}));
+    EXPECT_EQ(rows("select lPluRef, byStatus from PLU order by lPluRef"), (Texts{"10 1", "11 2", "12 2", "21 2"}));
     EXPECT_EQ(rows("select lTowarRef, bySendNat, dCenaSprzed from Towar order by lTowarRef"), (Texts{"1 0 3", "2 0 2"}));
+    // The blocked code's package sends nothing: no PLU file for it.
     EXPECT_EQ(files('P'), (Texts{fileName('P', 1, 1), fileName('P', 2, 1), fileName('P', 3, 1)}));
+    EXPECT_EQ(plusIn(fileName('P', 1, 1)), Texts{"5900000000015 1 3.00"});
     EXPECT_EQ(plusIn(fileName('P', 2, 1)), Texts{"5900000000022 1 3.00"});
 }
 
