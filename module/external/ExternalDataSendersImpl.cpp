@@ -8,7 +8,12 @@ Core::RegistrationHandle ExternalDataSendersImpl::addSenderCreator(const char* n
     if (creators_.contains(name))
         throw Core::PlacedRuntimeError(std::string("Próba powtórnego zarejestrowania sendera ") + name,
                                        CORE_SRC_INFO("ExternalDataSendersImpl::addSenderCreator"));
-    return creators_.add(name, std::move(creator));
+    auto registration = std::shared_ptr<Core::Registration>(creators_.add(name, std::move(creator)));
+    return std::make_unique<Core::Registration>([this, key = std::string(name), registration] { dropSendersOf(key); });
+}
+
+void ExternalDataSendersImpl::dropSendersOf(const std::string& creatorKey) {
+    std::erase_if(senders_, [&](const MadeSender& made) { return made.creatorKey == creatorKey; });
 }
 
 std::vector<std::string> ExternalDataSendersImpl::registeredKeys() const {
@@ -19,27 +24,27 @@ std::vector<std::string> ExternalDataSendersImpl::registeredKeys() const {
 
 void ExternalDataSendersImpl::init(const PLUSenderArgs& args) {
     senders_.clear();
-    for (const auto& entry : creators_.entries()) {
-        auto sender = entry.second();
+    for (const auto& [key, creator] : creators_.entries()) {
+        auto sender = creator();
         sender->init(args);
-        senders_.push_back(std::move(sender));
+        senders_.push_back({key, std::move(sender)});
     }
 }
 
 void ExternalDataSendersImpl::checkCommunication() {
-    for (const auto& sender : senders_) sender->checkCommunication();
+    for (const auto& made : senders_) made.sender->checkCommunication();
 }
 
 void ExternalDataSendersImpl::beginSending(int day) {
-    for (const auto& sender : senders_) sender->beginSending(day);
+    for (const auto& made : senders_) made.sender->beginSending(day);
 }
 
 void ExternalDataSendersImpl::sendTowar(Db::TDataSet& record) {
-    for (const auto& sender : senders_) sender->sendTowar(record);
+    for (const auto& made : senders_) made.sender->sendTowar(record);
 }
 
 void ExternalDataSendersImpl::endSending() {
-    for (const auto& sender : senders_) sender->endSending();
+    for (const auto& made : senders_) made.sender->endSending();
     senders_.clear();
 }
 

@@ -17,8 +17,15 @@ public:
     void endSending() override;
 
 private:
+    struct MadeSender {
+        std::string creatorKey;
+        IArticleDataExternalSystemSenderPtr sender;
+    };
+    // Drops the senders a creator made: their code may leave with the creator's module.
+    void dropSendersOf(const std::string& creatorKey);
+
     Core::ObjectRegistry<SenderCreator> creators_;
-    std::vector<IArticleDataExternalSystemSenderPtr> senders_;
+    std::vector<MadeSender> senders_;
 };
 
 }  // namespace Senders

@@ -87,16 +87,17 @@ java::pointer<Core::IUnknown> ActionProcessAndSendPLU::execute(java::pointer<Cor
 java::pointer<Core::IUnknown> SendPLUForArticle::execute(java::pointer<Core::IUnknown> args) {
     TLogHistoriaZmian::logItem("Operacje", "NWYSLANIEPLUDOKAS", translate("Wysłanie PLU do kas"), 3);
     const int day = Core::DateTime::today();
+    // Checked before the dataset marks anything: without registers nothing may change.
+    if (!Kolvenia::kolekcjaZainstalowanychKas())
+        throw Core::PlacedRuntimeError(translate("Brak zainstalowanych kas."), CORE_SRC_INFO("SendPLUForArticle::execute"));
     TSessionHolder session(true);
     TPLUTransmissionContainer engine(ETransKindName::Immediate, session);
     engine.CreateDataSet(static_cast<float>(day), args->as<FormKernel::IBaseFormArgs>().getReferences());
-    if (!Kolvenia::kolekcjaZainstalowanychKas())
-        throw Core::PlacedRuntimeError(translate("Brak zainstalowanych kas."), CORE_SRC_INFO("SendPLUForArticle::execute"));
     std::string status;
-    if (!engine.ProcessDataSet(status, noProgress)) return java::make<Core::ActionStatus>(false, status);
-    const std::string summary = articleSummary(engine.counters());
-    if (args->is<Core::IOStreamGetter>()) args->as<Core::IOStreamGetter>().getOStream() << summary;
-    return java::make<Core::ActionStatus>(true, summary);
+    const bool done = engine.ProcessDataSet(status, noProgress);
+    const std::string report = done ? articleSummary(engine.counters()) : status;
+    if (args->is<Core::IOStreamGetter>()) args->as<Core::IOStreamGetter>().getOStream() << report << (done ? "" : "\n");
+    return java::make<Core::ActionStatus>(done, report);
 }
 
 void registerActionProcessAndSendPLUObjects(Core::ModuleRegistrationList& list) {

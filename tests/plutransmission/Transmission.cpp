@@ -76,10 +76,6 @@ void Transmission::SetUp() {
 void Transmission::TearDown() {
     DBKernel::StatementLog::setEnabled(false);
     DBKernel::StatementLog::clear();
-    // A failed run leaves the external senders of its abandoned package in the
-    // registry, and the petrol-station module's code goes before the registry does:
-    // release them while that code is still loaded.
-    if (auto registry = Core::SingletonImplHolder<Senders::ExternalDataSenders>::find()) registry->endSending();
     Core::SharedPackageLoader::instance().unloadAll();
     session_.reset();
     DBKernel::resetDefaultSession();
