@@ -33,52 +33,6 @@ void PluDatabaseTest::setSeveralSalePrices(bool enabled) {
         (enabled ? "true" : "false") + "\"/></key></configuration>");
 }
 
-void PluDatabaseTest::addProduct(const Product& product) {
-    DBKernel::Sql::Command towar(
-        "insert into Towar (lTowarRef, sNazwa, skrNazwa, dCenaSprzed, bySendNat, bySendWiecz, lTowarWielocenowyRef, byVAT) "
-        "values (:id, :name, :shortName, :price, :sendNow, :sendEvening, :groupedUnder, 1)",
-        session());
-    towar.Params["id"] = product.id;
-    towar.Params["name"] = product.name;
-    towar.Params["shortName"] = product.name;
-    towar.Params["price"] = product.price;
-    towar.Params["sendNow"] = product.sendNow;
-    towar.Params["sendEvening"] = product.sendEvening;
-    towar.Params["groupedUnder"] = product.grouping;
-    towar.execute();
-    DBKernel::Sql::Command params("insert into Product_Current_Sale_Params (product_id, sale_price) values (:id, :price)",
-                                  session());
-    params.Params["id"] = product.id;
-    params.Params["price"] = product.price;
-    params.execute();
-}
-
-void PluDatabaseTest::addPlu(int pluRef, int productId, const std::string& code, int status, std::optional<int> blocked) {
-    DBKernel::Sql::Command plu(
-        "insert into PLU (lPluRef, sPLU, lTowarRef, byStatus, byBlokada) values (:ref, :code, :product, :status, :blocked)",
-        session());
-    plu.Params["ref"] = pluRef;
-    plu.Params["code"] = code;
-    plu.Params["product"] = productId;
-    plu.Params["status"] = status;
-    plu.Params["blocked"] = blocked;
-    plu.execute();
-}
-
-void PluDatabaseTest::addCondition(int ref, int productId, std::optional<double> price, int sent, int from, int to) {
-    DBKernel::Sql::Command condition(
-        "insert into WarSprz (lWarSprzRef, lTowarRef, DataOd, DataDo, dCenaSprzed, byCenaWyslana) "
-        "values (:ref, :product, :dataOd, :dataDo, :price, :sent)",
-        session());
-    condition.Params["ref"] = ref;
-    condition.Params["product"] = productId;
-    condition.Params["dataOd"] = from;
-    condition.Params["dataDo"] = to;
-    condition.Params["price"] = price;
-    condition.Params["sent"] = sent;
-    condition.execute();
-}
-
 void PluDatabaseTest::exec(const std::string& sql) { DBKernel::Sql::Command(sql, session()).execute(); }
 
 std::int64_t PluDatabaseTest::integerOf(const std::string& sql) {

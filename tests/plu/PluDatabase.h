@@ -10,6 +10,7 @@
 
 #include "db/SessionHolder.h"
 #include "support/PostgresCluster.h"
+#include "support/ShopRows.h"
 #include "support/TempDir.h"
 
 namespace PluTest {
@@ -18,29 +19,7 @@ using DBKernel::Dialect::Engine;
 
 constexpr int kDay = 45000;
 
-// A product row to insert: Product(1, "Chleb", 3.5).sendingNow()
-struct Product {
-    Product(int id, std::string name, std::optional<double> price) : id(id), name(std::move(name)), price(price) {}
-    Product& sendingNow() {
-        sendNow = 1;
-        return *this;
-    }
-    Product& sendingInTheEvening() {
-        sendEvening = 1;
-        return *this;
-    }
-    Product& groupedUnder(int groupingProduct) {
-        grouping = groupingProduct;
-        return *this;
-    }
-
-    int id;
-    std::string name;
-    std::optional<double> price;
-    int sendNow = 0;              // bySendNat
-    int sendEvening = 0;          // bySendWiecz
-    std::optional<int> grouping;  // lTowarWielocenowyRef
-};
+using Product = TestSupport::ShopProduct;
 
 class PluDatabaseTest : public ::testing::TestWithParam<Engine> {
 protected:
@@ -53,10 +32,14 @@ protected:
     // "Inne" -> "Obsługa wielu cen sprzedaży".
     static void setSeveralSalePrices(bool enabled);
 
-    void addProduct(const Product& product);
-    void addPlu(int pluRef, int productId, const std::string& code, int status, std::optional<int> blocked = 0);
+    void addProduct(const Product& product) { TestSupport::addProduct(session(), product); }
+    void addPlu(int pluRef, int productId, const std::string& code, int status, std::optional<int> blocked = 0) {
+        TestSupport::addPlu(session(), pluRef, productId, code, status, blocked);
+    }
     void addCondition(int ref, int productId, std::optional<double> price, int sent = 0, int from = kDay - 1,
-                      int to = kDay + 1);
+                      int to = kDay + 1) {
+        TestSupport::addCondition(session(), ref, productId, price, sent, from, to);
+    }
     // Runs Oracle SQL through the kernel, unrecorded by the tests' expectations.
     void exec(const std::string& sql);
     std::int64_t integerOf(const std::string& sql);

@@ -87,48 +87,14 @@ void Transmission::configure(const Settings& settings) {
     Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(configuration(settings, out));
 }
 
-void Transmission::addProduct(const Product& product) {
-    DBKernel::Sql::Command towar(
-        "insert into Towar (lTowarRef, sNazwa, skrNazwa, dCenaSprzed, bySendNat, bySendWiecz, byVAT) "
-        "values (:id, :name, :name, :price, :sendNow, :sendEvening, :vat)",
-        session());
-    towar.Params["id"] = product.id;
-    towar.Params["name"] = product.name;
-    towar.Params["price"] = product.price;
-    towar.Params["sendNow"] = product.sendNow;
-    towar.Params["sendEvening"] = product.sendEvening;
-    towar.Params["vat"] = product.vat;
-    towar.execute();
-    DBKernel::Sql::Command params("insert into Product_Current_Sale_Params (product_id, sale_price) values (:id, :price)",
-                                  session());
-    params.Params["id"] = product.id;
-    params.Params["price"] = product.price;
-    params.execute();
-}
+void Transmission::addProduct(const Product& product) { TestSupport::addProduct(session(), product); }
 
 void Transmission::addPlu(int pluRef, int productId, const std::string& code, int status, std::optional<int> blocked) {
-    DBKernel::Sql::Command plu(
-        "insert into PLU (lPluRef, sPLU, lTowarRef, byStatus, byBlokada) values (:ref, :code, :product, :status, :blocked)",
-        session());
-    plu.Params["ref"] = pluRef;
-    plu.Params["code"] = code;
-    plu.Params["product"] = productId;
-    plu.Params["status"] = status;
-    plu.Params["blocked"] = blocked;
-    plu.execute();
+    TestSupport::addPlu(session(), pluRef, productId, code, status, blocked);
 }
 
 void Transmission::addCondition(int ref, int productId, std::optional<double> price) {
-    DBKernel::Sql::Command condition(
-        "insert into WarSprz (lWarSprzRef, lTowarRef, DataOd, DataDo, dCenaSprzed, byCenaWyslana) "
-        "values (:ref, :product, :dataOd, :dataDo, :price, 0)",
-        session());
-    condition.Params["ref"] = ref;
-    condition.Params["product"] = productId;
-    condition.Params["dataOd"] = today() - 1;
-    condition.Params["dataDo"] = today() + 1;
-    condition.Params["price"] = price;
-    condition.execute();
+    TestSupport::addCondition(session(), ref, productId, price, 0, today() - 1, today() + 1);
 }
 
 void Transmission::addCashRegister(int number, bool installed) {

@@ -15,6 +15,7 @@
 #include "db/SessionHolder.h"
 #include "plu/PLUTransmissionContainer.h"
 #include "support/PostgresCluster.h"
+#include "support/ShopRows.h"
 #include "support/TempDir.h"
 
 namespace PluTx {
@@ -22,29 +23,7 @@ namespace PluTx {
 using DBKernel::Dialect::Engine;
 using Texts = std::vector<std::string>;
 
-// Product(1, "Chleb", 3.49).sendingNow()
-struct Product {
-    Product(int id, std::string name, std::optional<double> price) : id(id), name(std::move(name)), price(price) {}
-    Product& sendingNow() {
-        sendNow = 1;
-        return *this;
-    }
-    Product& sendingInTheEvening() {
-        sendEvening = 1;
-        return *this;
-    }
-    Product& withoutVat() {
-        vat.reset();
-        return *this;
-    }
-
-    int id;
-    std::string name;
-    std::optional<double> price;
-    int sendNow = 0;
-    int sendEvening = 0;
-    std::optional<int> vat = 1;
-};
+using Product = TestSupport::ShopProduct;
 
 struct Settings {
     std::optional<int> packageSize;  // absent: the key is missing

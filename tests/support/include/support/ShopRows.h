@@ -1,0 +1,46 @@
+// Rows of a shop database written by hand, a few per test: products with their current
+// sale parameters, PLU codes and sale-price conditions.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "db/SessionHolder.h"
+
+namespace TestSupport {
+
+// ShopProduct(1, "Chleb", 3.49).sendingNow()
+struct ShopProduct {
+    ShopProduct(int id, std::string name, std::optional<double> price) : id(id), name(std::move(name)), price(price) {}
+    ShopProduct& sendingNow() {
+        sendNow = 1;
+        return *this;
+    }
+    ShopProduct& sendingInTheEvening() {
+        sendEvening = 1;
+        return *this;
+    }
+    ShopProduct& groupedUnder(int groupingProduct) {
+        grouping = groupingProduct;
+        return *this;
+    }
+    ShopProduct& withoutVat() {
+        vat.reset();
+        return *this;
+    }
+
+    int id;
+    std::string name;
+    std::optional<double> price;
+    int sendNow = 0;              // bySendNat
+    int sendEvening = 0;          // bySendWiecz
+    std::optional<int> grouping;  // lTowarWielocenowyRef
+    std::optional<int> vat = 1;   // byVAT
+};
+
+void addProduct(TSessionHolder& session, const ShopProduct& product);
+void addPlu(TSessionHolder& session, int pluRef, int productId, const std::string& code, int status,
+            std::optional<int> blocked = 0);
+void addCondition(TSessionHolder& session, int ref, int productId, std::optional<double> price, int sent, int from, int to);
+
+}  // namespace TestSupport
