@@ -1,7 +1,9 @@
 // A PLU transmission killed at any moment loses nothing. Over a small demo shop, each
 // trial starts `korvel fire` (process and send) on a fresh copy of the shop, kills it
-// with SIGKILL after a seeded delay spread over a clean run's duration, and runs it again
-// to completion. Then every PLU due at the start must be in the PLU transfer files of
+// with SIGKILL, and runs it again to completion. The kill comes after a seeded delay
+// spread over a clean run's duration, or, in a second series, as soon as a package's
+// commit shows (a drawn number of due PLUs done): the moment between the commit and what
+// the run does next. Then every PLU due at the start must be in the PLU transfer files of
 // one of the two runs, every one of them must have left states 1 and 3 and its product
 // the immediate-send flag, and every PLU the rules skip must keep its state.
 //
@@ -11,7 +13,8 @@
 // blocked PLUs and the PLUs of such conditions, keeping deletions and rows with a
 // positive price; the record processing skips blocked rows, rows without a positive
 // price (condition rows: the condition's), unless they are deletions, and products sent
-// only in the evening. A clean run on a copy must send exactly that set.
+// only in the evening. A clean run on a copy must process the rows listed and send
+// exactly the due set.
 //
 // KORVEL_CRASH_SEED sets the seed of the delays; the test prints it.
 #include <gtest/gtest.h>
@@ -63,6 +66,7 @@ struct PluCase {
     std::int64_t product = 0;
     int status = 0;        // before the run
     int markedStatus = 0;  // after the marking statement
+    bool listed = false;   // a row of the main query
     bool due = false;      // the run sends it
     int finalStatus = 0;   // after a complete run
 };
@@ -103,12 +107,12 @@ Model dueModel(const std::string& url, int day) {
         const bool fromCondition = condition && (s == 1 || s == 2 || s == 3);
         const bool fromFlag = s == 2 && flagged && saleParams;
         const bool positive = (price && *price > 0) || (fromCondition && conditionPrice && *conditionPrice > 0);
-        const bool listed = (fromState || fromCondition || fromFlag) && (s == 3 || positive);
+        plu.listed = (fromState || fromCondition || fromFlag) && (s == 3 || positive);
         const bool priceMissing = fromCondition ? !conditionPrice || *conditionPrice <= 0 : !price || *price == 0;
-        plu.due = listed && !blocked && (s == 3 || !priceMissing) && !(sendEvening == 1 && sendNow == 0);
+        plu.due = plu.listed && !blocked && (s == 3 || !priceMissing) && !(sendEvening == 1 && sendNow == 0);
         plu.finalStatus = plu.due && fromState && s == 1 ? 2 : plu.due && fromState && s == 3 ? 4 : s;
         // The main query lists a code once; the rules above hold only for unique codes.
-        if (listed && !listedCodes.insert(plu.code).second) ADD_FAILURE() << "code listed twice: " << plu.code;
+        if (plu.listed && !listedCodes.insert(plu.code).second) ADD_FAILURE() << "code listed twice: " << plu.code;
         model.emplace(q["lPluRef"].asInt64(), plu);
     }
     return model;
@@ -329,6 +333,8 @@ public:
         model_ = dueModel(shops.pristine(), day_);
         due_ = dueCodes(model_);
         EXPECT_GT(due_.size(), 20u) << "too few due PLUs for the trials to mean anything";
+        listed_ = std::count_if(model_.begin(), model_.end(), [](const auto& entry) { return entry.second.listed; });
+        EXPECT_GT(listed_, static_cast<long>(due_.size())) << "no listed PLU that the rules skip";
         std::string refs;
         for (const auto& [ref, plu] : model_) {
             if (!changesState(plu)) continue;
@@ -381,13 +387,14 @@ private:
         const std::string url = shops_.freshCopy("clean");
         const auto clean = KorvelRun::run(korvel, KorvelRun::fireArguments(config_, url), dir_.path());
         EXPECT_EQ(clean.exitCode, 0) << clean.out << clean.err;
+        EXPECT_EQ(countAfter(clean.out, "Przetworzono rekordów:"), listed_) << clean.out;
         EXPECT_EQ(countAfter(clean.out, "Wysłano do urządzeń:"), static_cast<long>(due_.size())) << clean.out;
         EXPECT_EQ(sentCodes(output_), due_);
         expectNothingLost(url, output_, model_, engine_ + " clean run");
         shops_.discard("clean");
         runTime_ = clean.wallTime;
-        std::cout << "[ crash ] " << engine_ << ": clean run " << runTime_.count() << " s, " << due_.size() << " due PLUs, "
-                  << changing_ << " of them change state" << std::endl;
+        std::cout << "[ crash ] " << engine_ << ": clean run " << runTime_.count() << " s, " << listed_ << " PLUs listed, "
+                  << due_.size() << " of them due, " << changing_ << " of those change state" << std::endl;
     }
 
     void run(const std::string& trial, const std::function<void(KorvelRun::Child&, const std::string&)>& kill) {
@@ -413,9 +420,10 @@ private:
     }
 
     void report(const TrialSummary& before, const std::string& what) const {
+        const int leftovers = summary_.leftovers - before.leftovers;
         std::cout << "[ crash ] " << engine_ << ": " << what << ": " << summary_.killed - before.killed << " inside the run, "
-                  << summary_.partial - before.partial << " after some and before all due PLUs were done, "
-                  << summary_.leftovers - before.leftovers << " leaving a WAL or journal" << std::endl;
+                  << summary_.partial - before.partial << " after some and before all due PLUs were done"
+                  << (leftovers ? ", " + std::to_string(leftovers) + " leaving a WAL or journal to recover" : "") << std::endl;
     }
 
     // Deterministic for the seed on every platform, unlike the standard distributions.
@@ -430,6 +438,7 @@ private:
     const int day_ = Core::DateTime::today();
     Model model_;
     std::set<std::string> due_;
+    long listed_ = 0;
     int changing_ = 0;
     std::string finishedSql_;
     std::chrono::duration<double> runTime_{};
