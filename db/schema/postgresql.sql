@@ -128,6 +128,8 @@ create index towar_wielocenowy on Towar (lTowarWielocenowyRef) where lTowarWielo
 create index towar_successor on Towar (successor_id) where successor_id is not null;
 create index towar_laststndate on Towar (dLastStnDate);
 create index towar_grindex on Towar (sGrIndex);
+-- The split-bundles sender reads the bundle products at every package end.
+create index towar_type on Towar (byTyp);
 
 create table PLU (
     lPluRef integer primary key,
@@ -224,6 +226,8 @@ create table ProductProductSetLink (
     Deleted smallint not null default 0,
     primary key (ProductId, ProductSetId)
 );
+-- A product's composition lists the other members of its sets, for every PLU sent.
+create index productsetlink_set on ProductProductSetLink (ProductSetId, ProductId);
 
 -- Purchase conditions of suppliers.
 create table warzak (
