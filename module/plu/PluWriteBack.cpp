@@ -68,8 +68,13 @@ void PluWriteBack::lockProduct(int productRef) {
 std::optional<double> PluWriteBack::stockQuantity(int productRef) {
     stock_.Params["productId"] = productRef;
     stock_.execute();
-    if (!stock_ || stock_["stockQuantity"].isNull()) return std::nullopt;
-    return stock_["stockQuantity"].asDouble();
+    std::optional<double> quantity;
+    if (stock_ && !stock_["stockQuantity"].isNull()) quantity = stock_["stockQuantity"].asDouble();
+    // Read to the end: a statement left on a row holds its snapshot, and SQLite could not
+    // checkpoint its log at the package commits.
+    while (stock_.next()) {
+    }
+    return quantity;
 }
 
 void PluWriteBack::prepareStockRevaluation() {
