@@ -36,7 +36,7 @@ protected:
         return rows;
     }
 };
-INSTANTIATE_FOR_BOTH_ENGINES(DataSetTest);
+KORVEL_ON_EACH_ENGINE(DataSetTest);
 
 TEST_P(DataSetTest, RowsFieldsAndCalculatedFields) {
     Db::TDataSet ds(session());

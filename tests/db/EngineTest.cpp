@@ -1,14 +1,8 @@
 #include "EngineTest.h"
 
 void EngineTest::SetUp() {
-    if (onSqlite()) {
-        directory_ = std::make_unique<TestSupport::TempDir>();
-        url_ = "sqlite:" + (*directory_ / "shop.db").string();
-    } else {
-        database_.emplace(TestSupport::PostgresCluster::instance().createDatabase());
-        url_ = database_->url();
-    }
-    DBKernel::setDefaultSession(url_, DBKernel::OpenMode::CreateIfMissing);
+    database_.emplace(GetParam());
+    DBKernel::setDefaultSession(database_->url(), DBKernel::OpenMode::CreateIfMissing);
 }
 
 void EngineTest::TearDown() { DBKernel::resetDefaultSession(); }
@@ -30,8 +24,4 @@ void EngineTest::createSampleTable() const {
     exec("insert into t values (1, 'Chleb żytni', 4.50, 0.25, 10)");
     exec("insert into t values (2, 'Masło', 7.99, 1.5, 3)");
     exec("insert into t values (3, null, null, null, null)");
-}
-
-std::string engineName(const ::testing::TestParamInfo<Engine>& info) {
-    return info.param == Engine::SQLite ? "SQLite" : "PostgreSQL";
 }

@@ -12,10 +12,9 @@
 #include "db/OraError.h"
 #include "db/Query.h"
 #include "db/SessionHolder.h"
-#include "support/PostgresCluster.h"
-#include "support/TempDir.h"
+#include "support/EngineDatabase.h"
 
-using Engine = DBKernel::Dialect::Engine;
+using TestSupport::Engine;
 
 class EngineTest : public ::testing::TestWithParam<Engine> {
 protected:
@@ -23,7 +22,7 @@ protected:
     void TearDown() override;
 
     bool onSqlite() const { return GetParam() == Engine::SQLite; }
-    const std::string& url() const { return url_; }
+    const std::string& url() const { return database_->url(); }
     TSessionHolder session() const { return TSessionHolder(true); }
 
     // Runs Oracle SQL through the kernel.
@@ -36,15 +35,9 @@ protected:
     void createSampleTable() const;
 
 private:
-    std::unique_ptr<TestSupport::TempDir> directory_;
-    std::optional<TestSupport::PostgresDatabase> database_;
-    std::string url_;
+    std::optional<TestSupport::EngineDatabase> database_;
 };
 
-std::string engineName(const ::testing::TestParamInfo<Engine>& info);
-
-#define INSTANTIATE_FOR_BOTH_ENGINES(fixture) \
-    INSTANTIATE_TEST_SUITE_P(Engines, fixture, ::testing::Values(Engine::SQLite, Engine::PostgreSQL), engineName)
 
 // Runs the statement and returns the EOraError code it raises (0 when it raises none).
 template <class Statement>

@@ -22,7 +22,7 @@ protected:
     }
     static constexpr const char* lockRowOne = "select * from t where id = 1 for update nowait";
 };
-INSTANTIATE_FOR_BOTH_ENGINES(LockingTest);
+KORVEL_ON_EACH_ENGINE(LockingTest);
 
 TEST_P(LockingTest, ARowHeldElsewhereFailsAtOnceWith54) {
     TSessionHolder other(false);

@@ -6,7 +6,7 @@
 using namespace DBKernel::Sql;
 
 class QueryTest : public EngineTest {};
-INSTANTIATE_FOR_BOTH_ENGINES(QueryTest);
+KORVEL_ON_EACH_ENGINE(QueryTest);
 
 TEST_P(QueryTest, FieldsReadTypedAndNullsReadAsNeutralValues) {
     createSampleTable();

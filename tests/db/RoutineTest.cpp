@@ -46,7 +46,7 @@ protected:
         call.execute();
     }
 };
-INSTANTIATE_FOR_BOTH_ENGINES(RoutineTest);
+KORVEL_ON_EACH_ENGINE(RoutineTest);
 
 TEST_P(RoutineTest, AProcedureRunsByNameWithItsParameters) {
     append(45000.5, 1, 7, "auto");
@@ -129,7 +129,7 @@ TEST_P(RoutineTest, ProcedureCallsAreLoggedAsTheirOracleCall) {
 }
 
 class ReferenceTest : public EngineTest {};
-INSTANTIATE_FOR_BOTH_ENGINES(ReferenceTest);
+KORVEL_ON_EACH_ENGINE(ReferenceTest);
 
 TEST_P(ReferenceTest, GetRefGivesUniqueValuesAcrossSessions) {
     EXPECT_EQ(oraCodeOf([] { GetRef(); }), 942);

@@ -73,7 +73,7 @@ TEST(SessionUrl, WithoutADefaultSessionAHolderCannotBeMade) {
 }
 
 class SessionTest : public EngineTest {};
-INSTANTIATE_FOR_BOTH_ENGINES(SessionTest);
+KORVEL_ON_EACH_ENGINE(SessionTest);
 
 TEST_P(SessionTest, DefaultHoldersShareOneSessionAndPrivateOnesDoNot) {
     TSessionHolder first(true), second(true), separate(false);

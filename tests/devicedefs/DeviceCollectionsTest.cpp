@@ -96,7 +96,7 @@ TEST_P(DeviceCollections, NoMatchingDeviceGivesNoCollection) {
     EXPECT_EQ(refsOf(Kolvenia::kolekcjaDostepnychUrzadzen()), (std::vector<int>{1}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, DeviceCollections, ::testing::Values(Engine::Sqlite, Engine::Postgres), engineName);
+KORVEL_ON_EACH_ENGINE(DeviceCollections);
 
 }  // namespace
 }  // namespace DeviceTests

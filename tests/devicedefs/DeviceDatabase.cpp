@@ -8,18 +8,9 @@
 namespace DeviceTests {
 
 void DeviceDatabase::SetUp() {
-    const TSessionHolder created = createDatabase();
-    ShopDb::createSchema(created);
-    DBKernel::setDefaultSession(created.url());
-}
-
-TSessionHolder DeviceDatabase::createDatabase() {
-    if (GetParam() == Engine::Postgres) {
-        postgres_.emplace(TestSupport::PostgresCluster::instance().createDatabase());
-        return TSessionHolder(postgres_->url());
-    }
-    dir_ = std::make_unique<TestSupport::TempDir>();
-    return TSessionHolder("sqlite:" + (*dir_ / "shop.db").string(), DBKernel::OpenMode::CreateIfMissing);
+    database_.emplace(GetParam());
+    DBKernel::setDefaultSession(database_->url(), DBKernel::OpenMode::CreateIfMissing);
+    ShopDb::createSchema(session());
 }
 
 void DeviceDatabase::TearDown() {
@@ -54,14 +45,6 @@ void DeviceDatabase::addParam(int deviceRef, int paramId, const std::optional<st
     insert.Params["id"] = paramId;
     insert.Params["value"] = value;
     insert.execute();
-}
-
-std::string engineName(const ::testing::TestParamInfo<Engine>& info) {
-    return info.param == Engine::Sqlite ? "Sqlite" : "Postgres";
-}
-
-void PrintTo(Engine engine, std::ostream* out) {
-    *out << (engine == Engine::Sqlite ? "Sqlite" : "Postgres");
 }
 
 }  // namespace DeviceTests

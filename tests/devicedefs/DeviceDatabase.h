@@ -10,12 +10,11 @@
 #include <string>
 
 #include "db/SessionHolder.h"
-#include "support/PostgresCluster.h"
-#include "support/TempDir.h"
+#include "support/EngineDatabase.h"
 
 namespace DeviceTests {
 
-enum class Engine { Sqlite, Postgres };
+using TestSupport::Engine;
 
 // One Urzadzenie row; the marks default to a device in full use.
 struct DeviceRow {
@@ -42,14 +41,9 @@ protected:
     void addParam(int deviceRef, int paramId, const std::optional<std::string>& value);
 
 private:
-    TSessionHolder createDatabase();
-
-    std::unique_ptr<TestSupport::TempDir> dir_;
-    std::optional<TestSupport::PostgresDatabase> postgres_;
+    std::optional<TestSupport::EngineDatabase> database_;
     int nextParamRef_ = 1;
 };
 
-std::string engineName(const ::testing::TestParamInfo<Engine>& info);
-void PrintTo(Engine engine, std::ostream* out);
 
 }  // namespace DeviceTests

@@ -111,7 +111,7 @@ TEST_P(DeviceParams, DevicesServiceReadIsEmptyWithoutARow) {
               "\n and pu.nparamid = :parameterId");
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, DeviceParams, ::testing::Values(Engine::Sqlite, Engine::Postgres), engineName);
+KORVEL_ON_EACH_ENGINE(DeviceParams);
 
 }  // namespace
 }  // namespace DeviceTests

@@ -103,7 +103,7 @@ TEST_P(BusinessTest, APackageIsRungUpUnderItsOldestSellableCode) {
     EXPECT_TRUE(issuedStatements().empty());
 }
 
-ON_BOTH_ENGINES(BusinessTest);
+KORVEL_ON_EACH_ENGINE(BusinessTest);
 
 }  // namespace
 }  // namespace HostLibsTest

@@ -46,7 +46,7 @@ TEST_P(CompositionTest, LinksAreReadOnceAndGivenAscendingJoinedBySpaces) {
     EXPECT_TRUE(issuedStatements().empty());
 }
 
-ON_BOTH_ENGINES(CompositionTest);
+KORVEL_ON_EACH_ENGINE(CompositionTest);
 
 }  // namespace
 }  // namespace HostLibsTest

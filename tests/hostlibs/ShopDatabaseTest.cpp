@@ -7,15 +7,8 @@
 namespace HostLibsTest {
 
 void ShopDatabaseTest::SetUp() {
-    std::string url;
-    if (GetParam() == Engine::SQLite) {
-        directory_ = std::make_unique<TestSupport::TempDir>();
-        url = "sqlite:" + (*directory_ / "shop.db").string();
-    } else {
-        database_.emplace(TestSupport::PostgresCluster::instance().createDatabase());
-        url = database_->url();
-    }
-    DBKernel::setDefaultSession(url, DBKernel::OpenMode::CreateIfMissing);
+    database_.emplace(GetParam());
+    DBKernel::setDefaultSession(database_->url(), DBKernel::OpenMode::CreateIfMissing);
     ShopDb::createSchema(session());
     DBKernel::StatementLog::setEnabled(true);
     DBKernel::StatementLog::clear();
@@ -36,10 +29,6 @@ std::vector<std::string> ShopDatabaseTest::issuedStatements() const {
     auto statements = DBKernel::StatementLog::entries();
     DBKernel::StatementLog::clear();
     return statements;
-}
-
-std::string engineName(const ::testing::TestParamInfo<Engine>& info) {
-    return info.param == Engine::SQLite ? "SQLite" : "PostgreSQL";
 }
 
 }  // namespace HostLibsTest

@@ -10,12 +10,11 @@
 #include <vector>
 
 #include "db/SessionHolder.h"
-#include "support/PostgresCluster.h"
-#include "support/TempDir.h"
+#include "support/EngineDatabase.h"
 
 namespace HostLibsTest {
 
-using Engine = DBKernel::Dialect::Engine;
+using TestSupport::Engine;
 
 class ShopDatabaseTest : public ::testing::TestWithParam<Engine> {
 protected:
@@ -29,15 +28,9 @@ protected:
     std::vector<std::string> issuedStatements() const;
 
 private:
-    std::unique_ptr<TestSupport::TempDir> directory_;
-    std::optional<TestSupport::PostgresDatabase> database_;
+    std::optional<TestSupport::EngineDatabase> database_;
 };
 
-std::string engineName(const ::testing::TestParamInfo<Engine>& info);
 
 }  // namespace HostLibsTest
 
-#define ON_BOTH_ENGINES(Suite)                                                                             \
-    INSTANTIATE_TEST_SUITE_P(Engines, Suite, ::testing::Values(HostLibsTest::Engine::SQLite,              \
-                                                                 HostLibsTest::Engine::PostgreSQL),       \
-                             HostLibsTest::engineName)

@@ -46,7 +46,7 @@ TEST_P(ZentoolsTest, LastSupplyIsTheNewestSupplyLineWithAPrice) {
     EXPECT_EQ(getter.getLastSupply(11), (LastSupply{99.0, 46300}));
 }
 
-ON_BOTH_ENGINES(ZentoolsTest);
+KORVEL_ON_EACH_ENGINE(ZentoolsTest);
 
 }  // namespace
 }  // namespace HostLibsTest

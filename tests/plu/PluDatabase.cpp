@@ -10,12 +10,8 @@
 namespace PluTest {
 
 void PluDatabaseTest::SetUp() {
-    if (onSqlite()) {
-        session_.emplace("sqlite:" + (directory_ / "shop.db").string(), DBKernel::OpenMode::CreateIfMissing);
-    } else {
-        postgres_.emplace(TestSupport::PostgresCluster::instance().createDatabase());
-        session_.emplace(postgres_->url());
-    }
+    database_.emplace(GetParam());
+    session_.emplace(database_->url(), DBKernel::OpenMode::CreateIfMissing);
     ShopDb::createSchema(*session_);
     setSeveralSalePrices(false);
     DBKernel::StatementLog::setEnabled(true);
@@ -35,19 +31,10 @@ void PluDatabaseTest::setSeveralSalePrices(bool enabled) {
 
 void PluDatabaseTest::exec(const std::string& sql) { DBKernel::Sql::Command(sql, session()).execute(); }
 
-std::int64_t PluDatabaseTest::integerOf(const std::string& sql) {
-    DBKernel::Sql::OpenedQuery query(sql, session());
-    return query.at(0).asInt64();
-}
-
 std::vector<std::string> PluDatabaseTest::takeStatements() {
     auto statements = DBKernel::StatementLog::entries();
     DBKernel::StatementLog::clear();
     return statements;
-}
-
-std::string engineName(const ::testing::TestParamInfo<Engine>& info) {
-    return info.param == Engine::SQLite ? "SQLite" : "PostgreSQL";
 }
 
 }  // namespace PluTest

@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "db/SessionHolder.h"
-#include "support/PostgresCluster.h"
+#include "support/EngineDatabase.h"
 #include "support/ShopRows.h"
 #include "support/TempDir.h"
 
 namespace PluTest {
 
-using DBKernel::Dialect::Engine;
+using TestSupport::Engine;
 
 constexpr int kDay = 45000;
 
@@ -42,21 +42,15 @@ protected:
     }
     // Runs Oracle SQL through the kernel, unrecorded by the tests' expectations.
     void exec(const std::string& sql);
-    std::int64_t integerOf(const std::string& sql);
+    std::int64_t integerOf(const std::string& sql) { return TestSupport::integerOf(session(), sql); }
 
     static std::vector<std::string> takeStatements();
 
 private:
-    TestSupport::TempDir directory_;
-    std::optional<TestSupport::PostgresDatabase> postgres_;
+    std::optional<TestSupport::EngineDatabase> database_;
     std::optional<TSessionHolder> session_;
 };
 
-std::string engineName(const ::testing::TestParamInfo<Engine>& info);
-
 }  // namespace PluTest
 
-#define PLU_ON_EACH_ENGINE(Suite)                                                                 \
-    INSTANTIATE_TEST_SUITE_P(Engines, Suite,                                                       \
-                             ::testing::Values(PluTest::Engine::SQLite, PluTest::Engine::PostgreSQL), \
-                             PluTest::engineName)
+#define PLU_ON_EACH_ENGINE(Suite) KORVEL_ON_EACH_ENGINE(Suite)

@@ -188,7 +188,7 @@ TEST_P(LockedProductTest, LockedProductIsCountedAndSentByTheNextRun) {
     EXPECT_EQ(rows("select count(*) from PLU where byStatus = 2"), Texts{"3"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, LockedProductTest, ::testing::Values(Engine::PostgreSQL), engineName);
+INSTANTIATE_TEST_SUITE_P(Engines, LockedProductTest, ::testing::Values(Engine::PostgreSQL), TestSupport::engineName);
 
 }  // namespace
 }  // namespace PluTx

@@ -57,12 +57,8 @@ fs::path journalPath(const TestSupport::TempDir& root) { return root / "tankora.
 void Transmission::SetUp() {
     fs::create_directory(out);
     setenv("KORVEL_TANKORA_JOURNAL", journalPath(root).c_str(), 1);
-    if (GetParam() == Engine::SQLite) {
-        DBKernel::setDefaultSession("sqlite:" + (root / "shop.db").string(), DBKernel::OpenMode::CreateIfMissing);
-    } else {
-        postgres_.emplace(TestSupport::PostgresCluster::instance().createDatabase());
-        DBKernel::setDefaultSession(postgres_->url());
-    }
+    database_.emplace(GetParam());
+    DBKernel::setDefaultSession(database_->url(), DBKernel::OpenMode::CreateIfMissing);
     session_.emplace(true);
     ShopDb::createSchema(*session_);
     configure({});
@@ -126,11 +122,6 @@ void Transmission::addBundle(int id, int first, int second) {
 }
 
 void Transmission::exec(const std::string& sql) { DBKernel::Sql::Command(sql, session()).execute(); }
-
-std::int64_t Transmission::integerOf(const std::string& sql) {
-    DBKernel::Sql::OpenedQuery query(sql, session());
-    return query.at(0).asInt64();
-}
 
 Texts Transmission::rows(const std::string& sql) {
     Texts result;
@@ -204,10 +195,6 @@ Texts Transmission::takeStatements() {
 std::size_t Transmission::count(const Texts& statements, const std::string& part) {
     return std::count_if(statements.begin(), statements.end(),
                          [&](const std::string& statement) { return statement.find(part) != std::string::npos; });
-}
-
-std::string engineName(const ::testing::TestParamInfo<Engine>& info) {
-    return info.param == Engine::SQLite ? "SQLite" : "PostgreSQL";
 }
 
 }  // namespace PluTx

@@ -14,13 +14,13 @@
 
 #include "db/SessionHolder.h"
 #include "plu/PLUTransmissionContainer.h"
-#include "support/PostgresCluster.h"
+#include "support/EngineDatabase.h"
 #include "support/ShopRows.h"
 #include "support/TempDir.h"
 
 namespace PluTx {
 
-using DBKernel::Dialect::Engine;
+using TestSupport::Engine;
 using Texts = std::vector<std::string>;
 
 using Product = TestSupport::ShopProduct;
@@ -52,7 +52,7 @@ protected:
     void addBundle(int id, int first, int second);
 
     void exec(const std::string& sql);
-    std::int64_t integerOf(const std::string& sql);
+    std::int64_t integerOf(const std::string& sql) { return TestSupport::integerOf(session(), sql); }
     // Every row of a query, its columns joined by single spaces; NULL as "null".
     Texts rows(const std::string& sql);
 
@@ -79,14 +79,10 @@ protected:
     const std::filesystem::path out = root / "wyjście";
 
 private:
-    std::optional<TestSupport::PostgresDatabase> postgres_;
+    std::optional<TestSupport::EngineDatabase> database_;
     std::optional<TSessionHolder> session_;
 };
 
-std::string engineName(const ::testing::TestParamInfo<Engine>& info);
-
 }  // namespace PluTx
 
-#define PLUTX_ON_EACH_ENGINE(Suite)                                                              \
-    INSTANTIATE_TEST_SUITE_P(Engines, Suite, ::testing::Values(PluTx::Engine::SQLite, PluTx::Engine::PostgreSQL), \
-                             PluTx::engineName)
+#define PLUTX_ON_EACH_ENGINE(Suite) KORVEL_ON_EACH_ENGINE(Suite)

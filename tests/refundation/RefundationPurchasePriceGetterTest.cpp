@@ -173,6 +173,6 @@ TEST_P(RefundationTest, EveryAnswerIsKeptEmptyOnesToo) {
     EXPECT_TRUE(issuedStatements().empty());
 }
 
-ON_BOTH_ENGINES(RefundationTest);
+KORVEL_ON_EACH_ENGINE(RefundationTest);
 
 }  // namespace

@@ -130,6 +130,6 @@ TEST_P(SplitBundlesTest, WithoutRegistersOrBundlesTheSenderIsStillMadeAndFinishe
     EXPECT_TRUE(factory->senders.back()->completeList);
 }
 
-ON_BOTH_ENGINES(SplitBundlesTest);
+KORVEL_ON_EACH_ENGINE(SplitBundlesTest);
 
 }  // namespace

@@ -6,38 +6,14 @@
 namespace ShopDbTest {
 
 TSessionHolder EngineTest::emptyDatabase() {
-    if (GetParam() == Engine::SQLite) {
-        const auto path = directory_ / ("shop" + std::to_string(++databases_) + ".db");
-        return TSessionHolder("sqlite:" + path.string(), DBKernel::OpenMode::CreateIfMissing);
-    }
-    postgres_.reset();
-    postgres_.emplace(TestSupport::PostgresCluster::instance().createDatabase());
-    return TSessionHolder(postgres_->url());
+    databases_.emplace_back(GetParam());
+    return TSessionHolder(databases_.back().url(), DBKernel::OpenMode::CreateIfMissing);
 }
 
 TSessionHolder EngineTest::shopDatabase() {
     TSessionHolder session = emptyDatabase();
     ShopDb::createSchema(session);
     return session;
-}
-
-std::string engineName(const ::testing::TestParamInfo<Engine>& info) {
-    return info.param == Engine::SQLite ? "SQLite" : "PostgreSQL";
-}
-
-std::int64_t integerOf(const TSessionHolder& session, const std::string& sql) {
-    DBKernel::Sql::OpenedQuery query(sql, session);
-    return query[query.columnName(0)].asInt64();
-}
-
-std::string textOf(const TSessionHolder& session, const std::string& sql) {
-    DBKernel::Sql::OpenedQuery query(sql, session);
-    return query[query.columnName(0)].asString();
-}
-
-bool isNull(const TSessionHolder& session, const std::string& sql) {
-    DBKernel::Sql::OpenedQuery query(sql, session);
-    return query[query.columnName(0)].isNull();
 }
 
 std::uint64_t contentDigest(const TSessionHolder& session) {

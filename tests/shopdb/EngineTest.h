@@ -4,16 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <optional>
+#include <list>
 #include <string>
 
 #include "db/SessionHolder.h"
-#include "support/PostgresCluster.h"
-#include "support/TempDir.h"
+#include "support/EngineDatabase.h"
+#include "support/ShopRows.h"
 
 namespace ShopDbTest {
 
-using DBKernel::Dialect::Engine;
+using TestSupport::Engine;
 
 class EngineTest : public ::testing::TestWithParam<Engine> {
 protected:
@@ -23,24 +23,17 @@ protected:
     TSessionHolder shopDatabase();
 
 private:
-    TestSupport::TempDir directory_;
-    std::optional<TestSupport::PostgresDatabase> postgres_;
-    int databases_ = 0;
+    std::list<TestSupport::EngineDatabase> databases_;  // kept until the test ends
 };
 
-std::string engineName(const ::testing::TestParamInfo<Engine>& info);
 
-// The first column of the first row of a query.
-std::int64_t integerOf(const TSessionHolder& session, const std::string& sql);
-std::string textOf(const TSessionHolder& session, const std::string& sql);
-bool isNull(const TSessionHolder& session, const std::string& sql);
+using TestSupport::integerOf;
+using TestSupport::isNull;
+using TestSupport::textOf;
 
 // A digest of every row of every table the demo shop fills, in key order.
 std::uint64_t contentDigest(const TSessionHolder& session);
 
 }  // namespace ShopDbTest
 
-#define SHOPDB_ON_EACH_ENGINE(Suite)                                                                 \
-    INSTANTIATE_TEST_SUITE_P(Engines, Suite,                                                         \
-                             ::testing::Values(ShopDbTest::Engine::SQLite, ShopDbTest::Engine::PostgreSQL), \
-                             ShopDbTest::engineName)
+#define SHOPDB_ON_EACH_ENGINE(Suite) KORVEL_ON_EACH_ENGINE(Suite)

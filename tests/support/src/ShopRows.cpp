@@ -1,6 +1,7 @@
 #include "support/ShopRows.h"
 
 #include "db/Command.h"
+#include "db/Query.h"
 
 namespace TestSupport {
 
@@ -49,6 +50,18 @@ void addCondition(TSessionHolder& session, int ref, int productId, std::optional
     condition.Params["price"] = price;
     condition.Params["sent"] = sent;
     condition.execute();
+}
+
+std::int64_t integerOf(const TSessionHolder& session, const std::string& sql) {
+    return DBKernel::Sql::OpenedQuery(sql, session).at(0).asInt64();
+}
+
+std::string textOf(const TSessionHolder& session, const std::string& sql) {
+    return DBKernel::Sql::OpenedQuery(sql, session).at(0).asString();
+}
+
+bool isNull(const TSessionHolder& session, const std::string& sql) {
+    return DBKernel::Sql::OpenedQuery(sql, session).at(0).isNull();
 }
 
 }  // namespace TestSupport

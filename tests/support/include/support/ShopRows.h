@@ -2,6 +2,7 @@
 // sale parameters, PLU codes and sale-price conditions.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -42,5 +43,10 @@ void addProduct(TSessionHolder& session, const ShopProduct& product);
 void addPlu(TSessionHolder& session, int pluRef, int productId, const std::string& code, int status,
             std::optional<int> blocked = 0);
 void addCondition(TSessionHolder& session, int ref, int productId, std::optional<double> price, int sent, int from, int to);
+
+// The first column of the first row of a query.
+std::int64_t integerOf(const TSessionHolder& session, const std::string& sql);
+std::string textOf(const TSessionHolder& session, const std::string& sql);
+bool isNull(const TSessionHolder& session, const std::string& sql);
 
 }  // namespace TestSupport
