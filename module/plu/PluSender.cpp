@@ -84,7 +84,7 @@ void T_PLUSender::SendRecordPLU() {
 Core::Price T_PLUSender::readPrice() const {
     const std::string code = rows_.FieldByName("sPLU").AsString();
     try {
-        if (!wrongPlu_ && plu_.type() == Plu::TPlu::PriceCarrying) return Core::Price::fromDouble(*priceCarriedByCode(code));
+        if (!wrongPlu_ && plu_.type() == Plu::TPlu::PriceCarrying) return Core::Price::fromDouble(priceCarriedByCode(code).value());
         const Db::TField& price = rows_.FieldByName("dCenaSprzed");
         return Core::Price::fromDouble(price.IsNull() ? 0.0 : price.AsFloat());
     } catch (const std::exception&) {
