@@ -84,7 +84,7 @@ void ExportedPluBuilder::fillLookups(Kolvenia::ExportedPlu& plu, Db::TDataSet& r
     plu.setOnlineSaleRestrictionCheck(plu.getGroupingArticleId() ? OnlineSaleRestrictionCheck::GroupingArticle
                                                                   : OnlineSaleRestrictionCheck::Article);
     plu.setPromotionRefundation(refundation_.get(productId, text(row, "sArtIndex"), price));
-    if (const auto promotion = optionalDouble(row, "lPromocjaRef")) plu.setSimplifiedPromotionId(static_cast<std::int64_t>(*promotion));
+    plu.setSimplifiedPromotionId(optionalReference(row, "lPromocjaRef"));
     plu.setAlternativePricesXml(text(row, "alternativePrices"));
     plu.setAlternativePricesAllowed(flag(row, "alternativePricesAllowed"));
 }

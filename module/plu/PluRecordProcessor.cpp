@@ -149,9 +149,8 @@ void PluRecordProcessor::writeProduct(int productRef, const PendingChanges& chan
         std::int64_t updated;
         if (changes.price) {
             log("Bedzie update towaru ze zmiana ceny");
-            const auto promotion = optionalDouble(rows_, "lPromocjaRef");
             updated = writeBack_.updateProductWithPrice(productRef, sendEvening, sendNow, *changes.price,
-                                                        promotion ? std::optional<std::int64_t>(*promotion) : std::nullopt);
+                                                        optionalReference(rows_, "lPromocjaRef"));
         } else {
             log("Bedzie update towaru BEZ zmiany ceny");
             updated = writeBack_.updateProductFlags(productRef, sendEvening, sendNow);
@@ -159,9 +158,7 @@ void PluRecordProcessor::writeProduct(int productRef, const PendingChanges& chan
         if (updated == 0) inconsistent("Niespojny towar", "Błąd w trakcie aktualizacji towaru.");
     }
     writeStock(productRef, changes);
-    const auto promotion = optionalDouble(rows_, "lPromocjaRef");
-    writeBack_.updateCurrentSaleParams(productRef, optionalDouble(rows_, "dCenaSprzed"),
-                                       promotion ? std::optional<std::int64_t>(*promotion) : std::nullopt,
+    writeBack_.updateCurrentSaleParams(productRef, optionalDouble(rows_, "dCenaSprzed"), optionalReference(rows_, "lPromocjaRef"),
                                        text(rows_, "alternativePrices"));
 }
 

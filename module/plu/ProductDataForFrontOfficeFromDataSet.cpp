@@ -1,53 +1,57 @@
 #include "plu/ProductDataForFrontOfficeFromDataSet.h"
 
+#include "plu/RowValues.h"
+
 namespace Devices {
 
-int ProductDataForFrontOfficeFromDataSet::getProductId() const { return integer("lTowarRef"); }
+using PluTransmission::flag;
+using PluTransmission::integer;
+using PluTransmission::text;
 
-bool ProductDataForFrontOfficeFromDataSet::isWeighed() const { return flag("bWagowy"); }
+int ProductDataForFrontOfficeFromDataSet::getProductId() const { return integer(dataSet_, "lTowarRef"); }
 
-std::string ProductDataForFrontOfficeFromDataSet::getPluCode() const { return text("sPLU"); }
+bool ProductDataForFrontOfficeFromDataSet::isWeighed() const { return flag(dataSet_, "bWagowy"); }
+
+std::string ProductDataForFrontOfficeFromDataSet::getPluCode() const { return text(dataSet_, "sPLU"); }
 
 Plu::TPlu ProductDataForFrontOfficeFromDataSet::getPlu() const { return Plu::TPlu(getPluCode()); }
 
-int ProductDataForFrontOfficeFromDataSet::getScaleSection() const { return integer("nWagaSekcja"); }
+int ProductDataForFrontOfficeFromDataSet::getScaleSection() const { return integer(dataSet_, "nWagaSekcja"); }
 
-int ProductDataForFrontOfficeFromDataSet::getScalePluNumber() const { return integer("nWagaPLU"); }
+int ProductDataForFrontOfficeFromDataSet::getScalePluNumber() const { return integer(dataSet_, "nWagaPLU"); }
 
 Core::Price ProductDataForFrontOfficeFromDataSet::getSalePrice() const {
-    return Core::Price::fromDouble(field("dCenaSprzed").AsFloat());
+    return Core::Price::fromDouble(dataSet_.FieldByName("dCenaSprzed").AsFloat());
 }
 
-int ProductDataForFrontOfficeFromDataSet::getSaleUnit() const { return integer("nJmSprz"); }
+int ProductDataForFrontOfficeFromDataSet::getSaleUnit() const { return integer(dataSet_, "nJmSprz"); }
 
 std::optional<int> ProductDataForFrontOfficeFromDataSet::getShelfLife() const {
-    const Db::TField& shelfLife = field("nOkresPrzydatnosci");
-    if (shelfLife.IsNull()) return std::nullopt;
-    return shelfLife.AsInteger();
+    return PluTransmission::optionalInt(dataSet_, "nOkresPrzydatnosci");
 }
 
-int ProductDataForFrontOfficeFromDataSet::getPluStatus() const { return integer("byStatus"); }
+int ProductDataForFrontOfficeFromDataSet::getPluStatus() const { return integer(dataSet_, "byStatus"); }
 
-int ProductDataForFrontOfficeFromDataSet::getActivityStatus() const { return integer("nStatusAktywnosci"); }
+int ProductDataForFrontOfficeFromDataSet::getActivityStatus() const { return integer(dataSet_, "nStatusAktywnosci"); }
 
-bool ProductDataForFrontOfficeFromDataSet::hasSeveralPrices() const { return flag("bWieleCen"); }
+bool ProductDataForFrontOfficeFromDataSet::hasSeveralPrices() const { return flag(dataSet_, "bWieleCen"); }
 
 bool ProductDataForFrontOfficeFromDataSet::isMultiPriceElementSaleLocked() const {
-    return flag("multiPriceElementSaleLocked");
+    return flag(dataSet_, "multiPriceElementSaleLocked");
 }
 
-bool ProductDataForFrontOfficeFromDataSet::isLocallySaleBlocked() const { return flag("locallySaleBlocked"); }
+bool ProductDataForFrontOfficeFromDataSet::isLocallySaleBlocked() const { return flag(dataSet_, "locallySaleBlocked"); }
 
-std::string ProductDataForFrontOfficeFromDataSet::getName() const { return text("sNazwa"); }
+std::string ProductDataForFrontOfficeFromDataSet::getName() const { return text(dataSet_, "sNazwa"); }
 
-std::string ProductDataForFrontOfficeFromDataSet::getShortName() const { return text("sKrNazwa"); }
+std::string ProductDataForFrontOfficeFromDataSet::getShortName() const { return text(dataSet_, "sKrNazwa"); }
 
-std::string ProductDataForFrontOfficeFromDataSet::getGroupIndex() const { return text("sGrIndex"); }
+std::string ProductDataForFrontOfficeFromDataSet::getGroupIndex() const { return text(dataSet_, "sGrIndex"); }
 
-int ProductDataForFrontOfficeFromDataSet::getProductType() const { return integer("byTyp"); }
+int ProductDataForFrontOfficeFromDataSet::getProductType() const { return integer(dataSet_, "byTyp"); }
 
-bool ProductDataForFrontOfficeFromDataSet::hasIngredients() const { return !field("sSklad").IsNull(); }
+bool ProductDataForFrontOfficeFromDataSet::hasIngredients() const { return !dataSet_.FieldByName("sSklad").IsNull(); }
 
-std::string ProductDataForFrontOfficeFromDataSet::getIngredients() const { return text("sSklad"); }
+std::string ProductDataForFrontOfficeFromDataSet::getIngredients() const { return text(dataSet_, "sSklad"); }
 
 }  // namespace Devices

@@ -36,12 +36,6 @@ public:
     std::string getIngredients() const override;
 
 private:
-    const Db::TField& field(std::string_view name) const { return dataSet_.FieldByName(name); }
-    int integer(std::string_view name) const { return field(name).AsInteger(); }
-    // NULL reads as false.
-    bool flag(std::string_view name) const { return field(name).AsInteger() != 0; }
-    std::string text(std::string_view name) const { return field(name).AsString(); }
-
     Db::TDataSet& dataSet_;
 };
 

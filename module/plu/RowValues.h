@@ -1,6 +1,7 @@
 // Typed reads of one column of a dataset's current row, with NULL as an empty optional.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,12 @@ inline std::optional<unsigned> optionalUnsigned(Db::TDataSet& row, std::string_v
 inline std::optional<double> optionalDouble(Db::TDataSet& row, std::string_view column) {
     const Db::TField& field = row.FieldByName(column);
     return field.IsNull() ? std::nullopt : std::optional<double>(field.AsFloat());
+}
+
+// A reference stored as a number of any kind, truncated to a whole one.
+inline std::optional<std::int64_t> optionalReference(Db::TDataSet& row, std::string_view column) {
+    const Db::TField& field = row.FieldByName(column);
+    return field.IsNull() ? std::nullopt : std::optional<std::int64_t>(static_cast<std::int64_t>(field.AsFloat()));
 }
 
 inline std::optional<bool> optionalBool(Db::TDataSet& row, std::string_view column) {
