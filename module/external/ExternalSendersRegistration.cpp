@@ -1,18 +1,16 @@
 #include "external/ExternalSendersRegistration.h"
 
-#include "config/Setup.h"
 #include "core/Debug.h"
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "external/ExternalDataSendersImpl.h"
+#include "frame/Configuration.h"
 
 namespace Senders {
 
 namespace {
 bool petrolStationSupportOn() {
-    auto other = Core::SingletonImplHolder<Core::CSetup>::instance().getRootKey().FindKey("Inne");
-    if (!other) return false;
-    auto support = other->FindKey("Obsługa stacji paliw");
+    auto support = Kolvenia::Config::findKey({"Inne", "Obsługa stacji paliw"});
     return support && support->GetVal<bool>();
 }
 }  // namespace
