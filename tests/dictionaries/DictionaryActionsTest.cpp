@@ -54,8 +54,7 @@ TEST_P(DictionaryShop, ReturnReasonsGoToEnabledCashRegistersOnlyAndLeaveOutDelet
     exec("insert into ReturnReason (id, name, deleted) values (1, 'Towar wadliwy', 0)");
     exec("insert into ReturnReason (id, name, deleted) values (2, 'Przeterminowany', 1)");
     exec("insert into ReturnReason (id, name, deleted) values (3, 'Pomyłka kasjera', 0)");
-    auto console = java::make<ConsoleArgs>();
-    EXPECT_TRUE(fire(SendAllReturnReasons, console).succeeded());
+    EXPECT_TRUE(fire(SendAllReturnReasons, java::make<SendAllDataActionInvoker>(std::nullopt, nullptr)).succeeded());
     TransferFile file;
     readOnly(0x11, file);
     EXPECT_EQ(file.kind, "returnReasons");
@@ -64,7 +63,7 @@ TEST_P(DictionaryShop, ReturnReasonsGoToEnabledCashRegistersOnlyAndLeaveOutDelet
 }
 
 TEST_P(DictionaryShop, ReturnReasonsWithoutAnyEnabledDeviceFail) {
-    const auto status = fire(SendAllReturnReasons, java::make<ConsoleArgs>());
+    const auto status = fire(SendAllReturnReasons, java::make<SendAllDataActionInvoker>(std::nullopt, nullptr));
     EXPECT_FALSE(status.succeeded());
     EXPECT_EQ(status.message(), "Brak włączonych urządzeń.");
 }

@@ -18,8 +18,7 @@ std::optional<std::set<int>> DictionaryInvocation::givenCashRegisters() const {
 
 CashRegisterChoice DictionaryInvocation::chooseCashRegisters(const std::string& menuPath,
                                                              const std::string& actionName) const {
-    if (auto given = givenCashRegisters()) return {false, std::move(given)};
-    if (withoutWindow()) return {};
+    if (args_ && args_->is<SendAllDataActionInvoker>()) return {false, givenCashRegisters()};
     FormKernel::IBaseForm* parent = args_ && args_->is<FormKernel::IBaseForm>() ? &args_->as<FormKernel::IBaseForm>() : nullptr;
     auto chosen = Kolvenia::chooseCashRegisters(menuPath, parent, actionName);
     if (!chosen) return {true, std::nullopt};

@@ -28,8 +28,9 @@ public:
     bool withoutWindow() const;
     // The registers the send-all-data action hands over, if any.
     std::optional<std::set<int>> givenCashRegisters() const;
-    // The caller's set when given; without a window, no narrowing; otherwise the
-    // operator's choice in the selection dialog, opened with the menu path.
+    // Under the send-all-data action, its choice (or none); otherwise the operator's
+    // choice in the selection dialog, opened with the menu path: a console run of a
+    // menu action therefore fails for want of a window.
     CashRegisterChoice chooseCashRegisters(const std::string& menuPath, const std::string& actionName) const;
 
     // The invoker's progress, else the console's, else one that shows nothing.
