@@ -8,6 +8,7 @@
 #include "KorvelProgram.h"
 #include "db/Query.h"
 #include "db/SessionHolder.h"
+#include "support/CashRegisterConfig.h"
 #include "support/ShopRows.h"
 #include "support/TempDir.h"
 
@@ -30,17 +31,7 @@ protected:
     std::string url() const { return "sqlite:" + (dir / "shop.db").string(); }
 
     void configure(bool eveningDiscounts) const {
-        TestSupport::writeFile(
-            dir / "config.xml",
-            "<configuration><key name=\"Parametry programu\">\n"
-            " <key name=\"Odczyt wieczorny\"><key name=\"Akcje\"><key name=\"Wysłanie typów przecen automatycznych\">"
-            "<key name=\"Włączone\" type=\"bool\" value=\"" + std::string(eveningDiscounts ? "true" : "false") +
-                "\"/></key></key></key>\n"
-                " <key name=\"FrontOffice\"><key name=\"Serwer Kasowy\">\n"
-                "  <key name=\"Katalog - wyjście\" type=\"string\" value=\"" + out.string() + "\"/>\n"
-                "  <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
-                " </key></key>\n"
-                "</key></configuration>");
+        TestSupport::writeFile(dir / "config.xml", TestSupport::cashRegisterConfiguration(out, eveningDiscounts));
     }
 
     KorvelTest::Result run(const std::string& command) const {

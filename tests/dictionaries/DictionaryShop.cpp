@@ -12,6 +12,7 @@
 #include "db/StatementLog.h"
 #include "forms/FormKernel.h"
 #include "shopdb/Schema.h"
+#include "support/CashRegisterConfig.h"
 #include "support/ShopRows.h"
 
 namespace fs = std::filesystem;
@@ -48,16 +49,7 @@ void DictionaryShop::TearDown() {
 
 void DictionaryShop::configure(bool eveningDiscounts) {
     Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(
-        "<configuration><key name=\"Parametry programu\">\n"
-        " <key name=\"Odczyt wieczorny\"><key name=\"Akcje\"><key name=\"Wysłanie typów przecen automatycznych\">"
-        "<key name=\"Włączone\" type=\"bool\" value=\"" +
-        std::string(eveningDiscounts ? "true" : "false") +
-        "\"/></key></key></key>\n"
-        " <key name=\"FrontOffice\"><key name=\"Serwer Kasowy\">\n"
-        "  <key name=\"Katalog - wyjście\" type=\"string\" value=\"" + out.string() + "\"/>\n"
-        "  <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
-        " </key></key>\n"
-        "</key></configuration>");
+        TestSupport::cashRegisterConfiguration(out, eveningDiscounts));
 }
 
 void DictionaryShop::exec(const std::string& sql) { DBKernel::Sql::Command(sql, session()).execute(); }
