@@ -1,9 +1,13 @@
 // The other dictionary members: which records and which registers reach the transfer
 // files, their messages and progress, and the operator's choice of registers.
+#include <cstdio>
+
 #include "DictionaryShop.h"
+#include "core/DateTime.h"
 #include "cashregister/dictionaries/VatRatesActions.h"
 #include "dialogs/SelectCashRegister.h"
 #include "forms/FormKernel.h"
+#include "zentools/SysdateGetter.h"
 
 namespace DictionaryTest {
 namespace {
@@ -18,6 +22,7 @@ constexpr const char* SendMeasureUnitsDialog = "{BFF29173-48EC-4E7C-965B-1DBE591
 constexpr const char* SendMeasureUnitsFromSendAllData = "{E09C034C-19EC-4820-8DBE-D2924699A364}";
 constexpr const char* SendPayments = "{0CFA421A-34C9-48CE-91DE-CE5DD923E23E}";
 constexpr const char* SendVatRatesByDate = "{B7FFCF3F-D78D-4CDF-A7D6-3D32FE4EBC14}";
+constexpr const char* SendVatRates = "{261A23A0-7040-423C-B176-64128A8D8BEF}";
 
 constexpr const char* RequiredPaymentForm = "{65191C53-315F-4300-AB6A-3D9649A8014C}";
 
@@ -199,6 +204,28 @@ TEST_P(DictionaryShop, TheOperatorsChoiceNarrowsTheRegistersAndCancellingSendsNo
     EXPECT_TRUE(cancelled.succeeded());
     EXPECT_EQ(cancelled.message(), "Wysłanie anulowano");
     EXPECT_EQ(files().size(), 1u);
+}
+
+TEST_P(DictionaryShop, VatRatesFromTheMenuHoldForTheDatabasesTodayAndGoToTheChosenRegisters) {
+    addCashRegisters({1, 2});
+    std::string menuPath;
+    operatorWill(
+        [](Kolvenia::TSelectCashRegister& dialog) {
+            dialog.setChecked(0, false);
+            dialog.accept();
+        },
+        &menuPath);
+    EXPECT_TRUE(fire(SendVatRates, java::make<MenuArgs>()).succeeded());
+    EXPECT_EQ(menuPath, ".miTransmisje.miPrzeslanieStawekVat");
+    TransferFile file;
+    readOnly(0x12, file);
+    EXPECT_EQ(file.cashRegisters, std::vector<int>{2});
+    const auto today = Core::DateTime::calendarDate(Zentools::SysdateGetter::getDate(session()));
+    char iso[16];
+    std::snprintf(iso, sizeof iso, "%04d-%02u-%02u", static_cast<int>(today.year()), static_cast<unsigned>(today.month()),
+                  static_cast<unsigned>(today.day()));
+    EXPECT_EQ(file.document.child("cashRegisterData").attribute("date").value(), std::string(iso));
+    EXPECT_EQ(file.column("symbol"), (Texts{"23", "8", "5", "0", "zw"}));
 }
 
 KORVEL_ON_EACH_ENGINE(DictionaryShop);
