@@ -20,7 +20,7 @@ namespace Korvel::Dao {
 // Activity statuses of dictionary records; only the inactive one matters to the senders.
 enum class ActivityStatus : int { Active = 0, Inactive = 2 };
 
-// Entity "Country" (table Country).
+// Host contract: entity "Country" (table Country).
 struct Country {
     int id = 0;
     std::string code;  // ISO 3166 alpha-2
@@ -30,14 +30,14 @@ struct Country {
     bool isInactive() const { return activityStatus == static_cast<int>(ActivityStatus::Inactive); }
 };
 
-// Entity "ReturnReason" (table ReturnReason): why a customer returns goods.
+// Host contract: entity "ReturnReason" (table ReturnReason): why a customer returns goods.
 struct ReturnReason {
     int id = 0;
     std::string name;
     bool deleted = false;
 };
 
-// Entity "AutomaticDiscountType" (table AutomaticDiscountType).
+// Host contract: entity "AutomaticDiscountType" (table AutomaticDiscountType).
 struct AutomaticDiscountType {
     int id = 0;
     std::string name;
