@@ -1,6 +1,7 @@
 #include "dialogs/SelectCashRegister.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "core/Errors.h"
 #include "core/I18n.h"
@@ -52,7 +53,7 @@ void TSelectCashRegister::setChecked(std::size_t line, bool checked) {
 }
 
 void TSelectCashRegister::setCurrent(std::size_t line) {
-    (void)lines_.at(line);
+    if (line >= lines_.size()) throw std::out_of_range("TSelectCashRegister::setCurrent");
     current_ = line;
 }
 
