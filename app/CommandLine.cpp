@@ -6,6 +6,7 @@ const char* const usageText =
     "Użycie:\n"
     "  korvel [--config PLIK] [--database URL] fire <guid_akcji> [argumenty...]\n"
     "  korvel [--database URL] db init [--demo] [--products N] [--seed S] [--force]\n"
+    "  korvel [--config PLIK] [--database URL] evening [--day dd.mm.rrrr]\n"
     "  korvel [--config PLIK] actions\n"
     "  korvel --help\n"
     "\n"
@@ -14,6 +15,10 @@ const char* const usageText =
     "            błąd na standardowym wyjściu błędów i kod wyjścia różny od 0\n"
     "  db init   tworzy schemat bazy sklepu (--force: od nowa, z utratą danych);\n"
     "            --demo wypełnia ją sklepem demonstracyjnym (N towarów, ziarno S)\n"
+    "  evening   przetwarzanie wieczorne (koniec dnia sklepu): uruchamia po kolei\n"
+    "            każdą zarejestrowaną akcję wieczorną za podany dzień (domyślnie\n"
+    "            dzisiejszy dzień bazy danych), pomija akcje wyłączone, wypisuje\n"
+    "            stan każdej; kod wyjścia różny od 0, gdy któraś się nie powiodła\n"
     "  actions   wypisuje zarejestrowane akcje (GUID i klasa) w kolejności rejestracji\n"
     "\n"
     "Opcje:\n"
@@ -50,12 +55,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const char* (
     line.arguments.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
     if (line.help) return line;
     if (line.command.empty()) throw UsageError("Brak polecenia.");
-    if (line.command != "fire" && line.command != "actions" && line.command != "db")
+    if (line.command != "fire" && line.command != "actions" && line.command != "db" && line.command != "evening")
         throw UsageError("Nieznane polecenie " + line.command + ".");
     if (line.command == "fire" && line.arguments.empty()) throw UsageError("Polecenie fire wymaga GUID akcji.");
     if (line.command == "actions" && !line.arguments.empty()) throw UsageError("Polecenie actions nie przyjmuje argumentów.");
     if (!line.configPath) line.configPath = fromEnvironment(getenv, "KORVEL_CONFIG");
     if (!line.databaseUrl) line.databaseUrl = fromEnvironment(getenv, "KORVEL_DATABASE");
+    if (line.command == "evening" && !line.databaseUrl)
+        throw UsageError("Polecenie evening wymaga bazy danych (--database lub KORVEL_DATABASE).");
     return line;
 }
 

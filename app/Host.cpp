@@ -1,18 +1,43 @@
 #include "Host.h"
 
 #include <cstdlib>
+#include <regex>
 
 #include "config/Setup.h"
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
+#include "core/Errors.h"
 #include "db/SessionHolder.h"
+#include "shopdb/Schema.h"
 
 namespace Korvel::App {
+
+namespace {
+
+// The database as named in messages: a password in a connection URI is hidden.
+std::string displayName(const std::string& url) {
+    static const std::regex password(R"(^([a-z]+://[^:/@]*):[^@]*@)");
+    return std::regex_replace(url, password, "$1:***@");
+}
+
+// Every command works on the shop's tables; an empty database would otherwise fail
+// deep inside the first action with the engine's "no such table".
+void requireShopSchema(const std::string& url) {
+    if (!ShopDb::hasSchema(TSessionHolder(true)))
+        throw Core::PlacedRuntimeError("Baza danych " + displayName(url) +
+                                           " nie zawiera schematu sklepu. Utwórz go poleceniem: korvel db init",
+                                       CORE_SRC_INFO("Korvel::App::Host::Host"));
+}
+
+}  // namespace
 
 Host::Host(const std::optional<std::string>& configPath, const std::optional<std::string>& databaseUrl,
            const std::filesystem::path& moduleDirectory) {
     if (configPath) Core::SingletonImplHolder<Core::CSetup>::instance().load(*configPath);
-    if (databaseUrl) DBKernel::setDefaultSession(*databaseUrl);
+    if (databaseUrl) {
+        DBKernel::setDefaultSession(*databaseUrl);
+        requireShopSchema(*databaseUrl);
+    }
     Core::SharedPackageLoader::instance().setModuleDirectory(moduleDirectory);
     auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
     loader.load("devices.dll");

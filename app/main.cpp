@@ -8,6 +8,7 @@
 #include "CommandLine.h"
 #include "ConsoleProgressBar.h"
 #include "DbInitCommand.h"
+#include "EveningCommand.h"
 #include "FireArguments.h"
 #include "Host.h"
 #include "core/ActionContainer.h"
@@ -49,7 +50,9 @@ int initDatabase(const CommandLine& line) {
 
 int run(const CommandLine& line, const char* argv0) {
     if (line.command == "db") return initDatabase(line);
+    const EveningOptions evening = line.command == "evening" ? parseEvening(line.arguments) : EveningOptions{};
     Host host(line.configPath, line.databaseUrl, Host::defaultModuleDirectory(argv0));
+    if (line.command == "evening") return runEvening(evening, std::cout, std::cerr) ? EXIT_SUCCESS : EXIT_FAILURE;
     return line.command == "fire" ? fire(line) : listActions();
 }
 

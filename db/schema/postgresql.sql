@@ -491,3 +491,33 @@ $$;
 
 -- New references for rows the back office adds (GetRef).
 create sequence korvel_ref_seq start with 1;
+
+-- Cash-register dictionaries and the host's stored properties -----------------------
+
+create table Country (
+    id integer primary key,
+    code varchar(2) not null,                  -- ISO 3166 alpha-2
+    name varchar(60) not null,
+    activityStatus smallint not null default 0  -- 2: inactive, never sent to the registers
+);
+
+-- Why customers return goods.
+create table ReturnReason (
+    id integer primary key,
+    name varchar(60) not null,
+    deleted smallint not null default 0
+);
+
+create table FormaPlatnosci (
+    lFormaPlatnosciRef integer primary key,
+    sGuid varchar(38) not null unique,
+    sNazwa varchar(40) not null,
+    nRodzaj smallint not null default 0,       -- 0 cash, 1 card, 2 voucher, 3 credit, 4 transfer
+    bReszta smallint not null default 0        -- the register may give change
+);
+
+-- Named values shared by every computer of the shop ("1"/"0" for booleans).
+create table StoredProperty (
+    name varchar(60) primary key,
+    value varchar(255)
+);

@@ -469,3 +469,33 @@ insert into korvel_routine (name, kind, parameters, body) values ('purchaseprice
             end)
         end
   from dual');
+
+-- Cash-register dictionaries and the host's stored properties -----------------------
+
+create table Country (
+    id integer primary key,
+    code text not null,                      -- ISO 3166 alpha-2
+    name text not null,
+    activityStatus integer not null default 0  -- 2: inactive, never sent to the registers
+);
+
+-- Why customers return goods.
+create table ReturnReason (
+    id integer primary key,
+    name text not null,
+    deleted integer not null default 0
+);
+
+create table FormaPlatnosci (
+    lFormaPlatnosciRef integer primary key,
+    sGuid text not null unique,
+    sNazwa text not null,
+    nRodzaj integer not null default 0,      -- 0 cash, 1 card, 2 voucher, 3 credit, 4 transfer
+    bReszta integer not null default 0       -- the register may give change
+);
+
+-- Named values shared by every computer of the shop ("1"/"0" for booleans).
+create table StoredProperty (
+    name text primary key,
+    value text
+);

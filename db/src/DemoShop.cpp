@@ -3,6 +3,7 @@
 #include <chrono>
 #include <ctime>
 
+#include "DemoCashRegisterDictionaries.h"
 #include "DemoFixtures.h"
 #include "DemoProducts.h"
 #include "DemoTables.h"
@@ -51,6 +52,7 @@ DemoShopSummary DemoShop::generate(TSessionHolder session, const Progress& progr
     DemoTables tables(session);
 
     DemoFixtures::writeDictionaries(tables, random);
+    writeCashRegisterDictionaries(session);
     DemoShopSummary summary;
     summary.devices = DemoFixtures::writeDevices(tables, references);
     DemoProducts products(session, tables, random, references, today, total);

@@ -10,10 +10,15 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "cashregister/Bundles.h"
 #include "composition/ProductSet.h"
+#include "core/Errors.h"
 #include "external/ExportedPlu.h"
+#include "hostlists/Entities.h"
+#include "hostlists/MeasureUnits.h"
+#include "hostlists/PaymentForms.h"
 
 namespace CashRegisterServerCommunication {
 
@@ -55,9 +60,31 @@ public:
     virtual void setCompleteList(bool complete) = 0;
 };
 
+// Dictionaries: each send is the complete dictionary of its kind, so a send with no
+// record tells the registers that the dictionary is empty.
+using CountrySender = RecordDataSender<Korvel::Dao::Country>;
+using ReturnReasonSender = RecordDataSender<Korvel::Dao::ReturnReason>;
+using MeasureUnitSender = RecordDataSender<Core::MeasureUnit>;
+using AutomaticDiscountTypeSender = RecordDataSender<Korvel::Dao::AutomaticDiscountType>;
+using PaymentFormSender = RecordDataSender<Platnosci::FormaPlatnosci>;
+
+// VAT rates take no records: the sender itself sends the rates valid on its date.
+class VatRateSender : public DataSender {
+public:
+    // A day number; must be set before the send.
+    virtual void setDate(int dayNumber) = 0;
+};
+
 using PluDataSenderPtr = std::shared_ptr<PluDataSender>;
 using CompositionDataSenderPtr = std::shared_ptr<CompositionDataSender>;
 using BundleDataSenderPtr = std::shared_ptr<BundleDataSender>;
+// Host contract: the pointer types of the dictionary senders.
+using CountrySenderPtr = std::shared_ptr<CountrySender>;
+using ReturnReasonSenderPtr = std::shared_ptr<ReturnReasonSender>;
+using VatRateSenderPtr = std::shared_ptr<VatRateSender>;
+using MeasureUnitSenderPtr = std::shared_ptr<MeasureUnitSender>;
+using AutomaticDiscountTypeSenderPtr = std::shared_ptr<AutomaticDiscountTypeSender>;
+using PaymentFormSenderPtr = std::shared_ptr<PaymentFormSender>;
 
 // Found through Core::SingletonImplHolder<CashRegisterServerCommunicationFactory>;
 // absent until a transmission module registers it. Each call gives a new sender.
@@ -67,6 +94,23 @@ public:
     virtual PluDataSenderPtr createPluDataSender() = 0;
     virtual CompositionDataSenderPtr createCompositionDataSender() = 0;
     virtual BundleDataSenderPtr createBundleDataSender() = 0;
+    // A transmission module that does not carry a dictionary kind keeps the default,
+    // which refuses with "Moduł transmisji do kasy nie obsługuje danych: <kind>.".
+    virtual CountrySenderPtr createCountrySender() { return unsupported<CountrySenderPtr>("państwa"); }
+    virtual ReturnReasonSenderPtr createReturnReasonSender() { return unsupported<ReturnReasonSenderPtr>("powody zwrotów"); }
+    virtual VatRateSenderPtr createVatRateSender() { return unsupported<VatRateSenderPtr>("stawki VAT"); }
+    virtual MeasureUnitSenderPtr createMeasureUnitSender() { return unsupported<MeasureUnitSenderPtr>("jednostki miar"); }
+    virtual AutomaticDiscountTypeSenderPtr createAutomaticDiscountTypeSender() {
+        return unsupported<AutomaticDiscountTypeSenderPtr>("typy przecen automatycznych");
+    }
+    virtual PaymentFormSenderPtr createPaymentFormSender() { return unsupported<PaymentFormSenderPtr>("formy płatności"); }
+
+private:
+    template <class SenderPtr>
+    static SenderPtr unsupported(const std::string& kind) {
+        throw Core::PlacedRuntimeError("Moduł transmisji do kasy nie obsługuje danych: " + kind + ".",
+                                       CORE_SRC_INFO("CashRegisterServerCommunicationFactory::create"));
+    }
 };
 
 }  // namespace CashRegisterServerCommunication

@@ -2,6 +2,13 @@
 
 #include "cashregister/CashRegisterModuleName.h"
 #include "cashregister/CheckCommunicationAction.h"
+#include "cashregister/dictionaries/CountriesActions.h"
+#include "cashregister/dictionaries/DiscountsActions.h"
+#include "cashregister/dictionaries/MeasureUnitsActions.h"
+#include "cashregister/dictionaries/NotAvailableActions.h"
+#include "cashregister/dictionaries/PaymentsAction.h"
+#include "cashregister/dictionaries/ReturnReasonsAction.h"
+#include "cashregister/dictionaries/VatRatesActions.h"
 #include "core/Debug.h"
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
@@ -19,7 +26,15 @@ RegistrationListPtr moduleRegistrations;
 void registerObjects(Core::ModuleRegistrationList& list) {
     Senders::registerExternalDataSendersObjects(list);
     registerActionProcessAndSendPLUObjects(list);
+    Dictionaries::registerMarkdownReasonsObjects(list);
     registerSendPLUForArticleObjects(list);
+    Dictionaries::registerCountriesObjects(list);
+    Dictionaries::registerReturnReasonsObjects(list);
+    Dictionaries::registerAutomaticDiscountTypesObjects(list);
+    Dictionaries::registerCustomersObjects(list);
+    Dictionaries::registerMeasureUnitsObjects(list);
+    Dictionaries::registerPaymentsObjects(list);
+    Dictionaries::registerVatRatesObjects(list);
     Kasa::registerCheckCommunicationObjects(list);
     Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule});
 }

@@ -19,6 +19,13 @@ struct TransferFileKind {
 inline constexpr TransferFileKind PluFile{1, 'P', "plu"};
 inline constexpr TransferFileKind ProductSetFile{2, 'S', "productSets"};
 inline constexpr TransferFileKind BundleFile{3, 'Z', "bundles"};
+// Dictionaries share the prefix 'D'; their types keep clear of the data kinds' numbers.
+inline constexpr TransferFileKind CountryFile{0x10, 'D', "countries"};
+inline constexpr TransferFileKind ReturnReasonFile{0x11, 'D', "returnReasons"};
+inline constexpr TransferFileKind VatRateFile{0x12, 'D', "vatRates"};
+inline constexpr TransferFileKind MeasureUnitFile{0x13, 'D', "measureUnits"};
+inline constexpr TransferFileKind AutomaticDiscountTypeFile{0x14, 'D', "automaticDiscountTypes"};
+inline constexpr TransferFileKind PaymentFormFile{0x15, 'D', "paymentForms"};
 
 inline constexpr int FormatVersion = 1;
 

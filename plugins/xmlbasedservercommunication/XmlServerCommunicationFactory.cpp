@@ -1,5 +1,7 @@
 #include "XmlServerCommunicationFactory.h"
 
+#include "DictionaryElements.h"
+#include "DictionarySenders.h"
 #include "XmlDataSenders.h"
 #include "cashregister/TransferFiles.h"
 #include "frame/Configuration.h"
@@ -16,6 +18,12 @@ std::string outputDirectory() {
     return directory;
 }
 
+template <class Record>
+std::shared_ptr<XmlDictionarySender<Record>> dictionarySender(TransferFileKind kind,
+                                                               typename XmlDictionarySender<Record>::AppendRecord append) {
+    return std::make_shared<XmlDictionarySender<Record>>(kind, outputDirectory(), append);
+}
+
 }  // namespace
 
 CashRegisterServerCommunication::PluDataSenderPtr XmlServerCommunicationFactory::createPluDataSender() {
@@ -28,6 +36,31 @@ CashRegisterServerCommunication::CompositionDataSenderPtr XmlServerCommunication
 
 CashRegisterServerCommunication::BundleDataSenderPtr XmlServerCommunicationFactory::createBundleDataSender() {
     return std::make_shared<XmlBundleDataSender>(outputDirectory());
+}
+
+CashRegisterServerCommunication::CountrySenderPtr XmlServerCommunicationFactory::createCountrySender() {
+    return dictionarySender<Korvel::Dao::Country>(CountryFile, appendCountry);
+}
+
+CashRegisterServerCommunication::ReturnReasonSenderPtr XmlServerCommunicationFactory::createReturnReasonSender() {
+    return dictionarySender<Korvel::Dao::ReturnReason>(ReturnReasonFile, appendReturnReason);
+}
+
+CashRegisterServerCommunication::VatRateSenderPtr XmlServerCommunicationFactory::createVatRateSender() {
+    return std::make_shared<XmlVatRateSender>(outputDirectory());
+}
+
+CashRegisterServerCommunication::MeasureUnitSenderPtr XmlServerCommunicationFactory::createMeasureUnitSender() {
+    return dictionarySender<Core::MeasureUnit>(MeasureUnitFile, appendMeasureUnit);
+}
+
+CashRegisterServerCommunication::AutomaticDiscountTypeSenderPtr
+XmlServerCommunicationFactory::createAutomaticDiscountTypeSender() {
+    return dictionarySender<Korvel::Dao::AutomaticDiscountType>(AutomaticDiscountTypeFile, appendAutomaticDiscountType);
+}
+
+CashRegisterServerCommunication::PaymentFormSenderPtr XmlServerCommunicationFactory::createPaymentFormSender() {
+    return dictionarySender<Platnosci::FormaPlatnosci>(PaymentFormFile, appendPaymentForm);
 }
 
 }  // namespace XmlBasedServerCommunication

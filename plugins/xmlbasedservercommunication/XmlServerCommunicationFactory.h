@@ -15,6 +15,12 @@ public:
     CashRegisterServerCommunication::PluDataSenderPtr createPluDataSender() override;
     CashRegisterServerCommunication::CompositionDataSenderPtr createCompositionDataSender() override;
     CashRegisterServerCommunication::BundleDataSenderPtr createBundleDataSender() override;
+    CashRegisterServerCommunication::CountrySenderPtr createCountrySender() override;
+    CashRegisterServerCommunication::ReturnReasonSenderPtr createReturnReasonSender() override;
+    CashRegisterServerCommunication::VatRateSenderPtr createVatRateSender() override;
+    CashRegisterServerCommunication::MeasureUnitSenderPtr createMeasureUnitSender() override;
+    CashRegisterServerCommunication::AutomaticDiscountTypeSenderPtr createAutomaticDiscountTypeSender() override;
+    CashRegisterServerCommunication::PaymentFormSenderPtr createPaymentFormSender() override;
 };
 
 }  // namespace XmlBasedServerCommunication

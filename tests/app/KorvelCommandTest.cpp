@@ -1,32 +1,18 @@
 // The korvel program as a user runs it: exit codes, standard output and error.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "KorvelProgram.h"
 #include "support/PostgresCluster.h"
 #include "support/TempDir.h"
 
 namespace {
 
-struct Result {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-Result korvel(const std::string& arguments, const TestSupport::TempDir& dir) {
-    const auto outFile = dir / "stdout.txt";
-    const auto errFile = dir / "stderr.txt";
-    const std::string command = std::string(KORVEL_TEST_BINARY_DIR) + "/bin/korvel " + arguments + " >" +
-                                outFile.string() + " 2>" + errFile.string() + " </dev/null";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, TestSupport::readFile(outFile), TestSupport::readFile(errFile)};
-}
+using KorvelTest::korvel;
 
 const char* ValidConfig = R"(<?xml version="1.0" encoding="UTF-8"?>
 <configuration>

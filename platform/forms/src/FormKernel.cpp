@@ -23,12 +23,19 @@ public:
 struct FormKernelState {
     std::mutex mutex;
     FormOpener opener;
+    ModalFormOpener modalOpener;
     std::shared_ptr<IMessageBoxes> boxes = std::make_shared<ConsoleMessageBoxes>();
 };
 
 FormKernelState& state() {
     static FormKernelState instance;
     return instance;
+}
+
+NoWindowError noWindow(const std::string& formClass, const std::string& actionName, const Core::SrcInfo& place) {
+    return NoWindowError("Akcja " + actionName + " otwiera okno " + formClass +
+                             " i wymaga okna programu; uruchom ją z korvel gui.",
+                         place);
 }
 
 }  // namespace
@@ -52,11 +59,26 @@ void showForm(const std::string& formClass, const TBaseFormArgs& args, IBaseForm
         std::lock_guard lock(state().mutex);
         opener = state().opener;
     }
-    if (!opener)
-        throw NoWindowError("Akcja " + actionName + " otwiera okno " + formClass +
-                                " i wymaga okna programu; uruchom ją z korvel gui.",
-                            CORE_SRC_INFO("FormKernel::showForm"));
+    if (!opener) throw noWindow(formClass, actionName, CORE_SRC_INFO("FormKernel::showForm"));
     opener(formClass, args, parent);
+}
+
+void installModalFormOpener(ModalFormOpener opener) {
+    std::lock_guard lock(state().mutex);
+    state().modalOpener = std::move(opener);
+}
+
+void removeModalFormOpener() { installModalFormOpener({}); }
+
+bool showModalForm(const std::string& formClass, const TBaseFormArgs& args, Core::IUnknown& model, IBaseForm* parent,
+                   const std::string& actionName) {
+    ModalFormOpener opener;
+    {
+        std::lock_guard lock(state().mutex);
+        opener = state().modalOpener;
+    }
+    if (!opener) throw noWindow(formClass, actionName, CORE_SRC_INFO("FormKernel::showModalForm"));
+    return opener(formClass, args, model, parent);
 }
 
 std::shared_ptr<IMessageBoxes> messageBoxes() {

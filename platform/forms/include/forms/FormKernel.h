@@ -46,6 +46,20 @@ bool hasWindows();
 void showForm(const std::string& formClass, const TBaseFormArgs& args, IBaseForm* parent,
               const std::string& actionName);
 
+// A modal dialog whose state lives in a model object the caller made (a plain class
+// with the dialog's behaviour): the window shows and edits the model and answers
+// whether the operator accepted. Installed by a host that has windows.
+using ModalFormOpener = std::function<bool(const std::string& formClass, const TBaseFormArgs& args,
+                                           Core::IUnknown& model, IBaseForm* parent)>;
+
+void installModalFormOpener(ModalFormOpener opener);
+void removeModalFormOpener();
+
+// Shows the modal dialog over the model; true when the operator accepted. Raises
+// NoWindowError naming actionName and formClass when the host has no windows.
+bool showModalForm(const std::string& formClass, const TBaseFormArgs& args, Core::IUnknown& model, IBaseForm* parent,
+                   const std::string& actionName);
+
 // The host's message boxes. The console host writes information, warnings and errors
 // to standard error and answers every question with "no", so that nothing is done
 // that the operator did not confirm.

@@ -1,0 +1,19 @@
+#include "DictionarySenders.h"
+
+#include "DictionaryElements.h"
+#include "XmlValues.h"
+#include "core/Errors.h"
+
+namespace XmlBasedServerCommunication {
+
+void XmlVatRateSender::send() {
+    if (!date_)
+        throw Core::PlacedLogicError("Nadawca stawek VAT nie ma daty.", CORE_SRC_INFO("XmlVatRateSender::send"));
+    const auto rates = Business::vatRatesValidOn(*date_);
+    file_.write([&](pugi::xml_node root) {
+        root.append_attribute("date") = formatDay(*date_).c_str();
+        for (const auto& rate : rates) appendVatRate(root, rate);
+    });
+}
+
+}  // namespace XmlBasedServerCommunication
