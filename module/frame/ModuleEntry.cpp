@@ -7,6 +7,8 @@
 #include "core/Singleton.h"
 #include "external/ExternalSendersRegistration.h"
 #include "plu/ProcessAndSendActions.h"
+#include "pricechecker/ElzabRsPriceCheckerSender.h"
+#include "pricechecker/SendAllPriceCheckerAction.h"
 #include "frame/DllRegistration.h"
 
 namespace Kolvenia {
@@ -19,6 +21,8 @@ RegistrationListPtr moduleRegistrations;
 void registerObjects(Core::ModuleRegistrationList& list) {
     Senders::registerExternalDataSendersObjects(list);
     registerActionProcessAndSendPLUObjects(list);
+    Devices::PriceChecker::registerSendAllPriceCheckerObjects(list);
+    Devices::PriceChecker::registerElzabRsPriceCheckerSender(list);
     registerSendPLUForArticleObjects(list);
     Kasa::registerCheckCommunicationObjects(list);
     Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule});
