@@ -47,6 +47,7 @@ void DirectoryPriceCheckerPackage::send(Db::TDataSet& row, Core::Price price) {
     const std::string unit = checker_.units->getSymbolFromCode(row.FieldByName("nJmSprz").AsInteger());
     if (deletion) sender_.deleteTowar(*code, name, price.asDouble(), unit);
     else sender_.sendTowar(*code, name, price.asDouble(), unit);
+    ++records_;
 }
 
 std::optional<std::string> DirectoryPriceCheckerPackage::substituteCode(int productId) {
@@ -59,6 +60,9 @@ std::optional<std::string> DirectoryPriceCheckerPackage::substituteCode(int prod
     return code;
 }
 
-void DirectoryPriceCheckerPackage::end() { sender_.endSending(); }
+void DirectoryPriceCheckerPackage::end() {
+    if (records_ == 0) sender_.abandon();
+    else sender_.endSending();
+}
 
 }  // namespace Devices::PriceChecker

@@ -41,7 +41,7 @@ struct DirectoryPriceChecker {
 
 // One package's PLU file. Made at the package's start: raises "Błąd katalogu
 // PriceCheckera!" when the directory cannot be entered. A package that is not ended
-// (it failed) leaves no file.
+// (it failed), and one without records, leaves no file.
 class DirectoryPriceCheckerPackage {
 public:
     explicit DirectoryPriceCheckerPackage(const DirectoryPriceChecker& checker);
@@ -60,6 +60,7 @@ private:
     const DirectoryPriceChecker& checker_;
     TPriceCheckerSender sender_;
     std::optional<DBKernel::Sql::PreparedQuery> productCodes_;
+    int records_ = 0;
 };
 
 }  // namespace Devices::PriceChecker
