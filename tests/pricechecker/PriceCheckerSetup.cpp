@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "config/Setup.h"
+#include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "db/Command.h"
 #include "db/Query.h"
 #include "shopdb/Schema.h"
+#include "support/ShopRows.h"
 
 namespace fs = std::filesystem;
 
@@ -95,6 +97,26 @@ std::vector<std::string> ShopDatabase::rows(const std::string& sql) {
         result.push_back(row);
     }
     return result;
+}
+
+void ModuleDatabase::SetUp() {
+    ShopDatabase::SetUp();
+    auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
+    loader.load("Devices.dll");
+    loader.initializeModules();
+    exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa) values (101, 0, 1, 'Kasa 1')");
+}
+
+void ModuleDatabase::TearDown() {
+    Core::SharedPackageLoader::instance().unloadAll();
+    ShopDatabase::TearDown();
+}
+
+void ModuleDatabase::product(int id, const std::string& name, double price, int unit, int pluRef, const std::string& code,
+                             int status) {
+    TestSupport::addProduct(session(), TestSupport::ShopProduct(id, name, price));
+    exec("update Towar set nJmSprz = " + std::to_string(unit) + " where lTowarRef = " + std::to_string(id));
+    TestSupport::addPlu(session(), pluRef, id, code, status);
 }
 
 }  // namespace PriceCheckerTest

@@ -61,4 +61,14 @@ private:
     std::optional<TSessionHolder> session_;
 };
 
+// As above, with the device module loaded as the host loads it and one cash register.
+class ModuleDatabase : public ShopDatabase {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A product with its sale unit (nJmSprz) and one PLU code.
+    void product(int id, const std::string& name, double price, int unit, int pluRef, const std::string& code, int status);
+};
+
 }  // namespace PriceCheckerTest

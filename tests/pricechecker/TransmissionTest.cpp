@@ -4,8 +4,6 @@
 #include <regex>
 
 #include "PriceCheckerSetup.h"
-#include "core/PackageLoader.h"
-#include "core/Singleton.h"
 #include "plu/PLUTransmissionContainer.h"
 #include "support/ShopRows.h"
 
@@ -17,26 +15,8 @@ using Names = std::vector<std::string>;
 
 const fs::path expected = KORVEL_PRICECHECKER_EXPECTED_DIR;
 
-class PriceCheckerTransmission : public ShopDatabase {
+class PriceCheckerTransmission : public ModuleDatabase {
 protected:
-    void SetUp() override {
-        ShopDatabase::SetUp();
-        auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
-        loader.load("Devices.dll");
-        loader.initializeModules();
-        exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa) values (101, 0, 1, 'Kasa 1')");
-    }
-    void TearDown() override {
-        Core::SharedPackageLoader::instance().unloadAll();
-        ShopDatabase::TearDown();
-    }
-
-    void product(int id, const std::string& name, double price, int unit, int pluRef, const std::string& code, int status) {
-        TestSupport::addProduct(session(), TestSupport::ShopProduct(id, name, price));
-        exec("update Towar set nJmSprz = " + std::to_string(unit) + " where lTowarRef = " + std::to_string(id));
-        TestSupport::addPlu(session(), pluRef, id, code, status);
-    }
-
     struct Run {
         bool done;
         std::string status;
