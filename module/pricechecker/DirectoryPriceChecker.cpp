@@ -16,6 +16,7 @@ std::string productCodesSql() {
 
 }  // namespace
 
+// Host contract: the price checker's keys.
 DirectoryPriceCheckerSettings DirectoryPriceCheckerSettings::read() {
     const auto enabled = Kolvenia::Config::findKey({"Parametry programu", "FrontOffice", "PriceChecker", "Włączony"});
     DirectoryPriceCheckerSettings settings;
@@ -34,6 +35,7 @@ std::optional<DirectoryPriceChecker> DirectoryPriceChecker::configured(TSessionH
 
 DirectoryPriceCheckerPackage::DirectoryPriceCheckerPackage(const DirectoryPriceChecker& checker)
     : checker_(checker), sender_(checker.directory) {
+    // Host contract: the message of a missing price-checker directory.
     Kolvenia::Kasa::checkTransferDirectory(checker.directory, "Błąd katalogu PriceCheckera!");
     sender_.startSending();
 }

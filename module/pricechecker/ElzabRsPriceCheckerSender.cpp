@@ -27,8 +27,10 @@ constexpr std::size_t CheckerIdWidth = 2;
 // A child of "Id weryfikatorów" that is not a price checker.
 constexpr const char* InfoChild = ".info";
 
+// Host contract: the sender's configuration key.
 Korvel::TKey senderKey() { return Kolvenia::Config::key({"Parametry programu", "FrontOffice", "PriceChecker Elzab RS"}); }
 
+// Host contract: "Błąd otwarcia pliku: %1%" from openStream.
 template <class Stream>
 std::shared_ptr<Stream> openStream(const std::string& path, std::ios::openmode mode) {
     auto stream = std::make_shared<Stream>(path, mode | std::ios::binary);

@@ -32,6 +32,7 @@ const char* SendAllToPriceChecker::query() {
            "t.dCenaSprzed <> 0)        or byStatus = 3)";
 }
 
+// Host contract: the audit-log texts, the warning and the progress texts of the dialog.
 SendAllToPriceChecker::Result SendAllToPriceChecker::run(Core::ThreadUserIo::ISteppableProgressIndicator& progress) {
     TLogHistoriaZmian::logItem("Operacje", "NFUNKCJESERWISOWE", translate("Całkowite przesłanie do PriceChecker'a"),
                                TransmissionOperation, session_);

@@ -53,7 +53,7 @@ protected:
     Names exchangeFiles() const {
         Names names;
         for (const auto& name : filesIn(directories.exchange))
-            names.push_back(std::regex_replace(name, std::regex(R"(\d{4}(_\d\d){2}__(\d\d_){3}\d{3})"), "T"));
+            names.push_back(withoutStartTime(name, "T"));
         return names;
     }
     std::string exchangeFile(const std::string& kind, int part, const std::string& checker) const {

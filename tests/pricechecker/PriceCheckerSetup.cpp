@@ -1,6 +1,7 @@
 #include "PriceCheckerSetup.h"
 
 #include <algorithm>
+#include <regex>
 
 #include "config/Setup.h"
 #include "core/PackageLoader.h"
@@ -64,6 +65,11 @@ std::string configuration(const Settings& settings, const Directories& directori
 
 void configure(const Settings& settings, const Directories& directories) {
     Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(configuration(settings, directories));
+}
+
+std::string withoutStartTime(const std::string& name, const std::string& replacement) {
+    static const std::regex startTime(R"(\d{4}(_\d\d){2}__(\d\d_){3}\d{3})");
+    return std::regex_replace(name, startTime, replacement);
 }
 
 std::vector<std::string> filesIn(const fs::path& directory) {

@@ -41,6 +41,9 @@ std::string configuration(const Settings& settings, const Directories& directori
 // Loads it as the host's configuration.
 void configure(const Settings& settings, const Directories& directories);
 
+// An Elzab RS file name with its start time ("yyyy_mm_dd__hh_nn_ss_zzz") replaced.
+std::string withoutStartTime(const std::string& name, const std::string& replacement = "");
+
 // Names of the files in a directory, sorted.
 std::vector<std::string> filesIn(const std::filesystem::path& directory);
 

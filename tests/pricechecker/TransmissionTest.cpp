@@ -1,8 +1,6 @@
 // A PLU transmission with both kinds of price checker switched on, the device module
 // loaded as the host loads it: the files one transmission writes, to the byte, against
 // the expected files kept beside this test; what a failed package leaves behind.
-#include <regex>
-
 #include "PriceCheckerSetup.h"
 #include "plu/PLUTransmissionContainer.h"
 #include "support/ShopRows.h"
@@ -34,12 +32,12 @@ protected:
     Names exchangeFiles() const {
         Names names;
         for (const auto& name : filesIn(directories.exchange))
-            names.push_back(std::regex_replace(name, std::regex(R"(\d{4}(_\d\d){2}__(\d\d_){3}\d{3})"), ""));
+            names.push_back(withoutStartTime(name));
         return names;
     }
     std::string exchangeFile(const std::string& nameWithoutTime) const {
         for (const auto& name : filesIn(directories.exchange))
-            if (std::regex_replace(name, std::regex(R"(\d{4}(_\d\d){2}__(\d\d_){3}\d{3})"), "") == nameWithoutTime)
+            if (withoutStartTime(name) == nameWithoutTime)
                 return TestSupport::readFile(directories.exchange / name);
         return "(none)";
     }
