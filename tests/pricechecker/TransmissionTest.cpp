@@ -1,7 +1,10 @@
 // A PLU transmission with both kinds of price checker switched on, the device module
 // loaded as the host loads it: the files one transmission writes, to the byte, against
 // the expected files kept beside this test; what a failed package leaves behind.
+#include <algorithm>
+
 #include "PriceCheckerSetup.h"
+#include "db/StatementLog.h"
 #include "plu/PLUTransmissionContainer.h"
 #include "support/ShopRows.h"
 
@@ -111,7 +114,14 @@ TEST_P(PriceCheckerTransmission, ACodeThatIsNotAPluCodeReachesTheDirectoryChecke
     product(1, "Agrest", 5.0, 1, 11, "59A", 1);
     TestSupport::addPlu(session(), 12, 1, "5900000000015", 2, 1);  // blocked: the last choice
     TestSupport::addPlu(session(), 13, 1, "5901234123457", 2);
+    DBKernel::StatementLog::setEnabled(true);
     ASSERT_TRUE(transmit().done);
+    const auto statements = DBKernel::StatementLog::entries();
+    DBKernel::StatementLog::setEnabled(false);
+    DBKernel::StatementLog::clear();
+    EXPECT_EQ(std::count(statements.begin(), statements.end(),
+                         "select sPLU from PLU where lTowarRef=:lTowarRef  and byStatus in (1, 2) order by NVL(byBlokada, 0)"),
+              1);
     EXPECT_EQ(TestSupport::readFile(directories.directoryChecker / "PLU00000.TXT"),
               "U5901234123457Agrest" + std::string(24, ' ') + "      500szt\r\n");
 }
