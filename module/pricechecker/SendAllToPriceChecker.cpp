@@ -1,6 +1,7 @@
 #include "pricechecker/SendAllToPriceChecker.h"
 
 #include "business/ChangeHistory.h"
+#include "core/Debug.h"
 #include "core/I18n.h"
 #include "db/DataSet.h"
 #include "forms/FormKernel.h"
@@ -17,6 +18,10 @@ using Core::I18n::translate;
 constexpr const char* UnselectedRuleColumns[] = {"bWieleCen", "multiPriceElementSaleLocked", "locallySaleBlocked", "byTyp"};
 
 constexpr int TransmissionOperation = 3;
+
+void log(const std::string& text) {
+    if (Core::Debug::loggingEnabled()) Core::Debug::logLine(text, CORE_SRC_INFO("SendAllToPriceChecker::run"));
+}
 
 }  // namespace
 
@@ -43,6 +48,7 @@ SendAllToPriceChecker::Result SendAllToPriceChecker::run(Core::ThreadUserIo::ISt
         return result;
     }
     result.enabled = true;
+    log("TdlgSendAllPriceChecker start");
     progress.setText(translate("Przygotowuję dane..."));
     TPriceCheckerSender sender(settings.directory);
     sender.setReloadMode();
@@ -69,6 +75,7 @@ SendAllToPriceChecker::Result SendAllToPriceChecker::run(Core::ThreadUserIo::ISt
     }
     sender.endSending();
     progress.finish();
+    log("TdlgSendAllPriceChecker end");
     return result;
 }
 
