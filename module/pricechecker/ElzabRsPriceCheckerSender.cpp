@@ -123,15 +123,23 @@ void ElzabRsPriceCheckerSender::write(std::vector<FilePart>& parts, const char* 
     *part.stream << line << LineEnd;
     // Only equality starts a new part: a maximum of 0 or less never does.
     if (++part.count != maximumPerFile_) return;
-    part.stream->close();
+    close(part);
     createPart(parts, kind, part.index + 1);
+}
+
+// A file that could not be written whole (a full disk) must not reach a price checker.
+void ElzabRsPriceCheckerSender::close(FilePart& part) {
+    part.stream->close();
+    if (part.stream->fail())
+        throw Core::PlacedRuntimeError((boost::format("Błąd zapisu pliku: %1%") % part.path).str(),
+                                       CORE_SRC_INFO("ElzabRsPriceCheckerSender::close"));
 }
 
 void ElzabRsPriceCheckerSender::endSending() {
     if (!enabled_ || !sending_) return;
     for (auto* parts : {&deleteParts_, &sendParts_})
         for (FilePart& part : *parts)
-            if (part.stream->is_open()) part.stream->close();
+            if (part.stream->is_open()) close(part);
     for (const Korvel::TKey& checker : senderKey().GetKey("Id weryfikatorów"))
         if (checker.Name() != InfoChild) distribute(checker.Name());
     sending_ = false;

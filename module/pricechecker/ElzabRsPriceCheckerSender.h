@@ -54,6 +54,7 @@ private:
     void readConfiguration();
     void createPart(std::vector<FilePart>& parts, const char* kind, int index);
     void write(std::vector<FilePart>& parts, const char* kind, const std::string& line);
+    static void close(FilePart& part);
     void distribute(const std::string& checkerId);
     void removeTemporaryFiles() noexcept;
 
