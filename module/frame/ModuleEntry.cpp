@@ -14,6 +14,8 @@
 #include "core/Singleton.h"
 #include "external/ExternalSendersRegistration.h"
 #include "plu/ProcessAndSendActions.h"
+#include "pricechecker/ElzabRsPriceCheckerSender.h"
+#include "pricechecker/SendAllPriceCheckerAction.h"
 #include "frame/DllRegistration.h"
 
 namespace Kolvenia {
@@ -27,6 +29,8 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     Senders::registerExternalDataSendersObjects(list);
     registerActionProcessAndSendPLUObjects(list);
     Dictionaries::registerMarkdownReasonsObjects(list);
+    Devices::PriceChecker::registerSendAllPriceCheckerObjects(list);
+    Devices::PriceChecker::registerElzabRsPriceCheckerSender(list);
     registerSendPLUForArticleObjects(list);
     Dictionaries::registerCountriesObjects(list);
     Dictionaries::registerReturnReasonsObjects(list);
