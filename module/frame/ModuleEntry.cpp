@@ -2,6 +2,9 @@
 
 #include "cashregister/CashRegisterModuleName.h"
 #include "cashregister/CheckCommunicationAction.h"
+#include "cashregister/config/ConfigSendActions.h"
+#include "cashregister/turnover/DailyTurnoverActions.h"
+#include "cashregister/vouchers/BlockedVoucherActions.h"
 #include "core/Debug.h"
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
@@ -20,7 +23,11 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     Senders::registerExternalDataSendersObjects(list);
     registerActionProcessAndSendPLUObjects(list);
     registerSendPLUForArticleObjects(list);
+    BlockedVouchers::registerBlockedVoucherObjects(list);
+    Kasa::registerSendCashRegisterConfigObjects(list);
+    Kasa::registerSendPluConfigObjects(list);
     Kasa::registerCheckCommunicationObjects(list);
+    DailyTurnover::registerDailyTurnoverObjects(list);
     Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule});
 }
 

@@ -19,6 +19,10 @@ struct TransferFileKind {
 inline constexpr TransferFileKind PluFile{1, 'P', "plu"};
 inline constexpr TransferFileKind ProductSetFile{2, 'S', "productSets"};
 inline constexpr TransferFileKind BundleFile{3, 'Z', "bundles"};
+inline constexpr TransferFileKind BlockedVoucherFile{0x20, 'B', "blockedVouchers"};
+inline constexpr TransferFileKind CashRegisterConfigFile{0x21, 'K', "cashRegisterConfiguration"};
+inline constexpr TransferFileKind PluConfigFile{0x22, 'C', "pluConfiguration"};
+inline constexpr TransferFileKind DailyTurnoverCommandFile{0x23, 'R', "dailyTurnoverCommand"};
 
 inline constexpr int FormatVersion = 1;
 

@@ -30,4 +30,21 @@ CashRegisterServerCommunication::BundleDataSenderPtr XmlServerCommunicationFacto
     return std::make_shared<XmlBundleDataSender>(outputDirectory());
 }
 
+CashRegisterServerCommunication::BlockedVoucherSenderPtr XmlServerCommunicationFactory::createBlockedVoucherSender() {
+    return std::make_shared<XmlBlockedVoucherSender>(outputDirectory());
+}
+
+CashRegisterServerCommunication::CashRegisterConfigSenderPtr XmlServerCommunicationFactory::createCashRegisterConfigSender() {
+    return std::make_shared<XmlCashRegisterConfigSender>(outputDirectory());
+}
+
+CashRegisterServerCommunication::PluConfigSenderPtr XmlServerCommunicationFactory::createPluConfigSender() {
+    return std::make_shared<XmlPluConfigSender>(outputDirectory());
+}
+
+CashRegisterServerCommunication::IDailyTurnoverCommandSenderPtr XmlServerCommunicationFactory::createDailyTurnoverCommandSender(
+    int cashRegisterNumber) {
+    return std::make_shared<XmlDailyTurnoverCommandSender>(outputDirectory(), cashRegisterNumber);
+}
+
 }  // namespace XmlBasedServerCommunication

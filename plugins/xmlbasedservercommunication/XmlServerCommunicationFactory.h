@@ -15,6 +15,10 @@ public:
     CashRegisterServerCommunication::PluDataSenderPtr createPluDataSender() override;
     CashRegisterServerCommunication::CompositionDataSenderPtr createCompositionDataSender() override;
     CashRegisterServerCommunication::BundleDataSenderPtr createBundleDataSender() override;
+    CashRegisterServerCommunication::BlockedVoucherSenderPtr createBlockedVoucherSender() override;
+    CashRegisterServerCommunication::CashRegisterConfigSenderPtr createCashRegisterConfigSender() override;
+    CashRegisterServerCommunication::PluConfigSenderPtr createPluConfigSender() override;
+    CashRegisterServerCommunication::IDailyTurnoverCommandSenderPtr createDailyTurnoverCommandSender(int cashRegisterNumber) override;
 };
 
 }  // namespace XmlBasedServerCommunication
