@@ -81,9 +81,17 @@ void EveningProcessingAction::executeEveningWork(EveningProcessing::IEveningArgs
 
 java::pointer<Core::IUnknown> FireAction::execute(java::pointer<Core::IUnknown> args) {
     std::ostream& out = args->as<Core::IOStreamGetter>().getOStream();
+    try {
+        return run(args->as<Core::IArgVectorGetter>().getArgVector(), out);
+    } catch (const std::exception& e) {
+        out << e.what() << '\n';
+        return java::make<Core::ActionStatus>(false, e.what());
+    }
+}
+
+java::pointer<Core::IUnknown> FireAction::run(const std::vector<std::string>& arguments, std::ostream& out) {
     const TSessionHolder session(true);
-    const ParsedArguments parsed = parseTurnoverArguments(args->as<Core::IArgVectorGetter>().getArgVector(),
-                                                          Zentools::SysdateGetter::getDate(session),
+    const ParsedArguments parsed = parseTurnoverArguments(arguments, Zentools::SysdateGetter::getDate(session),
                                                           [&] { return lastFkExportDay(session); });
     if (parsed.usageOnly) {
         writeUsage(out);

@@ -8,6 +8,10 @@
 // two modes must be on.
 #pragma once
 
+#include <ostream>
+#include <string>
+#include <vector>
+
 #include "core/Action.h"
 #include "core/Registration.h"
 #include "evening/OdczytWieczornyAction.h"
@@ -25,8 +29,12 @@ public:
 class FireAction : public Core::IAction, public Core::IExecutor {
 public:
     // Wrong arguments write the usage text and answer a failed Core::ActionStatus
-    // "Niepoprawna lista argumentów."; nothing is sent.
+    // "Niepoprawna lista argumentów."; nothing is sent. Other failures are written to
+    // the stream and answered the same way.
     java::pointer<Core::IUnknown> execute(java::pointer<Core::IUnknown> args) override;
+
+private:
+    java::pointer<Core::IUnknown> run(const std::vector<std::string>& arguments, std::ostream& out);
 };
 
 void registerDailyTurnoverObjects(Core::ModuleRegistrationList& list);
