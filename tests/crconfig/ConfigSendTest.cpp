@@ -3,9 +3,14 @@
 // action and from the menu with the operator's choice of registers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "CashRegisterShop.h"
 #include "cashregister/config/CashRegisterChoice.h"
+#include "config/Setup.h"
 #include "core/ActionContainer.h"
+#include "core/PackageLoader.h"
+#include "core/Singleton.h"
 #include "forms/FormKernel.h"
 #include "frame/ActionGuids.h"
 #include "frame/SendAllDataActionInvoker.h"
@@ -188,5 +193,34 @@ TEST_P(ConfigSend, FromTheMenuTheOperatorChoosesTheRegisters) {
 }
 
 KORVEL_ON_EACH_ENGINE(ConfigSend);
+
+// The sends beyond PLUs take their places in the module's fixed registration order.
+TEST(Registration, VouchersConfigurationAndTurnoverActionsAreListedInTheirOrder) {
+    Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString("<configuration/>");
+    Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance().load("Devices.dll");
+    Texts listed;
+    for (const auto& listing : Core::Action::CContainer::instance().listings()) listed.push_back(listing.guid + " " + listing.className);
+    Core::SharedPackageLoader::instance().unloadAll();
+    const auto position = [&](const std::string& guid) {
+        return std::find_if(listed.begin(), listed.end(), [&](const std::string& l) { return l.rfind(guid, 0) == 0; }) - listed.begin();
+    };
+    const Texts expected{std::string(Guids::SendPluForArticle) + " SendPLUForArticle",
+                         std::string(Guids::BlockedVouchersConsole) + " Kolvenia::BlockedVouchers::ConsoleAction",
+                         std::string(Guids::BlockedVouchersEvening) + " Kolvenia::BlockedVouchers::EveningAction",
+                         std::string(Guids::BlockedVouchersDefault) + " Kolvenia::BlockedVouchers::DefaultAction",
+                         std::string(Guids::SendCashRegisterConfig) + " Kolvenia::Kasa::SendCashRegisterConfigAction",
+                         std::string(Guids::SendPluConfigDialog) + " Kolvenia::Kasa::SendPluConfigDlgAction",
+                         std::string(Guids::SendPluConfig) + " Kolvenia::Kasa::SendPluConfigAction",
+                         std::string(Guids::CheckCommunication) + " Kolvenia::Kasa::CheckCommunicationAction",
+                         std::string(Guids::EveningDailyTurnover) + " Kolvenia::DailyTurnover::EveningProcessingAction",
+                         std::string(Guids::DailyTurnoverFire) + " Kolvenia::DailyTurnover::FireAction"};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        ASSERT_LT(position(expected[i].substr(0, 38)), static_cast<std::ptrdiff_t>(listed.size())) << expected[i];
+        EXPECT_EQ(listed[position(expected[i].substr(0, 38))], expected[i]);
+        if (i > 0) {
+            EXPECT_LT(position(expected[i - 1].substr(0, 38)), position(expected[i].substr(0, 38))) << expected[i];
+        }
+    }
+}
 
 }  // namespace
