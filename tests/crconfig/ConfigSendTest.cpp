@@ -40,16 +40,7 @@ protected:
         CashRegisterShop::TearDown();
     }
 
-    struct Fired {
-        bool ok;
-        std::string output;
-        std::string message;
-    };
-    Fired fireCashRegisterConfig(const Texts& arguments) {
-        const auto args = java::make<ConsoleArgs>(arguments);
-        const auto result = invoke(Guids::SendCashRegisterConfig, args);
-        return {succeeded(result), args->output(), result->as<Core::ActionStatus>().message()};
-    }
+    Fired fireCashRegisterConfig(const Texts& arguments) { return fire(Guids::SendCashRegisterConfig, arguments); }
     // Per configuration file: its targets, and the registers it configures.
     std::vector<std::pair<std::vector<int>, std::vector<int>>> configurations() {
         std::vector<std::pair<std::vector<int>, std::vector<int>>> sent;

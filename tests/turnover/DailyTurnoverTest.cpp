@@ -52,17 +52,7 @@ protected:
              std::to_string(cashRegister) + ", " + std::to_string(day) + ", " + value + ", " + count + ")");
     }
 
-    struct Fired {
-        bool ok;
-        std::string output;
-        std::string message;
-    };
-    Fired fire(const Texts& arguments) {
-        const auto args = java::make<ConsoleArgs>(arguments);
-        const auto result = invoke(Guids::DailyTurnoverFire, args);
-        return {succeeded(result), args->output(),
-                result && result->is<Core::ActionStatus>() ? result->as<Core::ActionStatus>().message() : ""};
-    }
+    Fired fire(const Texts& arguments) { return CashRegisterShop::fire(Guids::DailyTurnoverFire, arguments); }
 
     // The days requested per register, from the command transfer files.
     std::map<int, std::set<int>> requested() {

@@ -39,9 +39,8 @@ protected:
     }
     // The console run: its stream's text, its success.
     std::pair<std::string, bool> runFromConsole() {
-        const auto args = java::make<ConsoleArgs>(Texts{});
-        const auto result = invoke(Guids::BlockedVouchersConsole, args);
-        return {args->output(), succeeded(result)};
+        const Fired fired = fire(Guids::BlockedVouchersConsole, {});
+        return {fired.output, fired.ok};
     }
     // Group names of the ranges in the blocked-voucher transfer files, in order.
     Texts sentGroups() {

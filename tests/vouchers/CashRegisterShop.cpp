@@ -77,6 +77,13 @@ bool CashRegisterShop::succeeded(const java::pointer<Core::IUnknown>& result) co
     return result && result->is<Core::ActionStatus>() && result->as<Core::ActionStatus>().succeeded();
 }
 
+CashRegisterShop::Fired CashRegisterShop::fire(const std::string& guid, const Texts& arguments) {
+    const auto args = java::make<ConsoleArgs>(arguments);
+    const auto result = invoke(guid, args);
+    return {succeeded(result), args->output(),
+            result && result->is<Core::ActionStatus>() ? result->as<Core::ActionStatus>().message() : ""};
+}
+
 Texts CashRegisterShop::files(char prefix) const {
     Texts names;
     for (const auto& entry : fs::directory_iterator(out)) {

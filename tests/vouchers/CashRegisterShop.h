@@ -94,6 +94,13 @@ protected:
     java::pointer<Core::IUnknown> invoke(const std::string& guid, java::pointer<Core::IUnknown> args);
     // As invoke, for actions that answer a Core::ActionStatus: its success.
     bool succeeded(const java::pointer<Core::IUnknown>& result) const;
+    // A console action run as "fire" runs it: success, what it wrote, its message.
+    struct Fired {
+        bool ok;
+        std::string output;
+        std::string message;
+    };
+    Fired fire(const std::string& guid, const Texts& arguments);
 
     // Names in the output directory, sorted; with a prefix only those of that kind.
     Texts files(char prefix = 0) const;
