@@ -4,6 +4,7 @@
 #include <boost/format.hpp>
 
 #include "core/DateTime.h"
+#include "core/Debug.h"
 #include "core/I18n.h"
 #include "core/Singleton.h"
 #include "db/Query.h"
@@ -83,12 +84,15 @@ DailyTurnoverCommandSender::DailyTurnoverCommandSender(int dateFrom, int dateTo,
       log_(console) {}
 
 void DailyTurnoverCommandSender::run() {
+    const auto place = CORE_SRC_INFO("Kolvenia::DailyTurnover::DailyTurnoverCommandSender::run");
+    if (Core::Debug::loggingEnabled()) Core::Debug::logLine("DailyTurnoverCommandSender::run start", place);
     buildSenders();
     if (cashRegister_ && dateFrom_ == dateTo_)
         collect({*cashRegister_, dateFrom_});
     else
         verify();
     sendCommands();
+    if (Core::Debug::loggingEnabled()) Core::Debug::logLine("DailyTurnoverCommandSender::run end", place);
 }
 
 void DailyTurnoverCommandSender::buildSenders() {

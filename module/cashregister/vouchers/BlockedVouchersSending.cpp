@@ -9,6 +9,7 @@
 #include "cashregister/vouchers/BlockedVoucherReader.h"
 #include "cashregister/vouchers/PendingArchives.h"
 #include "cashregister/vouchers/VoucherArchives.h"
+#include "core/Debug.h"
 #include "core/Singleton.h"
 #include "devicedefs/Kolekcje.h"
 #include "files/Environment.h"
@@ -50,9 +51,14 @@ void removeOldArchivesWhenConfigured(const Korvel::TKey& folder, const fs::path&
     removeOldArchives(path, days, fs::file_time_type::clock::now(), {unsent.begin(), unsent.end()});
 }
 
+void logProgress(const char* text) {
+    if (Core::Debug::loggingEnabled()) Core::Debug::logLine(text, CORE_SRC_INFO("Kolvenia::BlockedVouchers::BlockedVouchersSending::run"));
+}
+
 }  // namespace
 
 int BlockedVouchersSending::run() {
+    logProgress("BlockedVouchersSending::run start");
     const BlockedVoucherSenderPtr sender = createSender();
     report_.write(addCashRegisters(*sender));
 
@@ -97,6 +103,7 @@ int BlockedVouchersSending::run() {
         sender->send();
     }
     pending.replace({});
+    logProgress("BlockedVouchersSending::run end");
     return count;
 }
 
