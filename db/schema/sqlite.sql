@@ -474,7 +474,7 @@ insert into korvel_routine (name, kind, parameters, body) values ('purchaseprice
 
 -- The host's database text log: reports of operations, grouped by a log key.
 create table db_text_log (
-    id integer primary key autoincrement,
+    id integer primary key,
     log_key text not null,
     title text not null,
     log_level text not null default 'info',
