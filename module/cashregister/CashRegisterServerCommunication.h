@@ -88,6 +88,7 @@ public:
 
 // The command "GetDailyTurnover" to one cash register: send its daily sales data of
 // the days added again. A send without a day sends nothing.
+// Host contract: the per-register command sender and its pointer type.
 class IDailyTurnoverCommandSender {
 public:
     virtual ~IDailyTurnoverCommandSender() = default;

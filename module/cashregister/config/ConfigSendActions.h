@@ -9,6 +9,7 @@
 
 namespace Kolvenia::Kasa {
 
+// Host contract: the class names of the three actions.
 // Console: no argument (working registers), "ALL" or "all" (every register), or one
 // list of numbers (CashRegisterListArgument.h). Wrong arguments write their message and
 // the usage text and answer a failed Core::ActionStatus "Błędne parametry akcji".

@@ -18,6 +18,7 @@
 
 namespace Kolvenia::DailyTurnover {
 
+// Host contract: the class names of the two actions.
 class EveningProcessingAction : public EveningProcessing::OdczytWieczornyAction {
 public:
     bool areExecuteConditionsSatisfied() override;

@@ -20,6 +20,7 @@
 
 namespace Kolvenia::DailyTurnover {
 
+// Host contract: the class of one run and its register-day record.
 class DailyTurnoverCommandSender {
 public:
     // One register-day to request.

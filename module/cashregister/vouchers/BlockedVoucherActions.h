@@ -11,6 +11,7 @@
 
 namespace Kolvenia::BlockedVouchers {
 
+// Host contract: the class names of the three actions.
 class ConsoleAction : public Core::IAction, public Core::IExecutor {
 public:
     // A failure is written to the stream and answered as a failed Core::ActionStatus.

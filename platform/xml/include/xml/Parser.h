@@ -33,6 +33,7 @@ public:
     virtual std::unique_ptr<pugi::xml_document> parseFile(const std::filesystem::path& path) const = 0;
 };
 
+// Host contract: the parser factory of the XML library.
 class Factory {
 public:
     // The one parser this host has; an empty identifier means it too.

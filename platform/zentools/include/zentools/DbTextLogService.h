@@ -19,6 +19,7 @@ enum class LogLevel { Info, Warning, Error };
 // "info", "warning", "error": the texts stored in db_text_log.log_level.
 const char* levelName(LogLevel level);
 
+// Host contract: the database text log service.
 class DefaultDbTextLogService {
 public:
     // A private session by default: entries commit even while the caller's
