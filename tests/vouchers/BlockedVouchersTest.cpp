@@ -131,6 +131,21 @@ TEST_P(BlockedVouchers, AMalformedFileStopsTheRunAndStaysWhereItIs) {
     EXPECT_EQ(sentGroups(), (Texts{"G3"}));
 }
 
+TEST_P(BlockedVouchers, EveryKindOfMalformedFileStaysForTheOperatorAndNothingIsSent) {
+    std::string huge = "<blokady>";
+    for (int id = 1; id <= 100000; ++id) huge += VoucherFiles::range(id);
+    huge.resize(huge.size() - 30);  // cut inside the last range
+    for (const std::string& content : {std::string(), huge, std::string("<blokady><blokada><grupa>B\xB3\xEA" "dne</grupa></blokada></blokady>")}) {
+        VoucherFiles::write(import / "zly.xml", content);
+        const auto [output, ok] = runFromConsole();
+        EXPECT_FALSE(ok);
+        EXPECT_NE(output.find("Plik " + (import / "zly.xml").string() + " nie jest poprawnym plikiem XML"), std::string::npos)
+            << output;
+        EXPECT_EQ(importFolder(), (Texts{"zly.xml"}));
+    }
+    EXPECT_TRUE(files().empty());
+}
+
 TEST_P(BlockedVouchers, AHundredThousandRangesReachTheRegistersInFileOrder) {
     std::string content = "<blokady>";
     for (int id = 1; id <= 100000; ++id)
