@@ -9,6 +9,9 @@
 #include "cashregister/dictionaries/PaymentsAction.h"
 #include "cashregister/dictionaries/ReturnReasonsAction.h"
 #include "cashregister/dictionaries/VatRatesActions.h"
+#include "cashregister/config/ConfigSendActions.h"
+#include "cashregister/turnover/DailyTurnoverActions.h"
+#include "cashregister/vouchers/BlockedVoucherActions.h"
 #include "core/Debug.h"
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
@@ -35,11 +38,15 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     Dictionaries::registerCountriesObjects(list);
     Dictionaries::registerReturnReasonsObjects(list);
     Dictionaries::registerAutomaticDiscountTypesObjects(list);
+    BlockedVouchers::registerBlockedVoucherObjects(list);
+    Kasa::registerSendCashRegisterConfigObjects(list);
     Dictionaries::registerCustomersObjects(list);
     Dictionaries::registerMeasureUnitsObjects(list);
     Dictionaries::registerPaymentsObjects(list);
+    Kasa::registerSendPluConfigObjects(list);
     Dictionaries::registerVatRatesObjects(list);
     Kasa::registerCheckCommunicationObjects(list);
+    DailyTurnover::registerDailyTurnoverObjects(list);
     Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule});
 }
 
