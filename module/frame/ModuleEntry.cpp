@@ -8,6 +8,7 @@
 #include "external/ExternalSendersRegistration.h"
 #include "plu/ProcessAndSendActions.h"
 #include "frame/DllRegistration.h"
+#include "scales/ScaleDataTransferFileManager.h"
 
 namespace Kolvenia {
 
@@ -20,6 +21,7 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     Senders::registerExternalDataSendersObjects(list);
     registerActionProcessAndSendPLUObjects(list);
     registerSendPLUForArticleObjects(list);
+    Devices::registerGetDefaultManagerObjects(list);
     Kasa::registerCheckCommunicationObjects(list);
     Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule});
 }

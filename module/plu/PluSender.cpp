@@ -7,6 +7,8 @@
 #include "core/Singleton.h"
 #include "devicedefs/Kolekcje.h"
 #include "plu/PriceCarryingCode.h"
+#include "plu/ProductDataForFrontOfficeFromDataSet.h"
+#include "scales/ScaleXmlFileSender.h"
 
 namespace PluTransmission {
 
@@ -20,6 +22,22 @@ CashRegisterServerCommunication::CashRegisterServerCommunicationFactory& factory
     return Core::SingletonImplHolder<CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::instance();
 }
 
+// The scale route: one scale transmission per package, begun when the package's
+// sender is made and ended (its files moved to the scale server) at the package end.
+class ScaleRoute : public IPackageRoute {
+public:
+    explicit ScaleRoute(const IUrzCollectionModStrategy& strategy) { scales_.begin(strategy); }
+    void sendRecord(Db::TDataSet& row, Core::Price) override {
+        if (!record_) record_ = std::make_shared<Devices::ProductDataForFrontOfficeFromDataSet>(row);
+        scales_.send(record_);
+    }
+    void endPackage() override { scales_.end(); }
+
+private:
+    Devices::ScaleXmlFileSender scales_;
+    Devices::ProductRecordPtr record_;  // follows the dataset's current row
+};
+
 }  // namespace
 
 PluTransmissionContext::PluTransmissionContext(TSessionHolder session_, int day_,
@@ -30,7 +48,8 @@ PluTransmissionContext::PluTransmissionContext(TSessionHolder session_, int day_
       day(day_),
       strategy(std::move(strategy_)),
       senderArgs{session_, deletionPredicate, day_},
-      builder(session_, deletionPredicate, std::move(productFeatures)) {}
+      builder(session_, deletionPredicate, std::move(productFeatures)),
+      makeScaleRoute([strategy = strategy]() -> IPackageRoutePtr { return std::make_shared<ScaleRoute>(*strategy); }) {}
 
 T_PLUSender::T_PLUSender(std::shared_ptr<PluTransmissionContext> context, Db::TDataSet& rows)
     : context_(std::move(context)),
