@@ -71,10 +71,11 @@ void ScaleDataOutputFileWriter::openPath(const std::string& path) {
 }
 
 void ScaleDataOutputFileWriter::closePath(const std::string& path) {
-    // The first open element, from the innermost, that the path lies within must be the
-    // path itself; checked before anything is closed.
+    // Elements inside the path are closed on the way; the first open element, from the
+    // innermost, that lies within the path must be the path itself. Checked before
+    // anything is closed, so a wrong call leaves the document as it was.
     const auto enclosing = std::find_if(openPaths_.rbegin(), openPaths_.rend(),
-                                        [&](const std::string& open) { return within(open, path); });
+                                        [&](const std::string& open) { return within(path, open); });
     if (enclosing == openPaths_.rend() || *enclosing != path)
         throw Core::PlacedLogicError("Bledna struktura xml", CORE_SRC_INFO("Devices::ScaleDataOutputFileWriter::closePath"));
     while (openPaths_.back() != path) closeTop();

@@ -23,8 +23,10 @@ public:
     // Lists at once. A directory that cannot be listed holds no files.
     FileFinder(const std::filesystem::path& directory, const std::string& mask);
 
-    // Sorted by name.
-    const std::vector<Entry>& files() const { return files_; }
+    // Sorted by name. A temporary finder hands its list over, so a range-for over
+    // FileFinder(...).files() stays valid.
+    const std::vector<Entry>& files() const& { return files_; }
+    std::vector<Entry> files() && { return std::move(files_); }
 
 private:
     std::vector<Entry> files_;
