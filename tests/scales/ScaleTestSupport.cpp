@@ -43,8 +43,12 @@ std::string ScaleServer::keys() const {
 
 void configure(const std::string& frontOfficeKeys) {
     Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(
-        "<configuration><key name=\"Parametry programu\">"
+        "<configuration><key name=\"Inne\">"
+        "<key name=\"Obsługa stacji paliw\" type=\"bool\" value=\"false\"/>"
+        "<key name=\"Obsługa wielu cen sprzedaży\" type=\"bool\" value=\"false\"/></key>"
+        "<key name=\"Parametry programu\">"
         "<key name=\"Blokada dodawania towarów\" type=\"bool\" value=\"false\"/>"
+        "<key name=\"Refundacja promocji\"><key name=\"Włączona\" type=\"bool\" value=\"false\"/></key>"
         "<key name=\"FrontOffice\">" +
         frontOfficeKeys + "</key></key></configuration>");
 }
