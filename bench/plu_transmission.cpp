@@ -162,7 +162,8 @@ SizeResult measure(int products, const Options& options, const fs::path& korvel,
                                 "--seed", std::to_string(options.seed)},
                                dir.path()),
                 "korvel db init");
-    writeText(dir / "config.xml", KorvelRun::transmissionConfig(out));
+    const KorvelRun::ScaleDirectories scales(dir / "wagi");
+    writeText(dir / "config.xml", KorvelRun::transmissionConfig(out, scales));
 
     // The floor's two big statements: the engine's own texts for the day, in the
     // SQLite dialect the kernel hands the engine.
