@@ -3,14 +3,14 @@
 #include <set>
 
 #include "plu/ProductDataForFrontOfficeDecorator.h"
+#include "scales/ScaleProductCodes.h"
 
 namespace Devices {
 
 namespace {
 
-constexpr int StatusToBeDeleted = 3;
-constexpr int UnitPiece = 1;
-constexpr int UnitKilogram = 3;
+using namespace ScaleProduct;
+
 constexpr int FirstSection = 1, LastSection = 9;
 
 // The product under one of its old scale numbers, to be deleted there.
@@ -25,14 +25,6 @@ public:
 private:
     IDeletedScaleProductNumbers::ProductNumberInScaleSection old_;
 };
-
-char codeType(const IProductDataForFrontOffice& record) {
-    try {
-        return record.getPlu().type();
-    } catch (const Plu::InvalidCode&) {
-        return '\0';
-    }
-}
 
 bool codeFitsUnit(char type, int unit) {
     if (type == Plu::TPlu::PriceCarrying) return false;
@@ -96,8 +88,7 @@ bool ScaleXmlFileSender::passesFilter(const IProductDataForFrontOffice& record) 
 
 void ScaleXmlFileSender::send(const ProductRecordPtr& record) {
     if (!active()) return;
-    const bool passes = passesFilter(*record);
-    if (!passes) return;
+    if (!passesFilter(*record)) return;
     for (const auto& old : deletedNumbers_->numbersForProduct(record->getProductId())) {
         batch_->send(std::make_shared<OldScaleNumber>(record, old));
         countRecord();

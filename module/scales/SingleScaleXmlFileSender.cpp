@@ -1,25 +1,18 @@
 #include "scales/SingleScaleXmlFileSender.h"
 
+#include <algorithm>
 #include <boost/lexical_cast.hpp>
+
+#include "scales/ScaleProductCodes.h"
 
 namespace Devices {
 
 namespace {
 
-constexpr int StatusToBeDeleted = 3;
-constexpr int UnitPiece = 1;     // sale unit codes of JednostkaMiary
-constexpr int UnitKilogram = 3;
-constexpr int ProductType = 1;   // TYP: always a product
-constexpr int NoNumericPart = -1;
+using namespace ScaleProduct;
 
-// The code's kind letter; '\0' for text that is not a code.
-char codeType(const IProductDataForFrontOffice& record) {
-    try {
-        return record.getPlu().type();
-    } catch (const Plu::InvalidCode&) {
-        return '\0';
-    }
-}
+constexpr int ProductType = 1;  // TYP: always a product
+constexpr int NoNumericPart = -1;
 
 // The numeric part of the code as an int; -1 for text that is not a code. A numeric
 // part too long for an int raises the number reader's error.
