@@ -17,6 +17,7 @@
 
 namespace Devices {
 
+// Host contract: the old-numbers object, its query and the query's records.
 class IDeletedScaleProductNumbersRecord {
 public:
     virtual ~IDeletedScaleProductNumbersRecord() = default;

@@ -26,6 +26,7 @@
 
 namespace Devices {
 
+// Host contract: the writer of the scale XML data file.
 class ScaleDataOutputFileWriter {
 public:
     // Host contract: the element paths of the document.

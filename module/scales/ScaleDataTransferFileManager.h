@@ -22,6 +22,8 @@ namespace Devices {
 
 // The directory names, as configured under "Parametry programu" -> "FrontOffice" ->
 // "Serwer Wagowy".
+// Host contract: the manager's configuration and the manager, with their operations
+// in this order.
 class IScaleDataTransferFileManagerConfig {
 public:
     virtual ~IScaleDataTransferFileManagerConfig() = default;
@@ -40,6 +42,7 @@ public:
 };
 
 // What waits in the data directory for one scale section.
+// Host contract.
 struct ScaleDataFilesSummary {
     static constexpr int BytesPerRecord = 185;  // the size taken as one product record
 

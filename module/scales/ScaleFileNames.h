@@ -15,6 +15,7 @@ namespace Devices {
 
 // Fills the named fixed-width fields "{name:width}" of a mask; everything else in the
 // mask is literal text.
+// Host contract.
 class FileNameFormatter {
 public:
     explicit FileNameFormatter(std::string mask) : mask_(std::move(mask)) {}

@@ -5,6 +5,7 @@
 
 namespace Devices {
 
+// Host contract.
 struct ScaleId {
     int section = 0;  // the device's nNrSekcji
     int number = 0;   // the device number

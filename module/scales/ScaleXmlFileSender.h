@@ -23,6 +23,7 @@
 
 namespace Devices {
 
+// Host contract: the scale sender's interface and class.
 class IScaleXmlFileSender {
 public:
     virtual ~IScaleXmlFileSender() = default;

@@ -11,6 +11,7 @@
 
 namespace Devices {
 
+// Host contract: the sender's settings, in this order.
 class IScaleXmlSenderConfig {
 public:
     virtual bool sendWeightCodes() const = 0;

@@ -20,6 +20,7 @@ namespace Devices {
 
 using ProductRecordPtr = std::shared_ptr<const IProductDataForFrontOffice>;
 
+// Host contract: the per-batch sender, its scale and stream records.
 class ISingleScaleXmlFileSender {
 public:
     struct ScaleInfo {
