@@ -73,6 +73,12 @@ const std::string& ScaleDataTransferFileManager::statusDirectory() {
     return directory(statusDirectory_, &IScaleDataTransferFileManagerConfig::statusDirectory, "statusów");
 }
 
+void ScaleDataTransferFileManager::checkDirectories() {
+    temporaryDirectory();
+    dataDirectory();
+    statusDirectory();
+}
+
 void ScaleDataTransferFileManager::removeTemporaryFiles() {
     const std::string& temporary = temporaryDirectory();
     try {

@@ -81,6 +81,10 @@ public:
     ScaleDataTransferFileManager();
     explicit ScaleDataTransferFileManager(IScaleDataTransferFileManagerConfigPtr config);
 
+    // Raises the path error of the first of the three directories (temporary, data,
+    // status) that does not exist: a transmission checks them all before it writes.
+    void checkDirectories();
+
     void removeTemporaryFiles() override;
     void moveFilesToOutputDirectory() override;
     std::shared_ptr<Core::Filesystem::TextOutputFile> createOutputFile(int scale, int section) override;

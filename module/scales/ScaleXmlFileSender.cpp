@@ -56,6 +56,7 @@ void ScaleXmlFileSender::begin(const IUrzCollectionModStrategy& strategy) {
         }
     }
     if (scales_.empty()) return;
+    files_->checkDirectories();
     files_->removeTemporaryFiles();
     std::set<ScaleId> ids;
     for (const auto& scale : scales_) ids.insert(scale.id);

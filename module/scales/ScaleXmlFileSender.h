@@ -6,7 +6,8 @@
 //   scales.send(record);             // to every enabled scale of the record's section
 //   scales.end();                    // the files go into the data directory
 //
-// Records go in batches of 200, one file per scale per batch. Only weighed products
+// Begin checks the scale server's three directories and stops with the error of a
+// missing one before anything is written. Records go in batches of 200, one file per scale per batch. Only weighed products
 // with a scale section (1-9), a number on the scales and a weight or value code the
 // configuration lets through are sent; before each, its old scale numbers are sent as
 // deletions. Without an enabled scale every call does nothing.
@@ -54,7 +55,7 @@ private:
 
     std::shared_ptr<const DevicesService> devices_;
     IScaleXmlSenderConfigPtr config_;
-    IScaleDataTransferFileManagerPtr files_;
+    std::shared_ptr<ScaleDataTransferFileManager> files_;
     IDeletedScaleProductNumbersPtr deletedNumbers_;
     SingleSenderFactory makeSingleSender_;
     ISingleScaleXmlFileSenderPtr batch_;  // empty between transmissions and without scales

@@ -136,6 +136,16 @@ TEST_P(ScaleTransmissionTest, AMissingTemporaryDirectoryStopsTheTransmissionBefo
     EXPECT_TRUE(ScaleTest::filesIn(cashRegisters).empty());
 }
 
+TEST_P(ScaleTransmissionTest, AMissingStatusDirectoryStopsTheTransmissionToo) {
+    fs::remove_all(server.status);
+    const auto result = run();
+    EXPECT_FALSE(result.done);
+    EXPECT_EQ(result.status, "Niepoprawna specyfikacja ścieżki katalogu plików statusów serwera wagowego: '" +
+                                 server.status.string() + "/'.");
+    EXPECT_EQ(pluStates(), (Texts{"1", "1", "1", "3", "1"}));
+    EXPECT_TRUE(ScaleTest::filesIn(server.data).empty());
+}
+
 TEST_P(ScaleTransmissionTest, AMissingDataDirectoryIsFoundBeforeTheTransmissionStarts) {
     fs::remove_all(server.data);
     const auto result = run();
