@@ -123,6 +123,8 @@ Outcome Child::wait() {
     Outcome outcome;
     outcome.wallTime = std::chrono::steady_clock::now() - started_;
     outcome.peakKilobytes = usage.ru_maxrss;
+    outcome.cpuTime = std::chrono::seconds(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                      std::chrono::microseconds(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
     outcome.exited = WIFEXITED(status);
     if (outcome.exited) outcome.exitCode = WEXITSTATUS(status);
     if (WIFSIGNALED(status)) outcome.signal = WTERMSIG(status);

@@ -37,6 +37,7 @@ struct Outcome {
     int signal = 0;
     std::chrono::duration<double> wallTime{};
     long peakKilobytes = 0;  // the child's own peak resident set
+    std::chrono::duration<double> cpuTime{};  // the child's user and system time
     std::string out, err;
 };
 
