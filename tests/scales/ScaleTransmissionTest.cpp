@@ -125,25 +125,18 @@ TEST_P(ScaleTransmissionTest, OneTransmissionWritesTheseFilesForTheScaleServer) 
         EXPECT_EQ(TestSupport::readFile(server.data / name), TestSupport::readFile(expected / name)) << name;
 }
 
-TEST_P(ScaleTransmissionTest, AMissingTemporaryDirectoryStopsTheTransmissionBeforeAnythingIsWritten) {
-    fs::remove_all(server.temporary);
-    const auto result = run();
-    EXPECT_FALSE(result.done);
-    EXPECT_EQ(result.status, "Niepoprawna specyfikacja ścieżki katalogu plików tymczasowych serwera wagowego: '" +
-                                 server.temporary.string() + "/'.");
-    EXPECT_EQ(pluStates(), (Texts{"1", "1", "1", "3", "1"})) << "the package was rolled back";
-    EXPECT_TRUE(ScaleTest::filesIn(server.data).empty());
-    EXPECT_TRUE(ScaleTest::filesIn(cashRegisters).empty());
-}
-
-TEST_P(ScaleTransmissionTest, AMissingStatusDirectoryStopsTheTransmissionToo) {
-    fs::remove_all(server.status);
-    const auto result = run();
-    EXPECT_FALSE(result.done);
-    EXPECT_EQ(result.status, "Niepoprawna specyfikacja ścieżki katalogu plików statusów serwera wagowego: '" +
-                                 server.status.string() + "/'.");
-    EXPECT_EQ(pluStates(), (Texts{"1", "1", "1", "3", "1"}));
-    EXPECT_TRUE(ScaleTest::filesIn(server.data).empty());
+TEST_P(ScaleTransmissionTest, AMissingTemporaryOrStatusDirectoryStopsTheTransmissionBeforeAnythingIsWritten) {
+    for (const auto& [directory, kind] : {std::pair{server.temporary, "tymczasowych"}, {server.status, "statusów"}}) {
+        server.createDirectories();
+        fs::remove_all(directory);
+        const auto result = run();
+        EXPECT_FALSE(result.done);
+        EXPECT_EQ(result.status, std::string("Niepoprawna specyfikacja ścieżki katalogu plików ") + kind +
+                                     " serwera wagowego: '" + directory.string() + "/'.");
+        EXPECT_EQ(pluStates(), (Texts{"1", "1", "1", "3", "1"})) << "the package was rolled back";
+        EXPECT_TRUE(ScaleTest::filesIn(server.data).empty());
+        EXPECT_TRUE(ScaleTest::filesIn(cashRegisters).empty());
+    }
 }
 
 TEST_P(ScaleTransmissionTest, AMissingDataDirectoryIsFoundBeforeTheTransmissionStarts) {
