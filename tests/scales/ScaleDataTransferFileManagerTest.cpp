@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "ScaleTestSupport.h"
@@ -147,6 +148,13 @@ TEST_F(TransferManagerTest, AMissingDirectoryIsNamedWithItsKindAndNothingIsMoved
 TEST_F(TransferManagerTest, TheModuleSuppliesTheDefaultManagerUnderItsGuid) {
     auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
     loader.load("Devices.dll");
+    const auto listings = Core::Action::CContainer::instance().listings();
+    const auto at = [&](const char* guid) {
+        return std::find_if(listings.begin(), listings.end(), [&](const auto& listing) { return listing.guid == guid; }) -
+               listings.begin();
+    };
+    EXPECT_EQ(at(Kolvenia::ActionGuids::DefaultScaleTransferManager), at(Kolvenia::ActionGuids::SendPluForArticle) + 1)
+        << "registered right after the send-PLU-for-article action";
     auto answer = Core::Action::CContainer::instance().invoke(Kolvenia::ActionGuids::DefaultScaleTransferManager,
                                                              std::make_shared<Core::Action::ExecutorInvoker>(), nullptr);
     ASSERT_TRUE(answer && answer->is<Devices::IScaleDataTransferFileManager>());
