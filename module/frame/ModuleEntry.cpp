@@ -20,6 +20,7 @@
 #include "pricechecker/ElzabRsPriceCheckerSender.h"
 #include "pricechecker/SendAllPriceCheckerAction.h"
 #include "frame/DllRegistration.h"
+#include "scales/ScaleDataTransferFileManager.h"
 
 namespace Kolvenia {
 
@@ -35,6 +36,7 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     Devices::PriceChecker::registerSendAllPriceCheckerObjects(list);
     Devices::PriceChecker::registerElzabRsPriceCheckerSender(list);
     registerSendPLUForArticleObjects(list);
+    Devices::registerGetDefaultManagerObjects(list);
     Dictionaries::registerCountriesObjects(list);
     Dictionaries::registerReturnReasonsObjects(list);
     Dictionaries::registerAutomaticDiscountTypesObjects(list);
