@@ -6,11 +6,13 @@
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "db/SessionHolder.h"
+#include "ftp/FtpConnection.h"
 
 namespace Korvel::App {
 
 Host::Host(const std::optional<std::string>& configPath, const std::optional<std::string>& databaseUrl,
-           const std::filesystem::path& moduleDirectory) {
+           const std::filesystem::path& moduleDirectory)
+    : ftpConnectionAction_(Ftp::registerFtpConnectionAction()) {
     if (configPath) Core::SingletonImplHolder<Core::CSetup>::instance().load(*configPath);
     if (databaseUrl) DBKernel::setDefaultSession(*databaseUrl);
     Core::SharedPackageLoader::instance().setModuleDirectory(moduleDirectory);

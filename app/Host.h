@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/Registration.h"
+
 namespace Korvel::App {
 
 class Host {
@@ -20,6 +22,9 @@ public:
 
     // Where the modules live: $KORVEL_MODULE_DIR, else ../modules beside the program.
     static std::filesystem::path defaultModuleDirectory(const char* argv0);
+
+private:
+    Core::RegistrationHandle ftpConnectionAction_;
 };
 
 }  // namespace Korvel::App
