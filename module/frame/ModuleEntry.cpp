@@ -6,6 +6,7 @@
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "external/ExternalSendersRegistration.h"
+#include "labels/LabelsRegistration.h"
 #include "plu/ProcessAndSendActions.h"
 #include "frame/DllRegistration.h"
 
@@ -19,7 +20,11 @@ RegistrationListPtr moduleRegistrations;
 void registerObjects(Core::ModuleRegistrationList& list) {
     Senders::registerExternalDataSendersObjects(list);
     registerActionProcessAndSendPLUObjects(list);
+    Labels::registerElectronicLabelsActionsObjects(list);
+    Labels::registerElectronicLabelsSenderObjects(list);
     registerSendPLUForArticleObjects(list);
+    Labels::registerElectronicLabelsStockExportDialogObjects(list);
+    Labels::registerSesLabelsSenderObjects(list);
     Kasa::registerCheckCommunicationObjects(list);
     Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule});
 }

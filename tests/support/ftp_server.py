@@ -2,9 +2,12 @@
 """A throwaway FTP server for tests: one user with a password, a root folder, a free
 port of 127.0.0.1 printed on the first line of standard output once it listens.
 
+--journal FILE: every stored file's path, relative to the root, one per line, in the
+order the uploads completed.
 --drop-after N: after the N-th stored file the server drops every connection and
 refuses new ones, as a server that goes away in the middle of a transfer run."""
 import argparse
+import os
 import sys
 
 from pyftpdlib.authorizers import DummyAuthorizer
@@ -19,6 +22,7 @@ def main():
     parser.add_argument("--user", required=True)
     parser.add_argument("--password", required=True)
     parser.add_argument("--drop-after", type=int, default=0)
+    parser.add_argument("--journal", required=True)
     args = parser.parse_args()
 
     config_logging(level=40)  # errors only: the tests read the directory, not the log
@@ -34,6 +38,8 @@ def main():
                 self.close()
 
         def on_file_received(self, file):
+            with open(args.journal, "a", encoding="utf-8") as journal:
+                journal.write(os.path.relpath(file, args.root) + "\n")
             Handler.stored += 1
             if args.drop_after and Handler.stored >= args.drop_after:
                 Handler.gone = True

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <stdexcept>
 #include <vector>
 
@@ -37,7 +38,8 @@ FtpServer::FtpServer(std::filesystem::path root) : FtpServer(std::move(root), Op
 
 FtpServer::FtpServer(std::filesystem::path root, Options options) : root_(std::move(root)), options_(std::move(options)) {
     std::vector<std::string> args{kPython, KORVEL_FTP_SERVER_SCRIPT, "--root", root_.string(), "--user", options_.user,
-                                  "--password", options_.password, "--drop-after", std::to_string(options_.dropAfterFiles)};
+                                  "--password", options_.password, "--drop-after", std::to_string(options_.dropAfterFiles),
+                                  "--journal", (own_ / "journal").string()};
     int pipeFds[2];
     if (pipe(pipeFds) != 0) throw std::runtime_error("pipe failed");
     pid_ = fork();
@@ -71,6 +73,13 @@ void FtpServer::stop() {
     int status = 0;
     waitpid(pid_, &status, 0);
     pid_ = -1;
+}
+
+std::vector<std::string> FtpServer::received() const {
+    std::vector<std::string> paths;
+    std::ifstream journal(own_ / "journal");
+    for (std::string line; std::getline(journal, line);) paths.push_back(line);
+    return paths;
 }
 
 std::string FtpServer::address() const { return "127.0.0.1:" + std::to_string(port_); }

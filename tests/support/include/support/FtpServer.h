@@ -10,6 +10,9 @@
 #include <filesystem>
 #include <string>
 #include <sys/types.h>
+#include <vector>
+
+#include "support/TempDir.h"
 
 namespace TestSupport {
 
@@ -36,10 +39,14 @@ public:
     const std::string& user() const { return options_.user; }
     const std::string& password() const { return options_.password; }
     const std::filesystem::path& root() const { return root_; }
+    // The paths of the files stored so far (relative to the root, with '/'), in the
+    // order their uploads completed.
+    std::vector<std::string> received() const;
 
 private:
     std::filesystem::path root_;
     Options options_;
+    TempDir own_;
     pid_t pid_ = -1;
     int port_ = 0;
 };
