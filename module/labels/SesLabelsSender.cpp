@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <vector>
 
 #include "core/DateTime.h"
 #include "core/Errors.h"
@@ -52,6 +53,30 @@ std::string ddmmyy(int day) {
 std::string stock(double value) {
     if (value < 0) return Senders::IElectronicLabelsSender::formatValue(std::max(value, kLowestStock), kComma, "00000000.000");
     return Senders::IElectronicLabelsSender::formatValue(std::min(value, kHighestStock), kComma, "000000000.000");
+}
+
+// One row of the completion query.
+struct Completion {
+    unsigned pluRef;
+    double stock;
+    int promotionFrom;
+    int promotionTo;
+    std::string supplierCode;
+    std::string supplierName;
+};
+
+// The rows in PLU order: the query orders nothing, and the file must not depend on
+// the engine's plan. Rows of one PLU (several promotions) keep their order.
+std::vector<Completion> completionsOf(Db::TDataSet& rows) {
+    std::vector<Completion> completions;
+    for (rows.First(); !rows.Eof(); rows.Next()) {
+        const LabelRecord row(rows);
+        completions.push_back({static_cast<unsigned>(row.integer("lPluRef")), row.number("dStan"), row.integer("dSaleDateFrom"),
+                               row.integer("dSaleDateTo"), row.text("sKrNazwa"), row.text("sNazwa")});
+    }
+    std::stable_sort(completions.begin(), completions.end(),
+                     [](const Completion& a, const Completion& b) { return a.pluRef < b.pluRef; });
+    return completions;
 }
 
 }  // namespace
@@ -137,18 +162,17 @@ void SesLabelsSender::completeAndWrite() {
         forget.execute();
     }
     if (ownTransaction) session.Commit();
-    for (rows.First(); !rows.Eof(); rows.Next()) {
-        const LabelRecord row(rows);
-        auto found = labels_.find(static_cast<unsigned>(row.integer("lPluRef")));
+    for (const Completion& completion : completionsOf(rows)) {
+        auto found = labels_.find(completion.pluRef);
         if (found == labels_.end()) continue;
         SesLabel& label = *found->second.label;
         label.setEan(LabelRecord::fullFormOf(found->second.pluCode));
         if (label.getAction() == SesLabel::Action::Label) {
-            label.setStock(row.number("dStan"));
-            label.setPromotionBeginningDate(row.integer("dSaleDateFrom"));
-            label.setPromotionEndDate(row.integer("dSaleDateTo"));
-            label.setSupplierCode(row.text("sKrNazwa"));
-            label.setSupplierName(row.text("sNazwa"));
+            label.setStock(completion.stock);
+            label.setPromotionBeginningDate(completion.promotionFrom);
+            label.setPromotionEndDate(completion.promotionTo);
+            label.setSupplierCode(completion.supplierCode);
+            label.setSupplierName(completion.supplierName);
         }
         send(found->second.label);
     }
