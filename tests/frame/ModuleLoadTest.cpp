@@ -43,7 +43,10 @@ protected:
 TEST_F(ModuleLoad, PetrolStationModuleLoadsOnlyWhenSwitchedOn) {
     start("", "");
     EXPECT_FALSE(tankoraLoaded());
-    EXPECT_TRUE(senderKeys().empty());
+    // The module's own senders: the SES and the electronic labels, in key order.
+    const std::string ses = "{69F39AE7-AF4B-4921-9242-F3328EB55EBF}";
+    const std::string electronicLabels = "{8A0533F1-069C-40E2-90B1-ADE435D1AA5D}";
+    EXPECT_EQ(senderKeys(), (std::vector<std::string>{ses, electronicLabels}));
     Core::SharedPackageLoader::instance().unloadAll();
 
     start("false", "");
@@ -52,7 +55,7 @@ TEST_F(ModuleLoad, PetrolStationModuleLoadsOnlyWhenSwitchedOn) {
 
     start("true", "");
     EXPECT_TRUE(tankoraLoaded());
-    EXPECT_EQ(senderKeys(), std::vector<std::string>{TankoraSenderKey});
+    EXPECT_EQ(senderKeys(), (std::vector<std::string>{ses, TankoraSenderKey, electronicLabels}));
 }
 
 TEST_F(ModuleLoad, UnloadRemovesTheRegistryAndEveryRegistration) {
