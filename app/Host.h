@@ -1,5 +1,6 @@
-// The host around the module: configuration, database session, module directory,
-// loading and initialising the "devices" module, and unloading it at the end.
+// The host around the module: configuration, database session, the FTP connection
+// action, module directory, loading and initialising the "devices" module, and
+// unloading it at the end.
 #pragma once
 
 #include <filesystem>

@@ -27,7 +27,7 @@ ElectronicLabelsSender::ElectronicLabelsSender() { enableFor(className); }
 void ElectronicLabelsSender::beginSending(int day) {
     if (!enabled_) return;
     prepareFilesFolder();
-    dataFilePath_ = filesFolder_ + localTimeNow("%m%d%H%M%S") + datFileExt;
+    dataFilePath_ = filesFolder_ + uniqueLocalTimeName("%m%d%H%M%S") + datFileExt;
     TSessionHolder session(true);
     pricesBeforePromotion_ = Towar::getPricesBeforePromotion(session, day);
 }

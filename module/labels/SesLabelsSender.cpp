@@ -86,7 +86,7 @@ SesLabelsSender::SesLabelsSender() { enableFor(className); }
 void SesLabelsSender::beginSending(int day) {
     if (!enabled_) return;
     prepareFilesFolder();
-    dataFilePath_ = filesFolder_ + "SES_" + localTimeNow("%Y%m%d%H%M%S") + datFileExt;
+    dataFilePath_ = filesFolder_ + "SES_" + uniqueLocalTimeName("%Y%m%d%H%M%S") + datFileExt;
     saleDate_ = day;
     TSessionHolder session(true);
     pricesBeforePromotion_ = Towar::getPricesBeforePromotion(session, day);

@@ -29,8 +29,15 @@ using TestSupport::FtpServer;
 namespace {
 
 int day(year_month_day date) { return Core::DateTime::dayNumber(date); }
-const int firstDay = day(2026y / November / 1);
-const int lastDay = day(2026y / November / 30);
+// The range ends today: the SES completion looks for the promotions valid today.
+const int lastDay = Core::DateTime::today();
+const int firstDay = lastDay - 29;
+
+// "ddmmyy", as SES files write days.
+std::string ddmmyy(int day) {
+    const std::string date = Core::DateTime::formatDate(day);
+    return date.substr(0, 2) + date.substr(3, 2) + date.substr(8, 2);
+}
 
 const std::string usage =
     "Akcja zapisuje do pliku z etykietami elektronicznymi dane o towarach,\n"
@@ -115,9 +122,9 @@ protected:
     }
 
     void addShop() {
-        addLabelProduct(1, "Mleko", day(2026y / November / 15), 2);
+        addLabelProduct(1, "Mleko", firstDay + 14, 2);
         addLabelProduct(2, "Jogurt", firstDay - 1, 2);   // changed before the range
-        addLabelProduct(3, "Ser", day(2026y / November / 10), 2, 0);  // not on labels
+        addLabelProduct(3, "Ser", firstDay + 9, 2, 0);  // not on labels
         addLabelProduct(4, "Kefir", lastDay, 1);
         addLabelProduct(5, "Śmietana", firstDay, 3);     // PLU to be deleted
         addLabelProduct(6, "Masło", firstDay, 5);        // a state labels do not know
@@ -157,7 +164,7 @@ private:
 };
 
 TEST_P(StockExport, TheConsoleExportsLabelProductsWhoseStockChangedInTheRange) {
-    EXPECT_EQ(fire({"01.11.2026", "30.11.2026"}), "Zrobione.\n");
+    EXPECT_EQ(fire({Core::DateTime::formatDate(firstDay), Core::DateTime::formatDate(lastDay)}), "Zrobione.\n");
     const Names lines = uploadedLines();
     ASSERT_EQ(lines.size(), 3u);
     // The ordinary label, the promoted one, the removal; the PLU in state 5 has none.
@@ -183,7 +190,7 @@ TEST_P(StockExport, BadConsoleArgumentsAndSwitchedOffLabelsWriteOnlyTheirMessage
     EXPECT_EQ(fire({"1.11.2026r", "30.11.2026"}), "Nieprawidłowa data \"1.11.2026r\" (oczekiwano dd.mm.yyyy).\n\n" + usage);
     settings.enabled = false;
     LabelsTest::configureLabels(settings);
-    EXPECT_EQ(fire({"01.11.2026", "30.11.2026"}),
+    EXPECT_EQ(fire({Core::DateTime::formatDate(firstDay), Core::DateTime::formatDate(lastDay)}),
               "Eksport nie zostanie wykonany, gdyż klucz \\Parametry sklepu\\Towary\\Etykiety elektroniczne\\Włączone jest "
               "ustawiony na \"nie\".");
     EXPECT_TRUE(DBKernel::StatementLog::entries().empty());
@@ -218,7 +225,7 @@ TEST_P(StockExport, TheEveningStepReportsItsOutcomeAndKeepsFilesAFailedUploadLef
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(integerOf("select count(*) from tempraporttowar"), 0);
     // As if it had failed a while ago: a run in the same second would reuse its name.
-    fs::rename(local / "etykiety" / left.begin()->first, local / "etykiety" / "SES_20261130235959.dat");
+    fs::rename(local / "etykiety" / left.begin()->first, local / "etykiety" / "SES_20000101000000.dat");
 
     server_.emplace(remote.path());
     settings.server = server_->address();
@@ -226,14 +233,14 @@ TEST_P(StockExport, TheEveningStepReportsItsOutcomeAndKeepsFilesAFailedUploadLef
     EveningArgs evening(firstDay, lastDay);
     EXPECT_EQ(run(evening), std::make_pair(true, std::string()));
     EXPECT_EQ(evening.statuses, Names{"Eksport etykiet zakończony poprawnie."});
-    EXPECT_EQ(server_->received().front(), "etykiety/SES_20261130235959.dat");
+    EXPECT_EQ(server_->received().front(), "etykiety/SES_20000101000000.dat");
     // The file the failed run left, then this run's: the same lines twice, in PLU order;
     // SES labels every state but the removal ones.
     const Names lines = uploadedLines();
     ASSERT_EQ(lines.size(), 8u);
     EXPECT_EQ(leadOf(lines[0]), "1" + code(1));
     EXPECT_EQ(leadOf(lines[1]), "1" + code(4));
-    EXPECT_EQ(lines[1].substr(179, 12), "281126051226");  // the promotion's days
+    EXPECT_EQ(lines[1].substr(179, 12), ddmmyy(lastDay - 2) + ddmmyy(lastDay + 5));  // the promotion's days
     EXPECT_EQ(leadOf(lines[2]), "2" + code(5));
     EXPECT_EQ(leadOf(lines[3]), "1" + code(6));
     EXPECT_EQ(Names(lines.begin() + 4, lines.end()), Names(lines.begin(), lines.begin() + 4));
@@ -265,6 +272,24 @@ TEST_P(StockExport, TheExportDialogShowsTheOutcomeInMessageBoxes) {
                                       ".miInne.miFunkSerwis.miElectonicLabelsStockExport")
                      .execute(java::make<ConsoleArgs>(Names{})),
                  FormKernel::NoWindowError);
+}
+
+TEST_P(StockExport, APluWithTwoPromotionsIsOneSesLabelWrittenOncePerPromotion) {
+    // A second promotion of Kefir on the last day: the query gives its PLU twice.
+    TestSupport::addCondition(*session_, 401, 4, 2.8, 1, lastDay - 1, lastDay);
+    exec("update WarSprz set lPromoRef = 10 where lWarSprzRef = 401");
+    settings.className = "SesLabelsSender";
+    LabelsTest::configureLabels(settings);
+    Labels::StockChangeLabels(lastDay, lastDay).send();
+    Names lines = uploadedLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(leadOf(lines[0]), "1" + code(4));
+    EXPECT_EQ(leadOf(lines[1]), "1" + code(4));
+    Names promotionDays{lines[0].substr(179, 12), lines[1].substr(179, 12)};
+    std::sort(promotionDays.begin(), promotionDays.end());
+    Names expectedDays{ddmmyy(lastDay - 2) + ddmmyy(lastDay + 5), ddmmyy(lastDay - 1) + ddmmyy(lastDay)};
+    std::sort(expectedDays.begin(), expectedDays.end());
+    EXPECT_EQ(promotionDays, expectedDays);
 }
 
 TEST_P(StockExport, ASenderWithoutNewLabelsStillUploadsWhatAnEarlierFailureLeft) {

@@ -55,7 +55,9 @@ protected:
              "dPrzelicznik = 0, dLastStnDate = " + std::to_string(promotionStart - 3) + " where lTowarRef = 2");
         exec("update Towar set byElEtyk = 1, sArtIndex = 'W1', sGrIndex = 'NAP', brandId = 2, nJmSprz = 1, nJmPrzelicznik = 3, "
              "dPrzelicznik = 1.5 where lTowarRef = 3");
-        exec("update Towar set byElEtyk = 0 where lTowarRef = 4");
+        // Stock and supplier that a removal label must not show.
+        exec("update Towar set byElEtyk = 0, lGlownyDostawcaRef = 10, dLastStnDate = " + std::to_string(promotionStart) +
+             " where lTowarRef = 4");
         exec("update Towar set byElEtyk = 1 where lTowarRef in (6, 7)");
         addPlu(11, 1, "5901234123457", 1);
         addPlu(21, 2, "96385074", 2);
@@ -70,12 +72,14 @@ protected:
         exec("update WarSprz set lPromoRef = 77 where lWarSprzRef = 200");
         exec("insert into stn (lTowarRef, data, dStan, dCenaSprzed) values (2, " + std::to_string(promotionStart - 20) +
              ", 5, 7.49), (2, " + std::to_string(promotionStart - 3) + ", -1500, 7.99), (2, " +
-             std::to_string(promotionStart - 40) + ", 9, 6.99), (1, " + std::to_string(promotionStart) + ", 12000, 3.5)");
+             std::to_string(promotionStart - 40) + ", 9, 6.99), (1, " + std::to_string(promotionStart) + ", 12000, 3.5), (4, " + std::to_string(promotionStart) +
+             ", 17, 24.9)");
     }
 
     // Runs the day's transmission with the labels of the class on; the label files that
     // reached the server, by name.
-    std::map<std::string, std::string> transmitWith(const std::string& className) {
+    std::map<std::string, std::string> transmitWith(const std::string& className, PluTx::Settings settings = {}) {
+        configure(settings);
         LabelsTest::configureLabels(LabelsTest::settingsFor(*server_, root / "etykiety", className));
         TPLUTransmissionContainer engine(ETransKindName::Immediate, session());
         engine.CreateDataSet(static_cast<float>(today()));
@@ -109,6 +113,18 @@ TEST_P(LabelsTransmission, TheSesLabelsFileReachesTheServerByteForByte) {
     EXPECT_EQ(files.at(data), LabelsTest::expectedFile("ses_labels.dat"));
     EXPECT_EQ(files.at(data.substr(0, 18) + ".flg"), ":-)");
     EXPECT_EQ(integerOf("select count(*) from tempraporttowar"), 0);
+}
+
+TEST_P(LabelsTransmission, EveryPackageUploadsAFileOfItsOwn) {
+    // Packages of two rows end within a second; each must keep its own file.
+    const auto files = transmitWith("ElectronicLabelsSender", {.packageSize = 2});
+    std::string lines;
+    for (const auto& [name, content] : files) {
+        if (name.ends_with(".dat")) lines += content;
+        else EXPECT_EQ(content, ":-)") << name;
+    }
+    EXPECT_GE(files.size(), 6u);
+    EXPECT_EQ(lines, LabelsTest::expectedFile("electronic_labels.dat"));
 }
 
 PLUTX_ON_EACH_ENGINE(LabelsTransmission);
