@@ -1,5 +1,6 @@
 #include "labels/IElectronicLabelsSender.h"
 
+#include <boost/format.hpp>
 #include <boost/lexical_cast.hpp>
 #include <algorithm>
 #include <filesystem>
@@ -54,7 +55,7 @@ std::set<std::string> dataFilesIn(const std::string& folder) {
 void writeFlagFile(const std::string& path) {
     std::ofstream flag(path, std::ios::binary | std::ios::trunc);
     if (!flag)
-        throw Core::PlacedRuntimeError(translate("Błąd zapisu do pliku ") + path + ".",
+        throw Core::PlacedRuntimeError((boost::format(translate("Błąd zapisu do pliku %1%.")) % path).str(),
                                        CORE_SRC_INFO("IElectronicLabelsSender::sendFiles"));
     flag << ":-)";
 }

@@ -312,6 +312,16 @@ TEST_P(StockExport, ConfigurationAndFolderFailuresStopTheSenderWithTheirMessages
     } catch (const std::runtime_error& e) {
         EXPECT_EQ(std::string(e.what()), "Błąd utworzenia katalogu " + settings.localFolder.string() + "/");
     }
+    // A folder where no file can be made.
+    settings.localFolder = "/proc";
+    settings.className = "SesLabelsSender";
+    LabelsTest::configureLabels(settings);
+    EveningArgs evening(firstDay, lastDay);
+    auto status = Labels::EveningProcessingSendElectronicLabelsAction().execute(
+        java::pointer<Core::IUnknown>(std::shared_ptr<EveningArgs>(std::shared_ptr<EveningArgs>(), &evening)));
+    EXPECT_EQ(status->as<Core::ActionStatus>().message(), "Błąd podczas tworzeniu pliku");
+    EXPECT_EQ(integerOf("select count(*) from tempraporttowar"), 0);
+
     EXPECT_THROW(LabelsSenderFactory::createLabelsSender("ElectronicLabels"), std::runtime_error);
     try {
         LabelsSenderFactory::createLabelsSender("sesLabelsSender");

@@ -115,6 +115,19 @@ TEST_P(LabelsTransmission, TheSesLabelsFileReachesTheServerByteForByte) {
     EXPECT_EQ(integerOf("select count(*) from tempraporttowar"), 0);
 }
 
+TEST_P(LabelsTransmission, ALabelFileThatCannotBeWrittenRollsThePackageBack) {
+    auto settings = LabelsTest::settingsFor(*server_, "/proc");  // no file can be made there
+    LabelsTest::configureLabels(settings);
+    TPLUTransmissionContainer engine(ETransKindName::Immediate, session());
+    engine.CreateDataSet(static_cast<float>(today()));
+    const Run run = process(engine);
+    EXPECT_FALSE(run.done);
+    EXPECT_EQ(run.status.rfind("Błąd zapisu do pliku etykiet /proc/", 0), 0u) << run.status;
+    EXPECT_EQ(integerOf("select bySendNat from Towar where lTowarRef = 1"), 1);
+    EXPECT_EQ(integerOf("select byStatus from PLU where lPluRef = 11"), 1);
+    EXPECT_TRUE(server_->received().empty());
+}
+
 TEST_P(LabelsTransmission, EveryPackageUploadsAFileOfItsOwn) {
     // Packages of two rows end within a second; each must keep its own file.
     const auto files = transmitWith("ElectronicLabelsSender", {.packageSize = 2});
