@@ -3,7 +3,7 @@
 #include "core/Errors.h"
 #include "core/I18n.h"
 #include "labels/LabelRecord.h"
-#include "labels/LocalTime.h"
+#include "labels/LabelFileName.h"
 #include "producttools/PricesBeforePromotion.h"
 
 namespace Labels {
@@ -27,7 +27,7 @@ ElectronicLabelsSender::ElectronicLabelsSender() { enableFor(className); }
 void ElectronicLabelsSender::beginSending(int day) {
     if (!enabled_) return;
     prepareFilesFolder();
-    dataFilePath_ = filesFolder_ + uniqueLocalTimeName("%m%d%H%M%S") + datFileExt;
+    dataFilePath_ = filesFolder_ + newLabelFileName(filesFolder_, "", "%m%d%H%M%S", datFileExt);
     TSessionHolder session(true);
     pricesBeforePromotion_ = Towar::getPricesBeforePromotion(session, day);
 }

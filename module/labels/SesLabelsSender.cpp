@@ -11,7 +11,7 @@
 #include "db/Command.h"
 #include "db/Query.h"
 #include "labels/LabelRecord.h"
-#include "labels/LocalTime.h"
+#include "labels/LabelFileName.h"
 #include "producttools/PricesBeforePromotion.h"
 #include "tools/Plu.h"
 
@@ -86,7 +86,7 @@ SesLabelsSender::SesLabelsSender() { enableFor(className); }
 void SesLabelsSender::beginSending(int day) {
     if (!enabled_) return;
     prepareFilesFolder();
-    dataFilePath_ = filesFolder_ + "SES_" + uniqueLocalTimeName("%Y%m%d%H%M%S") + datFileExt;
+    dataFilePath_ = filesFolder_ + newLabelFileName(filesFolder_, "SES_", "%Y%m%d%H%M%S", datFileExt);
     saleDate_ = day;
     TSessionHolder session(true);
     pricesBeforePromotion_ = Towar::getPricesBeforePromotion(session, day);

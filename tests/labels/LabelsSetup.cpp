@@ -41,7 +41,9 @@ std::map<std::string, std::string> filesIn(const fs::path& folder) {
     std::map<std::string, std::string> files;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error))
-        if (entry.is_regular_file()) files[entry.path().filename().string()] = TestSupport::readFile(entry.path());
+        // Dot files are the senders' own state, not label files.
+        if (entry.is_regular_file() && !entry.path().filename().string().starts_with("."))
+            files[entry.path().filename().string()] = TestSupport::readFile(entry.path());
     return files;
 }
 

@@ -28,7 +28,8 @@ LabelsSettings settingsFor(const TestSupport::FtpServer& server, const std::file
 // configuration tree, with the unit mapping 2 -> 1 and 3 -> 7.
 void configureLabels(const LabelsSettings& settings);
 
-// The regular files of a folder by name, with their contents; none when it is missing.
+// The regular files of a folder by name, with their contents, dot files left out;
+// none when the folder is missing.
 std::map<std::string, std::string> filesIn(const std::filesystem::path& folder);
 
 // The expected file kept with the tests.

@@ -2,6 +2,7 @@
 // senders' own failures, on SQLite and PostgreSQL, uploading to a real FTP server.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 
 #include "LabelsSetup.h"
@@ -300,6 +301,18 @@ TEST_P(StockExport, ASenderWithoutNewLabelsStillUploadsWhatAnEarlierFailureLeft)
     sender.endSending();
     EXPECT_EQ(server_->received(), (Names{"etykiety/1130235959.dat", "etykiety/1130235959.flg"}));
     EXPECT_TRUE(LabelsTest::filesIn(local / "etykiety").empty());
+}
+
+TEST_P(StockExport, SendersStartingInOneSecondGetFilesOfTheirOwn) {
+    std::set<std::string> paths;
+    std::string last;
+    for (int i = 0; i < 3; ++i) {
+        Labels::ElectronicLabelsSender sender;
+        sender.beginSending(lastDay);
+        paths.insert(last = sender.dataFilePath());
+    }
+    EXPECT_EQ(paths.size(), 3u);
+    EXPECT_EQ(TestSupport::readFile(local / "etykiety" / ".ostatni-plik"), fs::path(last).filename().string());
 }
 
 TEST_P(StockExport, ConfigurationAndFolderFailuresStopTheSenderWithTheirMessages) {
