@@ -75,6 +75,7 @@ void ElectronicLabelsSender::send(const std::shared_ptr<Label>& label) {
         out_.flush();
         if (!out_) throw std::runtime_error("write failed");
     } catch (const std::exception&) {
+        // Host contract: the write failure message.
         throw Core::PlacedRuntimeError(Core::I18n::translate("Błąd zapisu do pliku etykiet ") + dataFilePath_,
                                        CORE_SRC_INFO("ElectronicLabelsSender::send"));
     }

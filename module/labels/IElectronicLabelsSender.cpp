@@ -54,6 +54,7 @@ std::set<std::string> dataFilesIn(const std::string& folder) {
 
 void writeFlagFile(const std::string& path) {
     std::ofstream flag(path, std::ios::binary | std::ios::trunc);
+    // Host contract: the flag file failure message.
     if (!flag)
         throw Core::PlacedRuntimeError((boost::format(translate("Błąd zapisu do pliku %1%.")) % path).str(),
                                        CORE_SRC_INFO("IElectronicLabelsSender::sendFiles"));
@@ -100,6 +101,7 @@ void IElectronicLabelsSender::prepareFilesFolder() {
     if (!folder.empty() && folder.back() != '/') folder += '/';
     std::error_code error;
     fs::create_directories(folder, error);
+    // Host contract: the folder failure message.
     if (error || !fs::is_directory(folder))
         throw Core::PlacedRuntimeError(translate("Błąd utworzenia katalogu ") + folder,
                                        CORE_SRC_INFO("IElectronicLabelsSender::prepareFilesFolder"));
@@ -130,6 +132,7 @@ void IElectronicLabelsSender::sendFiles() {
         session.connection->setPassive(configuration.getPassive());
         session.connection->connect(server, configuration.getUser(), configuration.getPassword());
     } catch (const std::exception& e) {
+        // Host contract: the connection failure message.
         throw Core::PlacedRuntimeError(translate("Błąd połączenia z serwerem etykiet ") + server + ": " + e.what() +
                                            translate("\nPliki zostaną wysłane przy następnym przesłaniu."),
                                        CORE_SRC_INFO("IElectronicLabelsSender::sendFiles"));
@@ -148,6 +151,7 @@ void IElectronicLabelsSender::sendFiles() {
             session.connection->upload(localFlag, remoteFolder + base + flagFileExt, true);
         } catch (const std::exception& e) {
             Core::Debug::logException(CORE_SRC_INFO("IElectronicLabelsSender::sendFiles"), e.what());
+            // Host contract: the transfer failure message.
             throw Core::PlacedRuntimeError(translate("Błąd przesyłania plików etykiet na serwer ") + server +
                                                translate(" do katalogu ") + folder +
                                                translate(". Pliki zostaną wysłane przy następnym przesłaniu."),

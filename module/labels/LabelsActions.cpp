@@ -17,6 +17,7 @@ namespace {
 
 using Core::I18n::translate;
 
+// Host contract: every message, status and usage line of the label exports in this file.
 constexpr const char* kNoLabels = "Brak etykiet do wysłania.";
 
 void writeUsage(std::ostream& out) {

@@ -107,6 +107,7 @@ std::shared_ptr<SesLabel> SesLabelsSender::removalLabel(double price) const {
     auto label = std::make_shared<SesLabel>();
     label->setAction(SesLabel::Action::Removal);
     label->setPrice(price);
+    // Host contract: the removal label's product label and supplier.
     label->setProductLabel("ARTICLE ANNULE");
     label->setSupplierCode("000000000");
     label->setSupplierName(" ");
@@ -182,6 +183,7 @@ void SesLabelsSender::send(const std::shared_ptr<SesLabel>& label) {
     if (!enabled_) return;
     if (!out_.is_open()) {
         out_.open(dataFilePath_, std::ios::binary | std::ios::trunc);
+        // Host contract: the file creation and write failure messages.
         if (!out_)
             throw Core::PlacedRuntimeError(Core::I18n::translate("Błąd podczas tworzeniu pliku"),
                                            CORE_SRC_INFO("SesLabelsSender::send"));
