@@ -16,6 +16,7 @@
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "external/ExternalSendersRegistration.h"
+#include "labels/LabelsRegistration.h"
 #include "plu/ProcessAndSendActions.h"
 #include "pricechecker/ElzabRsPriceCheckerSender.h"
 #include "pricechecker/SendAllPriceCheckerAction.h"
@@ -32,8 +33,10 @@ RegistrationListPtr moduleRegistrations;
 void registerObjects(Core::ModuleRegistrationList& list) {
     Senders::registerExternalDataSendersObjects(list);
     registerActionProcessAndSendPLUObjects(list);
+    Labels::registerElectronicLabelsActionsObjects(list);
     Dictionaries::registerMarkdownReasonsObjects(list);
     Devices::PriceChecker::registerSendAllPriceCheckerObjects(list);
+    Labels::registerElectronicLabelsSenderObjects(list);
     Devices::PriceChecker::registerElzabRsPriceCheckerSender(list);
     registerSendPLUForArticleObjects(list);
     Devices::registerGetDefaultManagerObjects(list);
@@ -43,10 +46,12 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     BlockedVouchers::registerBlockedVoucherObjects(list);
     Kasa::registerSendCashRegisterConfigObjects(list);
     Dictionaries::registerCustomersObjects(list);
+    Labels::registerElectronicLabelsStockExportDialogObjects(list);
     Dictionaries::registerMeasureUnitsObjects(list);
     Dictionaries::registerPaymentsObjects(list);
     Kasa::registerSendPluConfigObjects(list);
     Dictionaries::registerVatRatesObjects(list);
+    Labels::registerSesLabelsSenderObjects(list);
     Kasa::registerCheckCommunicationObjects(list);
     DailyTurnover::registerDailyTurnoverObjects(list);
     Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule});
