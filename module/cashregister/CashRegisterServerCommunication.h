@@ -13,7 +13,9 @@
 
 #include "cashregister/Bundles.h"
 #include "composition/ProductSet.h"
+#include "core/Errors.h"
 #include "external/ExportedPlu.h"
+#include "external/ExportedPromotion.h"
 
 namespace CashRegisterServerCommunication {
 
@@ -55,9 +57,17 @@ public:
     virtual void setCompleteList(bool complete) = 0;
 };
 
+// Promotions with their conditions and profits, and the gifts the profits refer to.
+// Host contract: the promotion data sender's name.
+class MegaPromotionDataSender : public RecordDataSender<Kolvenia::ExportedPromotion> {
+public:
+    virtual void addGift(const Kolvenia::ExportedPromotionGift& gift) = 0;
+};
+
 using PluDataSenderPtr = std::shared_ptr<PluDataSender>;
 using CompositionDataSenderPtr = std::shared_ptr<CompositionDataSender>;
 using BundleDataSenderPtr = std::shared_ptr<BundleDataSender>;
+using MegaPromotionDataSenderPtr = std::shared_ptr<MegaPromotionDataSender>;
 
 // Found through Core::SingletonImplHolder<CashRegisterServerCommunicationFactory>;
 // absent until a transmission module registers it. Each call gives a new sender.
@@ -67,6 +77,11 @@ public:
     virtual PluDataSenderPtr createPluDataSender() = 0;
     virtual CompositionDataSenderPtr createCompositionDataSender() = 0;
     virtual BundleDataSenderPtr createBundleDataSender() = 0;
+    // A transmission module without promotions keeps the default, which refuses.
+    virtual MegaPromotionDataSenderPtr createMegaPromotionDataSender() {
+        throw Core::PlacedRuntimeError("Moduł transmisji do kasy nie obsługuje wysyłania promocji.",
+                                       CORE_SRC_INFO("CashRegisterServerCommunicationFactory::createMegaPromotionDataSender"));
+    }
 };
 
 }  // namespace CashRegisterServerCommunication

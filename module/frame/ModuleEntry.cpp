@@ -7,6 +7,7 @@
 #include "core/Singleton.h"
 #include "external/ExternalSendersRegistration.h"
 #include "plu/ProcessAndSendActions.h"
+#include "promotions/PromotionActions.h"
 #include "frame/DllRegistration.h"
 
 namespace Kolvenia {
@@ -19,6 +20,7 @@ RegistrationListPtr moduleRegistrations;
 void registerObjects(Core::ModuleRegistrationList& list) {
     Senders::registerExternalDataSendersObjects(list);
     registerActionProcessAndSendPLUObjects(list);
+    registerPromotionsActionsObjects(list);
     registerSendPLUForArticleObjects(list);
     Kasa::registerCheckCommunicationObjects(list);
     Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule});

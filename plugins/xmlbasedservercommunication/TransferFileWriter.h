@@ -19,6 +19,7 @@ struct TransferFileKind {
 inline constexpr TransferFileKind PluFile{1, 'P', "plu"};
 inline constexpr TransferFileKind ProductSetFile{2, 'S', "productSets"};
 inline constexpr TransferFileKind BundleFile{3, 'Z', "bundles"};
+inline constexpr TransferFileKind PromotionFile{0x20, 'R', "promotions"};
 
 inline constexpr int FormatVersion = 1;
 

@@ -1,6 +1,7 @@
 #include "XmlServerCommunicationFactory.h"
 
 #include "XmlDataSenders.h"
+#include "XmlPromotionDataSender.h"
 #include "cashregister/TransferFiles.h"
 #include "frame/Configuration.h"
 
@@ -28,6 +29,10 @@ CashRegisterServerCommunication::CompositionDataSenderPtr XmlServerCommunication
 
 CashRegisterServerCommunication::BundleDataSenderPtr XmlServerCommunicationFactory::createBundleDataSender() {
     return std::make_shared<XmlBundleDataSender>(outputDirectory());
+}
+
+CashRegisterServerCommunication::MegaPromotionDataSenderPtr XmlServerCommunicationFactory::createMegaPromotionDataSender() {
+    return std::make_shared<XmlPromotionDataSender>(outputDirectory());
 }
 
 }  // namespace XmlBasedServerCommunication

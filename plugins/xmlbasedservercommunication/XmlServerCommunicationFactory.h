@@ -15,6 +15,7 @@ public:
     CashRegisterServerCommunication::PluDataSenderPtr createPluDataSender() override;
     CashRegisterServerCommunication::CompositionDataSenderPtr createCompositionDataSender() override;
     CashRegisterServerCommunication::BundleDataSenderPtr createBundleDataSender() override;
+    CashRegisterServerCommunication::MegaPromotionDataSenderPtr createMegaPromotionDataSender() override;
 };
 
 }  // namespace XmlBasedServerCommunication

@@ -1,0 +1,232 @@
+#include "promotions/PromotionActions.h"
+
+#include <boost/algorithm/string/case_conv.hpp>
+#include <boost/format.hpp>
+#include <regex>
+
+#include "core/Errors.h"
+#include "core/I18n.h"
+#include "forms/FormKernel.h"
+#include "frame/ActionGuids.h"
+#include "frame/ActionRegistration.h"
+#include "frame/ConsoleUsage.h"
+#include "frame/SendAllDataActionInvoker.h"
+#include "plu/ProcessAndSendActions.h"
+#include "promotions/PromotionSendRun.h"
+
+namespace {
+
+using Core::I18n::translate;
+using Promotion::IPromotionDao;
+using Promotion::PromotionPtr;
+
+// Host contract: the prefix of every error the window and console actions show.
+const char* const kErrorPrefix = "Błąd w trakcie wysyłania promocji:";
+const char* const kNoInstalledRegisters = "Brak zainstalowanych kas.";
+
+java::pointer<Core::IUnknown> status(bool succeeded, const std::string& message) {
+    return java::make<Core::ActionStatus>(succeeded, message);
+}
+
+std::string errorText(const std::exception& e) { return translate(kErrorPrefix) + " " + e.what(); }
+
+// The registers and progress of the send-all-data action, when it is the caller.
+Promotion::SendRunRequest requestFor(const java::pointer<Core::IUnknown>& args) {
+    Promotion::SendRunRequest request;
+    if (args && args->is<SendAllDataActionInvoker>()) {
+        auto& invoker = args->as<SendAllDataActionInvoker>();
+        request.deviceRefs = invoker.deviceRefs();
+        request.progress = &invoker.progress();
+    }
+    return request;
+}
+
+std::vector<PromotionPtr> allPromotions(IPromotionDao& dao) { return dao.getAll(); }
+std::vector<PromotionPtr> newAndModifiedPromotions(IPromotionDao& dao) { return dao.getNewAndModified(); }
+
+std::string sentSummary(const Promotion::SendRunResult& result) {
+    return (boost::format(translate("Wysłano promocji: %1%.")) % result.sent).str();
+}
+
+// Runs for a caller without windows: the outcome is the result.
+java::pointer<Core::IUnknown> runForCaller(Promotion::SendRunRequest request) {
+    try {
+        return status(true, sentSummary(Promotion::sendPromotions(request)));
+    } catch (const std::exception& e) {
+        return status(false, e.what());
+    }
+}
+
+// ---- windows ----------------------------------------------------------------------
+
+// The promotions the window chose, each already sent one only when the operator
+// confirms sending it again.
+std::vector<PromotionPtr> confirmedPromotions(IPromotionDao& dao, const std::list<int>& references) {
+    std::vector<PromotionPtr> chosen;
+    for (int reference : references) {
+        PromotionPtr promotion = dao.findById(reference);
+        if (!promotion) continue;
+        if (promotion->header().sendStatus == Promotion::SendStatus::Sent &&
+            !FormKernel::messageBoxes()->question(translate("Ta promocja była już wysłana na kasy.") +
+                                                  translate(" Czy chcesz ponownie wysłać promocję '") +
+                                                  promotion->header().name + "' ?"))
+            continue;
+        chosen.push_back(std::move(promotion));
+    }
+    return chosen;
+}
+
+std::list<int> windowReferences(const java::pointer<Core::IUnknown>& args) {
+    if (!args || !args->is<FormKernel::IBaseFormArgs>()) return {};
+    return args->as<FormKernel::IBaseFormArgs>().getReferences();
+}
+
+// Confirmations are asked before the run opens its transaction, so that no lock is
+// held while the operator thinks.
+java::pointer<Core::IUnknown> runChosenInWindow(const java::pointer<Core::IUnknown>& args, std::list<int> references) {
+    if (references.empty()) {
+        const std::string message = translate("Nieznany błąd - brak informacji o promocji do wysłania.");
+        FormKernel::messageBoxes()->error(message);
+        return status(false, message);
+    }
+    Promotion::PromotionOracleDao lookup{TSessionHolder(true)};
+    const std::vector<PromotionPtr> chosen = confirmedPromotions(lookup, references);
+    if (chosen.empty()) return status(true, std::string());
+    Promotion::SendRunRequest request = requestFor(args);
+    request.promotions = [&chosen](IPromotionDao&) { return chosen; };
+    try {
+        const std::string summary = sentSummary(Promotion::sendPromotions(request));
+        FormKernel::messageBoxes()->information(summary);
+        return status(true, summary);
+    } catch (const std::exception& e) {
+        FormKernel::messageBoxes()->error(errorText(e));
+        return status(false, e.what());
+    }
+}
+
+// ---- console ----------------------------------------------------------------------
+
+bool isGuid(const std::string& text) {
+    static const std::regex guid(R"(\{?[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}\}?)");
+    return std::regex_match(text, guid) && (text.front() == '{') == (text.back() == '}');
+}
+
+std::string bracedGuid(const std::string& text) {
+    const std::string upper = boost::algorithm::to_upper_copy(text);
+    return upper.front() == '{' ? upper : "{" + upper + "}";
+}
+
+void writeGuidUsage(std::ostream& out) {
+    out << translate("Akcja wysyła promocję o podanym guidzie.") << '\n'
+        << translate("Poprawne uzycie akcji:") << '\n'
+        << translate("fire <guid_akcji> <guid_promocji>") << '\n';
+}
+
+java::pointer<Core::IUnknown> refuseGuid(std::ostream& out, const char* message) {
+    out << translate(message) << '\n';
+    writeGuidUsage(out);
+    return status(false, translate(message));
+}
+
+// Writes the outcome of a console run to its stream.
+java::pointer<Core::IUnknown> runOnConsole(std::ostream& out, const Promotion::SendRunRequest& request,
+                                           const std::string& successText) {
+    try {
+        const Promotion::SendRunResult result = Promotion::sendPromotions(request);
+        out << sentSummary(result) << '\n' << successText;
+        return status(true, sentSummary(result));
+    } catch (const std::exception& e) {
+        out << errorText(e) << '\n';
+        return status(false, e.what());
+    }
+}
+
+}  // namespace
+
+java::pointer<Core::IUnknown> CSendPredefinedPromotionsWithRefGui::execute(java::pointer<Core::IUnknown> args) {
+    return runChosenInWindow(args, windowReferences(args));
+}
+
+java::pointer<Core::IUnknown> CSendPromotionWithRefGui::execute(java::pointer<Core::IUnknown> args) {
+    std::list<int> references = windowReferences(args);
+    if (references.size() > 1) references.resize(1);
+    return runChosenInWindow(args, references);
+}
+
+java::pointer<Core::IUnknown> CSendPromotionWithGuidFire::execute(java::pointer<Core::IUnknown> args) {
+    std::ostream& out = args->as<Core::IOStreamGetter>().getOStream();
+    const std::vector<std::string>& arguments = args->as<Core::IArgVectorGetter>().getArgVector();
+    if (arguments.size() != 1) return refuseGuid(out, "Podany guid jest nieprawidłowy.");
+    if (!isGuid(arguments.front())) return refuseGuid(out, "GUID jest nieporawny.");
+    const std::string guid = bracedGuid(arguments.front());
+    out << translate("Wysyłanie promocji o guidzie: ") << guid << '\n';
+    Promotion::SendRunRequest request = requestFor(args);
+    request.promotions = [&guid](IPromotionDao& dao) {
+        PromotionPtr promotion = dao.findByGuid(guid);
+        if (!promotion)
+            throw Core::PlacedRuntimeError((boost::format(translate("Nie odnaleziono promocji o guidzie %1%.")) % guid).str(),
+                                           CORE_SRC_INFO("CSendPromotionWithGuidFire::execute"));
+        return std::vector<PromotionPtr>{promotion};
+    };
+    return runOnConsole(out, request, translate("Wysyłanie zakończone powodzeniem.") + "\n");
+}
+
+java::pointer<Core::IUnknown> CSendAllPromotions::execute(java::pointer<Core::IUnknown> args) {
+    Promotion::SendRunRequest request = requestFor(args);
+    request.promotions = allPromotions;
+    return runForCaller(request);
+}
+
+java::pointer<Core::IUnknown> CSendNewAndModifiedPromotionsService::execute(java::pointer<Core::IUnknown> args) {
+    Promotion::SendRunRequest request = requestFor(args);
+    request.promotions = newAndModifiedPromotions;
+    java::pointer<Core::IUnknown> result = runForCaller(request);
+    const auto& outcome = result->as<Core::ActionStatus>();
+    if (!outcome.succeeded() && outcome.message() == translate(kNoInstalledRegisters)) return status(true, outcome.message());
+    return result;
+}
+
+java::pointer<Core::IUnknown> CSendNewAndModifiedPromotionsFire::execute(java::pointer<Core::IUnknown> args) {
+    std::ostream& out = args->as<Core::IOStreamGetter>().getOStream();
+    if (!args->as<Core::IArgVectorGetter>().getArgVector().empty()) {
+        out << translate("Niepoprawna liczba parametrów") << '\n';
+        Kolvenia::writeUsage(out, "Akcja wysyła nowe i zmodyfikowane promocje.",
+                             {"fire <guid_akcji> // wysłanie nowych i zmodyfikowanych promocji"});
+        return status(false, translate("Niepoprawna liczba parametrów"));
+    }
+    Promotion::SendRunRequest request = requestFor(args);
+    request.promotions = newAndModifiedPromotions;
+    return runOnConsole(out, request, std::string());
+}
+
+java::pointer<Core::IUnknown> CSendNewAndModifiedPromotionsGui::execute(java::pointer<Core::IUnknown> args) {
+    Promotion::SendRunRequest request = requestFor(args);
+    request.promotions = newAndModifiedPromotions;
+    if (args && (args->is<SendAllDataActionInvoker>() || args->is<Core::IExternalExecutionArgsGetter>()))
+        return runForCaller(request);
+    java::pointer<Core::IUnknown> result = runForCaller(request);
+    const auto& outcome = result->as<Core::ActionStatus>();
+    if (outcome.succeeded())
+        FormKernel::messageBoxes()->information(outcome.message());
+    else
+        FormKernel::messageBoxes()->error(translate(kErrorPrefix) + " " + outcome.message());
+    return result;
+}
+
+void registerPromotionsActionsObjects(Core::ModuleRegistrationList& list) {
+    const Core::SrcInfo place = CORE_SRC_INFO("registerPromotionsActionsObjects");
+    namespace Guids = Kolvenia::ActionGuids;
+    list.add(Kolvenia::regActionCreator(Guids::SendPredefinedPromotionsWithRefGui,
+                                        [] { return std::make_shared<CSendPredefinedPromotionsWithRefGui>(); }, place));
+    list.add(Kolvenia::regActionCreator(Guids::SendPromotionWithGuidFire,
+                                        [] { return std::make_shared<CSendPromotionWithGuidFire>(); }, place));
+    list.add(Kolvenia::regActionCreator(Guids::SendPromotionWithRefGui,
+                                        [] { return std::make_shared<CSendPromotionWithRefGui>(); }, place));
+    list.add(Kolvenia::regActionCreator(Guids::SendAllPromotions, [] { return std::make_shared<CSendAllPromotions>(); }, place));
+    list.add(Kolvenia::regActionCreator(Guids::SendNewAndModifiedPromotionsService,
+                                        [] { return std::make_shared<CSendNewAndModifiedPromotionsService>(); }, place));
+    list.add(Kolvenia::regActionCreator(Guids::SendNewAndModifiedPromotionsFire,
+                                        [] { return std::make_shared<CSendNewAndModifiedPromotionsFire>(); }, place));
+    list.add(Kolvenia::regActionCreator(Guids::SendNewAndModifiedPromotionsGui,
+                                        [] { return std::make_shared<CSendNewAndModifiedPromotionsGui>(); }, place));
+}
