@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "DemoFixtures.h"
+#include "DemoPromotions.h"
 #include "DemoProducts.h"
 #include "DemoTables.h"
 #include "Random.h"
@@ -59,6 +60,7 @@ DemoShopSummary DemoShop::generate(TSessionHolder session, const Progress& progr
         if (progress && (reference % progressStep == 0 || reference == total)) progress(reference, total);
     }
     DemoFixtures::writeSales(tables, random, references, today);
+    DemoPromotions::write(session, today, total);
     reserveReferences(session, references.last());
     transaction.commit();
     if (progress && total == 0) progress(0, 0);
