@@ -56,6 +56,7 @@ bool samePointee(const std::shared_ptr<T>& a, const std::shared_ptr<T>& b) {
 }
 }  // namespace detail
 
+// Host contract: an exported record class, its accessors named as other modules call them.
 class ExportedPromotionCondition {
 public:
     // Host contract: condition type codes.
@@ -148,6 +149,7 @@ private:
     XmlSerializeFunction serialize_;
 };
 
+// Host contract: an exported record class, its accessors named as other modules call them.
 class ExportedPromotionProfit {
 public:
     // Host contract: profit type codes.
@@ -257,6 +259,7 @@ using ExportedPromotionProfitCollection = ExportedRecordCollection<ExportedPromo
 using ExportedPromotionConditionCollectionPtr = std::shared_ptr<ExportedPromotionConditionCollection>;
 using ExportedPromotionProfitCollectionPtr = std::shared_ptr<ExportedPromotionProfitCollection>;
 
+// Host contract: an exported record class, its accessors named as other modules call them.
 class ExportedPromotion {
 public:
     // Host contract: a cancelled promotion is sent so that the registers drop it.
@@ -333,6 +336,7 @@ private:
     ExportedPromotionProfitCollectionPtr profits_ = std::make_shared<ExportedPromotionProfitCollection>();
 };
 
+// Host contract: an exported record class, its accessors named as other modules call them.
 class ExportedPromotionGift {
 public:
     std::optional<unsigned> getId() const { return id_; }

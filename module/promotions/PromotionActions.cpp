@@ -13,6 +13,7 @@
 #include "frame/SendAllDataActionInvoker.h"
 #include "plu/ProcessAndSendActions.h"
 #include "promotions/PromotionSendRun.h"
+#include "promotions/PromotionSender.h"
 
 namespace {
 
@@ -22,13 +23,12 @@ using Promotion::PromotionPtr;
 
 // Host contract: the prefix of every error the window and console actions show.
 const char* const kErrorPrefix = "Błąd w trakcie wysyłania promocji:";
-const char* const kNoInstalledRegisters = "Brak zainstalowanych kas.";
 
 java::pointer<Core::IUnknown> status(bool succeeded, const std::string& message) {
     return java::make<Core::ActionStatus>(succeeded, message);
 }
 
-std::string errorText(const std::exception& e) { return translate(kErrorPrefix) + " " + e.what(); }
+std::string errorText(const std::string& cause) { return translate(kErrorPrefix) + " " + cause; }
 
 // The registers and progress of the send-all-data action, when it is the caller.
 Promotion::SendRunRequest requestFor(const java::pointer<Core::IUnknown>& args) {
@@ -59,21 +59,20 @@ java::pointer<Core::IUnknown> runForCaller(Promotion::SendRunRequest request) {
 
 // ---- windows ----------------------------------------------------------------------
 
-// The promotions the window chose, each already sent one only when the operator
-// confirms sending it again.
-std::vector<PromotionPtr> confirmedPromotions(IPromotionDao& dao, const std::list<int>& references) {
-    std::vector<PromotionPtr> chosen;
-    for (int reference : references) {
-        PromotionPtr promotion = dao.findById(reference);
-        if (!promotion) continue;
-        if (promotion->header().sendStatus == Promotion::SendStatus::Sent &&
-            !FormKernel::messageBoxes()->question(translate("Ta promocja była już wysłana na kasy.") +
-                                                  translate(" Czy chcesz ponownie wysłać promocję '") +
-                                                  promotion->header().name + "' ?"))
-            continue;
-        chosen.push_back(std::move(promotion));
-    }
-    return chosen;
+// The promotions of the window's references that exist.
+std::vector<PromotionPtr> promotionsOf(const std::list<int>& references) {
+    Promotion::PromotionOracleDao dao{TSessionHolder(true)};
+    std::vector<PromotionPtr> found;
+    for (int reference : references)
+        if (PromotionPtr promotion = dao.findById(reference)) found.push_back(std::move(promotion));
+    return found;
+}
+
+// Host contract: the question before a promotion is sent again.
+bool confirmedAgain(const Promotion::PromotionHeader& header) {
+    return header.sendStatus != Promotion::SendStatus::Sent ||
+           FormKernel::messageBoxes()->question(translate("Ta promocja była już wysłana na kasy.") +
+                                                translate(" Czy chcesz ponownie wysłać promocję '") + header.name + "' ?");
 }
 
 std::list<int> windowReferences(const java::pointer<Core::IUnknown>& args) {
@@ -83,14 +82,17 @@ std::list<int> windowReferences(const java::pointer<Core::IUnknown>& args) {
 
 // Confirmations are asked before the run opens its transaction, so that no lock is
 // held while the operator thinks.
-java::pointer<Core::IUnknown> runChosenInWindow(const java::pointer<Core::IUnknown>& args, std::list<int> references) {
-    if (references.empty()) {
+java::pointer<Core::IUnknown> runChosenInWindow(const java::pointer<Core::IUnknown>& args, const std::list<int>& references) {
+    const std::vector<PromotionPtr> found = promotionsOf(references);
+    if (found.empty()) {
+        // Host contract: the window handed over no promotion.
         const std::string message = translate("Nieznany błąd - brak informacji o promocji do wysłania.");
         FormKernel::messageBoxes()->error(message);
         return status(false, message);
     }
-    Promotion::PromotionOracleDao lookup{TSessionHolder(true)};
-    const std::vector<PromotionPtr> chosen = confirmedPromotions(lookup, references);
+    std::vector<PromotionPtr> chosen;
+    std::copy_if(found.begin(), found.end(), std::back_inserter(chosen),
+                 [](const PromotionPtr& promotion) { return confirmedAgain(promotion->header()); });
     if (chosen.empty()) return status(true, std::string());
     Promotion::SendRunRequest request = requestFor(args);
     request.promotions = [&chosen](IPromotionDao&) { return chosen; };
@@ -99,7 +101,7 @@ java::pointer<Core::IUnknown> runChosenInWindow(const java::pointer<Core::IUnkno
         FormKernel::messageBoxes()->information(summary);
         return status(true, summary);
     } catch (const std::exception& e) {
-        FormKernel::messageBoxes()->error(errorText(e));
+        FormKernel::messageBoxes()->error(errorText(e.what()));
         return status(false, e.what());
     }
 }
@@ -116,6 +118,7 @@ std::string bracedGuid(const std::string& text) {
     return upper.front() == '{' ? upper : "{" + upper + "}";
 }
 
+// Host contract: the usage of the by-GUID console action, "uzycie" as it has always read.
 void writeGuidUsage(std::ostream& out) {
     out << translate("Akcja wysyła promocję o podanym guidzie.") << '\n'
         << translate("Poprawne uzycie akcji:") << '\n'
@@ -136,7 +139,7 @@ java::pointer<Core::IUnknown> runOnConsole(std::ostream& out, const Promotion::S
         out << sentSummary(result) << '\n' << successText;
         return status(true, sentSummary(result));
     } catch (const std::exception& e) {
-        out << errorText(e) << '\n';
+        out << errorText(e.what()) << '\n';
         return status(false, e.what());
     }
 }
@@ -156,9 +159,11 @@ java::pointer<Core::IUnknown> CSendPromotionWithRefGui::execute(java::pointer<Co
 java::pointer<Core::IUnknown> CSendPromotionWithGuidFire::execute(java::pointer<Core::IUnknown> args) {
     std::ostream& out = args->as<Core::IOStreamGetter>().getOStream();
     const std::vector<std::string>& arguments = args->as<Core::IArgVectorGetter>().getArgVector();
+    // Host contract: the two refusals of the by-GUID console action.
     if (arguments.size() != 1) return refuseGuid(out, "Podany guid jest nieprawidłowy.");
     if (!isGuid(arguments.front())) return refuseGuid(out, "GUID jest nieporawny.");
     const std::string guid = bracedGuid(arguments.front());
+    // Host contract: the by-GUID action's progress and success lines.
     out << translate("Wysyłanie promocji o guidzie: ") << guid << '\n';
     Promotion::SendRunRequest request = requestFor(args);
     request.promotions = [&guid](IPromotionDao& dao) {
@@ -182,7 +187,7 @@ java::pointer<Core::IUnknown> CSendNewAndModifiedPromotionsService::execute(java
     request.promotions = newAndModifiedPromotions;
     java::pointer<Core::IUnknown> result = runForCaller(request);
     const auto& outcome = result->as<Core::ActionStatus>();
-    if (!outcome.succeeded() && outcome.message() == translate(kNoInstalledRegisters)) return status(true, outcome.message());
+    if (!outcome.succeeded() && outcome.message() == translate(NoInstalledCashRegisters)) return status(true, outcome.message());
     return result;
 }
 
@@ -209,7 +214,7 @@ java::pointer<Core::IUnknown> CSendNewAndModifiedPromotionsGui::execute(java::po
     if (outcome.succeeded())
         FormKernel::messageBoxes()->information(outcome.message());
     else
-        FormKernel::messageBoxes()->error(translate(kErrorPrefix) + " " + outcome.message());
+        FormKernel::messageBoxes()->error(errorText(outcome.message()));
     return result;
 }
 

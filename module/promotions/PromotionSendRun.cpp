@@ -1,6 +1,7 @@
 #include "promotions/PromotionSendRun.h"
 
 #include "core/ActionContainer.h"
+#include "core/Debug.h"
 #include "core/Errors.h"
 #include "core/I18n.h"
 #include "frame/Configuration.h"
@@ -32,10 +33,15 @@ std::unique_ptr<IUrzCollectionModStrategy> strategyFor(const std::optional<std::
     return std::make_unique<CNotIntegratedUrzCollectionModStrategy>();
 }
 
+void log(const char* text) {
+    if (Core::Debug::loggingEnabled()) Core::Debug::logLine(text, CORE_SRC_INFO("sendPromotions"));
+}
+
 void translateAndAdd(const Promotion& promotion, PromotionSender& sender) {
     try {
         sender.add(SendPromotionTranslator().translate(promotion));
     } catch (const std::exception& e) {
+        // Host contract: the failure text names the promotion by its number.
         throw Core::PlacedRuntimeError(
             Core::I18n::translate("Błąd podczas wysyłania promocji o numerze ") + promotion.header().number + ": " + e.what(),
             CORE_SRC_INFO("sendPromotions"));
@@ -45,6 +51,7 @@ void translateAndAdd(const Promotion& promotion, PromotionSender& sender) {
 }  // namespace
 
 SendRunResult sendPromotions(const SendRunRequest& request) {
+    log("sendPromotions start");
     if (petrolStationSupport()) runPetrolStationAction();
     Core::ThreadUserIo::NullProgressIndicator silent;
     Core::ThreadUserIo::ISteppableProgressIndicator& progress = request.progress ? *request.progress : silent;
@@ -73,6 +80,7 @@ SendRunResult sendPromotions(const SendRunRequest& request) {
     progress.step(1);
     transaction.commit();
     progress.finish();
+    log("sendPromotions end");
     return result;
 }
 

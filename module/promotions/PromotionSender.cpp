@@ -15,13 +15,13 @@ const char* const kGiftsSql = "select * from prezent\n";
 
 PromotionSender::PromotionSender(const IUrzCollectionModStrategy& strategy) {
     TUrzadzenieCollectionPtr registers = Kolvenia::kolekcjaZainstalowanychKas();
-    if (!registers)
-        throw Core::PlacedRuntimeError(Core::I18n::translate("Brak zainstalowanych kas."),
+    if (registers) strategy.modify(*registers);
+    if (!registers || registers->empty())
+        throw Core::PlacedRuntimeError(Core::I18n::translate(NoInstalledCashRegisters),
                                        CORE_SRC_INFO("PromotionSender::PromotionSender"));
     dataSender_ =
         Core::SingletonImplHolder<CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::instance()
             .createMegaPromotionDataSender();
-    strategy.modify(*registers);
     for (std::size_t i = 0; i < registers->size(); ++i) {
         cashRegisters_.push_back((*registers)[i]->nNrKolvenia);
         dataSender_->addCashRegister((*registers)[i]->nNrKolvenia);

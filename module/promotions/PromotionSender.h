@@ -14,10 +14,14 @@
 #include "db/SessionHolder.h"
 #include "frame/strategies/IUrzCollectionModStrategy.h"
 
+// Host contract: the text of a run without a cash register to send to.
+inline constexpr const char* NoInstalledCashRegisters = "Brak zainstalowanych kas.";
+
 class PromotionSender {
 public:
-    // Takes the installed cash registers, narrowed by the strategy, as the targets;
-    // raises "Brak zainstalowanych kas." when no cash register is installed.
+    // Takes the installed cash registers, narrowed by the strategy, as the targets.
+    // Raises NoInstalledCashRegisters when none remains: promotions recorded as sent
+    // must have somewhere to go.
     explicit PromotionSender(const IUrzCollectionModStrategy& strategy);
 
     // Every row of prezent, as the gifts the profits refer to.

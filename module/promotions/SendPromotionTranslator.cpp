@@ -17,6 +17,7 @@ using DiscountType = ExportedPromotionProfit::DiscountType;
 DiscountType rebateTypeOf(const ElementValues& values, int highest) {
     const int type = values.rebateType.value_or(0);
     if (type < DiscountType::Value || type > highest)
+        // Host contract: the text of a rebate type the kind does not know.
         throw Core::PlacedRuntimeError(Core::I18n::translate("Błędny typ rabatu."),
                                        CORE_SRC_INFO("SendPromotionTranslator::rebateTypeOf"));
     return static_cast<DiscountType>(type);

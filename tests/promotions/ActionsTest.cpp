@@ -228,8 +228,9 @@ TEST_P(PromotionActions, WindowsAskBeforeSendingAgainAndNeedAPromotion) {
 
     EXPECT_FALSE(fire(SendWithRefGui, std::make_shared<WindowArgs>(std::list<int>{})).first);
     EXPECT_FALSE(fire(SendPredefinedWithRefGui, nullptr).first);
+    EXPECT_FALSE(fire(SendPredefinedWithRefGui, std::make_shared<WindowArgs>(std::list<int>{77})).first);
     const std::string missing = "error: Nieznany błąd - brak informacji o promocji do wysłania.";
-    EXPECT_EQ(boxes->shown, (Texts{missing, missing}));
+    EXPECT_EQ(boxes->shown, (Texts{missing, missing, missing}));
     boxes->shown.clear();
 
     const std::string question = "question: Ta promocja była już wysłana na kasy. Czy chcesz ponownie wysłać promocję 'Trzy za dwa' ?";
@@ -250,8 +251,11 @@ TEST_P(PromotionActions, WindowsAskBeforeSendingAgainAndNeedAPromotion) {
 }
 
 TEST_P(PromotionActions, WithoutInstalledRegistersTheServiceHasNothingToDo) {
-    exec("update Urzadzenie set bZainstalowane = 0");
     addGiftPromotion({.id = 1, .number = "P-1"});
+    // A choice of registers none of which is installed leaves nowhere to send to either.
+    auto nowhere = std::make_shared<SendAllDataActionInvoker>(std::set<int>{103}, nullptr);
+    EXPECT_EQ(fire(SendAll, nowhere), std::make_pair(false, std::string("Brak zainstalowanych kas.")));
+    exec("update Urzadzenie set bZainstalowane = 0");
     EXPECT_EQ(fire(NewAndModifiedService, nullptr), std::make_pair(true, std::string("Brak zainstalowanych kas.")));
     EXPECT_EQ(fire(SendAll, nullptr), std::make_pair(false, std::string("Brak zainstalowanych kas.")));
     EXPECT_EQ(sendStatusOf(1), 0);
