@@ -30,13 +30,16 @@ java::pointer<Core::IUnknown> status(bool succeeded, const std::string& message)
 
 std::string errorText(const std::string& cause) { return translate(kErrorPrefix) + " " + cause; }
 
-// The registers and progress of the send-all-data action, when it is the caller.
+// The registers and progress of the send-all-data action, when it is the caller; the
+// console's progress bar, when it has one.
 Promotion::SendRunRequest requestFor(const java::pointer<Core::IUnknown>& args) {
     Promotion::SendRunRequest request;
     if (args && args->is<SendAllDataActionInvoker>()) {
         auto& invoker = args->as<SendAllDataActionInvoker>();
         request.deviceRefs = invoker.deviceRefs();
         request.progress = &invoker.progress();
+    } else if (args && args->is<Core::IProgressIndicatorGetter>()) {
+        request.progress = &args->as<Core::IProgressIndicatorGetter>().getProgressIndicator();
     }
     return request;
 }
@@ -48,13 +51,21 @@ std::string sentSummary(const Promotion::SendRunResult& result) {
     return (boost::format(translate("Wysłano promocji: %1%.")) % result.sent).str();
 }
 
-// Runs for a caller without windows: the outcome is the result.
-java::pointer<Core::IUnknown> runForCaller(Promotion::SendRunRequest request) {
+// Runs for a caller without windows: the outcome is the result, and is written to the
+// caller's stream when it has one (a console line).
+java::pointer<Core::IUnknown> runForCaller(const java::pointer<Core::IUnknown>& args, const Promotion::SendRunRequest& request) {
+    java::pointer<Core::IUnknown> result;
     try {
-        return status(true, sentSummary(Promotion::sendPromotions(request)));
+        result = status(true, sentSummary(Promotion::sendPromotions(request)));
     } catch (const std::exception& e) {
-        return status(false, e.what());
+        result = status(false, e.what());
     }
+    if (args && args->is<Core::IOStreamGetter>()) {
+        const auto& outcome = result->as<Core::ActionStatus>();
+        args->as<Core::IOStreamGetter>().getOStream()
+            << (outcome.succeeded() ? outcome.message() : errorText(outcome.message())) << '\n';
+    }
+    return result;
 }
 
 // ---- windows ----------------------------------------------------------------------
@@ -131,18 +142,6 @@ java::pointer<Core::IUnknown> refuseGuid(std::ostream& out, const char* message)
     return status(false, translate(message));
 }
 
-// Writes the outcome of a console run to its stream.
-java::pointer<Core::IUnknown> runOnConsole(std::ostream& out, const Promotion::SendRunRequest& request,
-                                           const std::string& successText) {
-    try {
-        const Promotion::SendRunResult result = Promotion::sendPromotions(request);
-        out << sentSummary(result) << '\n' << successText;
-        return status(true, sentSummary(result));
-    } catch (const std::exception& e) {
-        out << errorText(e.what()) << '\n';
-        return status(false, e.what());
-    }
-}
 
 }  // namespace
 
@@ -173,19 +172,21 @@ java::pointer<Core::IUnknown> CSendPromotionWithGuidFire::execute(java::pointer<
                                            CORE_SRC_INFO("CSendPromotionWithGuidFire::execute"));
         return std::vector<PromotionPtr>{promotion};
     };
-    return runOnConsole(out, request, translate("Wysyłanie zakończone powodzeniem.") + "\n");
+    java::pointer<Core::IUnknown> result = runForCaller(args, request);
+    if (result->as<Core::ActionStatus>().succeeded()) out << translate("Wysyłanie zakończone powodzeniem.") << '\n';
+    return result;
 }
 
 java::pointer<Core::IUnknown> CSendAllPromotions::execute(java::pointer<Core::IUnknown> args) {
     Promotion::SendRunRequest request = requestFor(args);
     request.promotions = allPromotions;
-    return runForCaller(request);
+    return runForCaller(args, request);
 }
 
 java::pointer<Core::IUnknown> CSendNewAndModifiedPromotionsService::execute(java::pointer<Core::IUnknown> args) {
     Promotion::SendRunRequest request = requestFor(args);
     request.promotions = newAndModifiedPromotions;
-    java::pointer<Core::IUnknown> result = runForCaller(request);
+    java::pointer<Core::IUnknown> result = runForCaller(args, request);
     const auto& outcome = result->as<Core::ActionStatus>();
     if (!outcome.succeeded() && outcome.message() == translate(NoInstalledCashRegisters)) return status(true, outcome.message());
     return result;
@@ -201,15 +202,15 @@ java::pointer<Core::IUnknown> CSendNewAndModifiedPromotionsFire::execute(java::p
     }
     Promotion::SendRunRequest request = requestFor(args);
     request.promotions = newAndModifiedPromotions;
-    return runOnConsole(out, request, std::string());
+    return runForCaller(args, request);
 }
 
 java::pointer<Core::IUnknown> CSendNewAndModifiedPromotionsGui::execute(java::pointer<Core::IUnknown> args) {
     Promotion::SendRunRequest request = requestFor(args);
     request.promotions = newAndModifiedPromotions;
     if (args && (args->is<SendAllDataActionInvoker>() || args->is<Core::IExternalExecutionArgsGetter>()))
-        return runForCaller(request);
-    java::pointer<Core::IUnknown> result = runForCaller(request);
+        return runForCaller(args, request);
+    java::pointer<Core::IUnknown> result = runForCaller(args, request);
     const auto& outcome = result->as<Core::ActionStatus>();
     if (outcome.succeeded())
         FormKernel::messageBoxes()->information(outcome.message());
