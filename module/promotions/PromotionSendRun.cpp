@@ -1,5 +1,7 @@
 #include "promotions/PromotionSendRun.h"
 
+#include <optional>
+
 #include "core/ActionContainer.h"
 #include "core/Debug.h"
 #include "core/Errors.h"
@@ -57,7 +59,9 @@ SendRunResult sendPromotions(const SendRunRequest& request) {
     Core::ThreadUserIo::ISteppableProgressIndicator& progress = request.progress ? *request.progress : silent;
 
     TSessionHolder session(true);
-    PluTransmission::TransactionGuard transaction(session);
+    // A caller that holds a transaction on the session commits the marks with its own work.
+    std::optional<PluTransmission::TransactionGuard> transaction;
+    if (!session.InTransaction()) transaction.emplace(session);
     PromotionSender sender(*strategyFor(request.deviceRefs));
     sender.loadGifts(session);
     PromotionOracleDao dao(session);
@@ -78,7 +82,7 @@ SendRunResult sendPromotions(const SendRunRequest& request) {
     }
     sender.send();
     progress.step(1);
-    transaction.commit();
+    if (transaction) transaction->commit();
     progress.finish();
     log("sendPromotions end");
     return result;

@@ -3,6 +3,8 @@
 // promotions translated and handed to the PromotionSender, each recorded as sent,
 // and one send at the end. All of it is one transaction: a run that fails sends
 // nothing and records nothing, so the next run offers the same promotions again.
+// Inside a transaction the caller holds on the default session, the marks become
+// part of it and the caller commits or rolls back.
 #pragma once
 
 #include <cstddef>

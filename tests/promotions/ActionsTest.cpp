@@ -282,6 +282,15 @@ TEST_P(PromotionActions, TheSendAllDataActionChoosesRegistersAndWatchesProgress)
     EXPECT_TRUE(boxes->shown.empty());
 }
 
+TEST_P(PromotionActions, InsideACallersTransactionTheCallerDecidesAboutTheMarks) {
+    addGiftPromotion({.id = 1, .number = "P-1"});
+    session().StartTransaction();
+    EXPECT_TRUE(fire(SendAll, nullptr).first);
+    EXPECT_TRUE(session().InTransaction());
+    session().Rollback();
+    EXPECT_EQ(sendStatusOf(1), 0);
+}
+
 TEST_P(PromotionActions, WithoutPetrolStationSupportItsActionIsNotRun) {
     configure(false);
     addGiftPromotion({.id = 1, .number = "P-1"});
