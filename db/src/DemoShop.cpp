@@ -6,6 +6,7 @@
 #include "DemoCashRegisterDictionaries.h"
 #include "DemoFixtures.h"
 #include "DemoFkExport.h"
+#include "DemoPromotions.h"
 #include "DemoProducts.h"
 #include "DemoTables.h"
 #include "Random.h"
@@ -63,6 +64,7 @@ DemoShopSummary DemoShop::generate(TSessionHolder session, const Progress& progr
     }
     DemoFixtures::writeSales(tables, random, references, today);
     writeFkExports(session, today);
+    DemoPromotions::write(session, today, total);
     reserveReferences(session, references.last());
     transaction.commit();
     if (progress && total == 0) progress(0, 0);

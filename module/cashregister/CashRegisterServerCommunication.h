@@ -26,6 +26,7 @@ namespace Plu {
 struct CodeRules;
 using PluConfig = CodeRules;  // tools/PluConfig.h
 }  // namespace Plu
+#include "external/ExportedPromotion.h"
 
 namespace CashRegisterServerCommunication {
 
@@ -82,6 +83,13 @@ public:
     virtual void setDate(int dayNumber) = 0;
 };
 
+// Promotions with their conditions and profits, and the gifts the profits refer to.
+// Host contract: the promotion data sender's name.
+class MegaPromotionDataSender : public RecordDataSender<Kolvenia::ExportedPromotion> {
+public:
+    virtual void addGift(const Kolvenia::ExportedPromotionGift& gift) = 0;
+};
+
 using PluDataSenderPtr = std::shared_ptr<PluDataSender>;
 using CompositionDataSenderPtr = std::shared_ptr<CompositionDataSender>;
 using BundleDataSenderPtr = std::shared_ptr<BundleDataSender>;
@@ -133,6 +141,7 @@ using IDailyTurnoverCommandSenderPtr = std::shared_ptr<IDailyTurnoverCommandSend
     throw Core::PlacedRuntimeError(std::string("Moduł transmisji do kasy nie obsługuje danych: ") + kind + ".",
                                    CORE_SRC_INFO("CashRegisterServerCommunicationFactory::create"));
 }
+using MegaPromotionDataSenderPtr = std::shared_ptr<MegaPromotionDataSender>;
 
 // Found through Core::SingletonImplHolder<CashRegisterServerCommunicationFactory>;
 // absent until a transmission module registers it. Each call gives a new sender.
@@ -159,6 +168,7 @@ public:
         (void)cashRegisterNumber;
         refuseUnsupportedKind("polecenie GetDailyTurnover");
     }
+    virtual MegaPromotionDataSenderPtr createMegaPromotionDataSender() { refuseUnsupportedKind("promocje"); }
 };
 
 }  // namespace CashRegisterServerCommunication

@@ -20,6 +20,7 @@
 #include "plu/ProcessAndSendActions.h"
 #include "pricechecker/ElzabRsPriceCheckerSender.h"
 #include "pricechecker/SendAllPriceCheckerAction.h"
+#include "promotions/PromotionActions.h"
 #include "frame/DllRegistration.h"
 #include "scales/ScaleDataTransferFileManager.h"
 
@@ -35,6 +36,7 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     registerActionProcessAndSendPLUObjects(list);
     Labels::registerElectronicLabelsActionsObjects(list);
     Dictionaries::registerMarkdownReasonsObjects(list);
+    registerPromotionsActionsObjects(list);
     Devices::PriceChecker::registerSendAllPriceCheckerObjects(list);
     Labels::registerElectronicLabelsSenderObjects(list);
     Devices::PriceChecker::registerElzabRsPriceCheckerSender(list);
