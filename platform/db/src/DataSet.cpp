@@ -4,8 +4,10 @@
 #include <boost/format.hpp>
 
 #include "core/Errors.h"
+#include "core/ScopeExit.h"
 #include "db/Command.h"
 #include "db/Query.h"
+#include "db/TransactionScope.h"
 
 namespace Db {
 
@@ -237,15 +239,11 @@ void TDataSet::calculate(Row& row) {
     const TDataSetState previous = state_;
     state_ = dsCalcFields;
     calculating_ = &row;
-    try {
-        OnCalcFields(this);
-    } catch (...) {
+    Core::ScopeExit restore([this, previous] {
         calculating_ = nullptr;
         state_ = previous;
-        throw;
-    }
-    calculating_ = nullptr;
-    state_ = previous;
+    });
+    OnCalcFields(this);
 }
 
 void TDataSet::startEditing(TDataSetState state, std::size_t position) {
@@ -330,17 +328,13 @@ void TDataSet::ApplyUpdates() {
     if (changes.empty()) return;
     std::sort(changes.begin(), changes.end(), [](const Row* a, const Row* b) { return a->changeOrder < b->changeOrder; });
 
-    const bool ownTransaction = !session_->InTransaction();
-    if (ownTransaction) session_->StartTransaction();
-    try {
+    DBKernel::TransactionScope transaction(*session_, DBKernel::TransactionScope::JoinOpen);
+    {
+        Core::ScopeExit clearApplying([this] { applying_ = nullptr; });
         for (Row* row : changes)
             applyChange(*row, row->status == Row::Deleted ? ukDelete : row->status == Row::Inserted ? ukInsert : ukModify);
-    } catch (...) {
-        applying_ = nullptr;
-        if (ownTransaction) session_->Rollback();
-        throw;
     }
-    if (ownTransaction) session_->Commit();
+    transaction.commit();
 
     deletedRows_.clear();
     for (auto& row : rows_) {

@@ -6,6 +6,7 @@
 #include "SqliteErrors.h"
 #include "SqliteRoutines.h"
 #include "SqliteStatement.h"
+#include "core/ScopeExit.h"
 #include "db/OraError.h"
 
 namespace DBKernel {
@@ -94,13 +95,8 @@ bool SqliteConnection::inTransaction() const { return sqlite3_get_autocommit(db_
 
 void SqliteConnection::beginImmediate(bool wait) {
     if (wait) sqlite3_busy_timeout(db_, lockWaitMilliseconds);
-    try {
-        run("begin immediate");
-    } catch (...) {
-        sqlite3_busy_timeout(db_, 0);
-        throw;
-    }
-    sqlite3_busy_timeout(db_, 0);
+    Core::ScopeExit noWaiting([this] { sqlite3_busy_timeout(db_, 0); });
+    run("begin immediate");
 }
 
 void SqliteConnection::probeWriteLock(bool wait) {
