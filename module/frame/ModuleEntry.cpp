@@ -2,17 +2,16 @@
 
 #include "cashregister/CashRegisterModuleName.h"
 #include "cashregister/CheckCommunicationAction.h"
-#include "core/Debug.h"
+#include "core/ModuleEntry.h"
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "external/ExternalSendersRegistration.h"
 #include "plu/ProcessAndSendActions.h"
-#include "frame/DllRegistration.h"
 
 namespace Kolvenia {
 
 namespace {
-RegistrationListPtr moduleRegistrations;
+Core::RegistrationListPtr moduleRegistrations;
 }
 
 // Units register in the module's fixed order; the order is part of the host's contract.
@@ -21,7 +20,7 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     registerActionProcessAndSendPLUObjects(list);
     registerSendPLUForArticleObjects(list);
     Kasa::registerCheckCommunicationObjects(list);
-    Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule});
+    list.add(Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule}));
 }
 
 void initializeModule() {
@@ -32,9 +31,5 @@ void initializeModule() {
 }  // namespace Kolvenia
 
 int DllEntryPoint(void* instance, unsigned long reason, void*) {
-    Core::Debug::logDllEntryPoint(instance, reason, CORE_SRC_INFO("DllEntryPoint"));
-    return Kolvenia::manageDllRegistationsAndDependencies(instance, reason, Kolvenia::moduleRegistrations,
-                                                          Kolvenia::registerObjects)
-               ? 1
-               : 0;
+    return Core::moduleEntryPoint(instance, reason, Kolvenia::moduleRegistrations, Kolvenia::registerObjects);
 }
