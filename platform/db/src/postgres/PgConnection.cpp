@@ -35,7 +35,8 @@ PgConnection::PgConnection(const std::string& displayUrl, const std::string& uri
         const std::string reason = withoutTrailingNewlines(PQerrorMessage(connection_));
         PQfinish(connection_);
         throw Oraerror::EOraError(
-            12541, (boost::format("nie można połączyć się z bazą danych \"%1%\": %2%") % displayUrl % reason).str());
+            Oraerror::Code::CannotOpen,
+            (boost::format("nie można połączyć się z bazą danych \"%1%\": %2%") % displayUrl % reason).str());
     }
     PQsetNoticeProcessor(connection_, &forwardNotice, nullptr);
 }
@@ -128,7 +129,7 @@ PgResult PgConnection::runGuarded(const Send& send, PgStatementKind kind) {
     if (!sent) {
         const std::string reason = withoutTrailingNewlines(PQerrorMessage(connection_));
         PQexitPipelineMode(connection_);
-        throw Oraerror::EOraError(3113, reason);
+        throw Oraerror::EOraError(Oraerror::Code::ConnectionLost, reason);
     }
     PgResult savepointResult = nextPipelineResult();
     PgResult statementResult = nextPipelineResult();

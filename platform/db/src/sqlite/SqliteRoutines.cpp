@@ -29,7 +29,7 @@ std::string columnText(sqlite3_stmt* statement, int column) {
     return text ? text : "";
 }
 
-[[noreturn]] void noSuchCall(const std::string& text) { throw Oraerror::EOraError(6550, text); }
+[[noreturn]] void noSuchCall(const std::string& text) { throw Oraerror::EOraError(Oraerror::Code::UnknownCall, text); }
 
 }  // namespace
 
