@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <boost/format.hpp>
 
+#include "KernelAccess.h"
 #include "core/Errors.h"
 #include "core/ScopeExit.h"
 #include "db/Command.h"
@@ -54,7 +55,7 @@ void TDataSet::SetSQL(std::string sql) {
 }
 
 DBKernel::Sql::Param& TDataSet::ParamByName(std::string_view name) {
-    if (!params_.find(name)) params_.add(std::string(name), DBKernel::Sql::ValueType::Null);
+    if (!params_.find(name)) DBKernel::KernelAccess::addParam(params_, std::string(name), DBKernel::Sql::ValueType::Null);
     return params_[name];
 }
 

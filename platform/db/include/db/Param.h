@@ -13,6 +13,10 @@
 
 #include "db/Value.h"
 
+namespace DBKernel {
+class KernelAccess;
+}
+
 namespace DBKernel::Sql {
 
 class Param {
@@ -71,11 +75,11 @@ public:
     auto end() const { return params_.end(); }
     std::span<const Param> all() const noexcept { return params_; }
 
-    // Kernel side: the binds of a statement, in bind order.
+private:
+    friend class DBKernel::KernelAccess;
     void assignNames(const std::vector<std::string>& names);
     Param& add(std::string name, ValueType declaredType);
 
-private:
     std::vector<Param> params_;
 };
 

@@ -31,6 +31,7 @@ class TDataSet;
 namespace DBKernel {
 
 class Session;
+class KernelAccess;
 
 enum class OpenMode { Existing, CreateIfMissing };
 
@@ -65,12 +66,13 @@ public:
     void ExecuteNativeScript(const std::string& script) const;
     // Binds a dataset the caller made itself to this session.
     void AssignSession(Db::TDataSet& dataSet) const;
-
-    // Kernel side.
-    DBKernel::Session& session() const;
+    // Whether both holders stand for one session (copies, or both on the default one).
     bool sameSession(const TSessionHolder& other) const;
 
 private:
+    friend class DBKernel::KernelAccess;
+    DBKernel::Session& session() const;
+
     struct State;
     explicit TSessionHolder(std::shared_ptr<DBKernel::Session> session);
     std::shared_ptr<State> state_;
