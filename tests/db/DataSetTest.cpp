@@ -3,10 +3,10 @@
 
 using namespace DBKernel::Sql;
 
-class DataSetTest : public EngineTest {
+class DataSetTest : public KernelTest {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        KernelTest::SetUp();
         exec("create table p (ref integer primary key, device integer, value varchar(20), status integer)");
         exec("insert into p values (1, 7, 'a', 1)");
         exec("insert into p values (2, 7, 'b', 3)");

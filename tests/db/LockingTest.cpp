@@ -10,10 +10,10 @@ using namespace DBKernel::Sql;
 // Another session holds the row (PostgreSQL) or the database's write lock (SQLite, which
 // has no row locks); "for update nowait" must fail at once with 54 and leave the
 // caller's transaction usable, as the PLU engine counts the row and goes on.
-class LockingTest : public EngineTest {
+class LockingTest : public KernelTest {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        KernelTest::SetUp();
         exec("create table t (id integer primary key, name varchar(10))");
         exec("insert into t values (1, 'a')");
         exec("insert into t values (2, 'b')");

@@ -7,10 +7,10 @@ using DBKernel::TransactionScope;
 
 // What each policy commits and undoes, seen from a second session, which sees only
 // committed rows.
-class TransactionScopeTest : public EngineTest {
+class TransactionScopeTest : public KernelTest {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        KernelTest::SetUp();
         exec("create table t (id integer primary key)");
     }
     void insert(TSessionHolder& session, int id) const {

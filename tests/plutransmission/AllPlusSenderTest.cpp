@@ -58,5 +58,5 @@ TEST_P(AllPlusSenderTest, SendsUnblockedPricedPlusAndDeletionsThenResetsTheFlags
 }
 
 }  // namespace
-PLUTX_ON_EACH_ENGINE(AllPlusSenderTest);
+KORVEL_ON_EACH_ENGINE(AllPlusSenderTest);
 }  // namespace PluTx

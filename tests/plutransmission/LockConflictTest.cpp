@@ -74,5 +74,5 @@ TEST_P(LockConflictTest, HeldProductIsCountedTheRestIsSentAndALaterRunSendsIt) {
 }
 
 }  // namespace
-PLUTX_ON_EACH_ENGINE(LockConflictTest);
+KORVEL_ON_EACH_ENGINE(LockConflictTest);
 }  // namespace PluTx
