@@ -6,6 +6,7 @@ namespace Senders {
 
 Core::RegistrationHandle ExternalDataSendersImpl::addSenderCreator(const char* name, SenderCreator creator) {
     if (creators_.contains(name))
+        // Host contract: the message and its place.
         throw Core::PlacedRuntimeError(std::string("Próba powtórnego zarejestrowania sendera ") + name,
                                        CORE_SRC_INFO("ExternalDataSendersImpl::addSenderCreator"));
     auto registration = std::shared_ptr<Core::Registration>(creators_.add(name, std::move(creator)));

@@ -34,6 +34,7 @@ inline constexpr int CannotOpen = 12541;          // connection refused / missin
 inline constexpr int OtherEngineError = 20000;    // any other engine error
 }  // namespace Code
 
+// Host contract: the kernel's error type, its message form and ErrorCode.
 class EOraError : public std::runtime_error {
 public:
     // what() is "ORA-00054: " followed by the engine's message.

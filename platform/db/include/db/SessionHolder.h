@@ -47,6 +47,7 @@ void resetDefaultSession();
 // A handle to a session and the transaction started through it. Copies are the same
 // holder: they share the session and the transaction. When the last copy of the holder
 // that started a transaction goes while the transaction is open, it is rolled back.
+// Host contract: the session holder and its transaction operations.
 class TSessionHolder {
 public:
     // true: the host's default session (one connection shared by all such holders);
