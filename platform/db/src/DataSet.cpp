@@ -4,6 +4,7 @@
 #include <boost/format.hpp>
 
 #include "KernelAccess.h"
+#include "KernelNames.h"
 #include "core/Errors.h"
 #include "core/ScopeExit.h"
 #include "db/Command.h"
@@ -86,7 +87,7 @@ void TDataSet::Open() {
         for (std::size_t i = 0; i < fields_.size(); ++i) {
             if (columnOfField[i] < 0) continue;
             const Value read = Value::copyOf(query.at(columnOfField[i]).view());
-            const auto type = valueTypeOf(fields_[i]->DataType());
+            const auto type = DBKernel::valueTypeOf(fields_[i]->DataType());
             row.values[i] = type == DBKernel::Sql::ValueType::Null ? read : read.convertedTo(type);
         }
         calculate(row);
@@ -219,7 +220,7 @@ const Value& TDataSet::originalValue(std::size_t index) const {
 }
 
 void TDataSet::setCurrentValue(const TField& field, Value value) {
-    const auto type = valueTypeOf(field.DataType());
+    const auto type = DBKernel::valueTypeOf(field.DataType());
     if (type != DBKernel::Sql::ValueType::Null) value = value.convertedTo(type);
     if (calculating_) {
         if (field.FieldKind() != fkCalculated)

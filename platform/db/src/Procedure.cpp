@@ -3,6 +3,7 @@
 #include <boost/format.hpp>
 
 #include "KernelAccess.h"
+#include "KernelNames.h"
 #include "Session.h"
 #include "StatementRecording.h"
 #include "core/Errors.h"
@@ -17,7 +18,7 @@ Param& Procedure::param(const std::string& name, Db::TParamType direction, Db::T
             (boost::format("Parametr %1% procedury %2%: obsługiwane są tylko parametry wejściowe.") % name % name_).str(),
             CORE_SRC_INFO("DBKernel::Sql::Procedure::param"));
     callText_.reset();
-    return KernelAccess::addParam(Params, name, Db::valueTypeOf(type));
+    return KernelAccess::addParam(Params, name, valueTypeOf(type));
 }
 
 void Procedure::execute() {

@@ -3,6 +3,7 @@
 #include <boost/format.hpp>
 #include <charconv>
 
+#include "KernelNames.h"
 #include "PgStatement.h"
 #include "core/Debug.h"
 #include "db/OraError.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <boost/format.hpp>
 
+#include "KernelNames.h"
 #include "SqliteErrors.h"
 #include "SqliteStatement.h"
 #include "db/OraError.h"
