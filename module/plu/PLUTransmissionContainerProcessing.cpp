@@ -1,4 +1,4 @@
-// The record-processing half of the PLU engine: the walk over the main query in
+// TPLUTransmissionContainer, its processing half: the walk over the main query in
 // packages, one transaction and one PLU sender per package.
 #include <boost/format.hpp>
 #include <chrono>
