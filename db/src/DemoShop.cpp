@@ -10,9 +10,9 @@
 #include "DemoProducts.h"
 #include "DemoTables.h"
 #include "Random.h"
-#include "Transaction.h"
 #include "core/Errors.h"
 #include "db/Query.h"
+#include "db/TransactionScope.h"
 #include "shopdb/Schema.h"
 
 namespace ShopDb {
@@ -41,7 +41,7 @@ DemoShop::DemoShop(DemoShopOptions options) : options_(options) {
 }
 
 DemoShopSummary DemoShop::generate(TSessionHolder session, const Progress& progress) const {
-    Transaction transaction(session);
+    DBKernel::TransactionScope transaction(session, DBKernel::TransactionScope::JoinOpen);
     if (DBKernel::Sql::OpenedQuery("select count(*) as products from Towar", session)["products"].asInt64() > 0)
         throw Core::PlacedRuntimeError(
             "Baza danych zawiera już towary. Sklep demonstracyjny powstaje tylko w pustym schemacie sklepu.",

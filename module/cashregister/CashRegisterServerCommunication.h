@@ -1,3 +1,4 @@
+// Module public face: plugins and other modules include this header; change it compatibly.
 // The cash-register server communication: a factory, registered by the loaded
 // cash-register transmission module, that gives one data sender per kind of data.
 // Exported: the transmission module implements it, the module's senders use it.

@@ -12,7 +12,7 @@
 #include "cashregister/config/ConfigSendActions.h"
 #include "cashregister/turnover/DailyTurnoverActions.h"
 #include "cashregister/vouchers/BlockedVoucherActions.h"
-#include "core/Debug.h"
+#include "core/ModuleEntry.h"
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "external/ExternalSendersRegistration.h"
@@ -21,13 +21,12 @@
 #include "pricechecker/ElzabRsPriceCheckerSender.h"
 #include "pricechecker/SendAllPriceCheckerAction.h"
 #include "promotions/PromotionActions.h"
-#include "frame/DllRegistration.h"
 #include "scales/ScaleDataTransferFileManager.h"
 
 namespace Kolvenia {
 
 namespace {
-RegistrationListPtr moduleRegistrations;
+Core::RegistrationListPtr moduleRegistrations;
 }
 
 // Units register in the module's fixed order; the order is part of the host's contract.
@@ -56,7 +55,7 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     Labels::registerSesLabelsSenderObjects(list);
     Kasa::registerCheckCommunicationObjects(list);
     DailyTurnover::registerDailyTurnoverObjects(list);
-    Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule});
+    list.add(Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule}));
 }
 
 void initializeModule() {
@@ -67,9 +66,5 @@ void initializeModule() {
 }  // namespace Kolvenia
 
 int DllEntryPoint(void* instance, unsigned long reason, void*) {
-    Core::Debug::logDllEntryPoint(instance, reason, CORE_SRC_INFO("DllEntryPoint"));
-    return Kolvenia::manageDllRegistationsAndDependencies(instance, reason, Kolvenia::moduleRegistrations,
-                                                          Kolvenia::registerObjects)
-               ? 1
-               : 0;
+    return Core::moduleEntryPoint(instance, reason, Kolvenia::moduleRegistrations, Kolvenia::registerObjects);
 }

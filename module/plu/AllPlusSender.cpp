@@ -17,6 +17,7 @@ namespace Devices {
 
 namespace {
 
+// Host contract: the query text, byte for byte.
 constexpr const char* SelectList =
     "select sklad.ssklad as ssklad, p.lPluRef, p.lTowarRef, t.sNazwa, t.sArtIndex, t.sGrIndex, t.byRabatowy,"
     " t.dCenaSprzed, t.lPromocjaRef, t.bySendWiecz, t.bySendNat, p.sPLU, p.typObslugi, p.byStatus,"

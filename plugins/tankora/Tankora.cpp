@@ -10,9 +10,7 @@
 #include <string>
 
 #include "core/ActionContainer.h"
-#include "core/Debug.h"
-#include "core/PackageLoader.h"
-#include "core/Registration.h"
+#include "core/ModuleEntry.h"
 #include "core/Singleton.h"
 #include "db/DataSet.h"
 #include "external/ExternalDataSenders.h"
@@ -45,32 +43,17 @@ public:
     }
 };
 
-std::unique_ptr<Core::ModuleRegistrationList> registrations;
+Core::RegistrationListPtr registrations;
 
-void registerObjects() {
-    auto list = std::make_unique<Core::ModuleRegistrationList>();
+void registerObjects(Core::ModuleRegistrationList& list) {
     auto& senders = Core::SingletonImplHolder<Senders::ExternalDataSenders>::instance();
-    list->add(senders.addSenderCreator(SenderKey, [] { return std::make_shared<JournalSender>(); }));
-    list->add(Core::Action::CContainer::instance().registerActionCreator(
+    list.add(senders.addSenderCreator(SenderKey, [] { return std::make_shared<JournalSender>(); }));
+    list.add(Core::Action::CContainer::instance().registerActionCreator(
         PromotionsActionGuid, [] { return std::make_shared<PromotionsAction>(); }, "Tankora::PromotionsAction"));
-    registrations = std::move(list);
 }
 
 }  // namespace Tankora
 
 extern "C" __attribute__((visibility("default"))) int DllEntryPoint(void* instance, unsigned long reason, void*) {
-    Core::Debug::logDllEntryPoint(instance, reason, CORE_SRC_INFO("DllEntryPoint"));
-    try {
-        if (reason == Core::DLL_PROCESS_ATTACH) {
-            Tankora::registerObjects();
-            return 1;
-        }
-        if (reason == Core::DLL_PROCESS_DETACH) {
-            Tankora::registrations.reset();
-            return 1;
-        }
-    } catch (const std::exception& e) {
-        Core::Debug::logException(CORE_SRC_INFO("DllEntryPoint"), e.what());
-    }
-    return 0;
+    return Core::moduleEntryPoint(instance, reason, Tankora::registrations, Tankora::registerObjects);
 }
