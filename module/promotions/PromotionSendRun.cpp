@@ -8,7 +8,7 @@
 #include "core/I18n.h"
 #include "frame/Configuration.h"
 #include "frame/strategies/UrzCollectionModStrategies.h"
-#include "plu/TransactionGuard.h"
+#include "db/TransactionScope.h"
 #include "promotions/PromotionSender.h"
 #include "promotions/SendPromotionTranslator.h"
 
@@ -60,8 +60,7 @@ SendRunResult sendPromotions(const SendRunRequest& request) {
 
     TSessionHolder session(true);
     // A caller that holds a transaction on the session commits the marks with its own work.
-    std::optional<PluTransmission::TransactionGuard> transaction;
-    if (!session.InTransaction()) transaction.emplace(session);
+    DBKernel::TransactionScope transaction(session, DBKernel::TransactionScope::JoinOpen);
     PromotionSender sender(*strategyFor(request.deviceRefs));
     sender.loadGifts(session);
     PromotionOracleDao dao(session);
@@ -82,7 +81,7 @@ SendRunResult sendPromotions(const SendRunRequest& request) {
     }
     sender.send();
     progress.step(1);
-    if (transaction) transaction->commit();
+    transaction.commit();
     progress.finish();
     log("sendPromotions end");
     return result;

@@ -140,6 +140,6 @@ TEST_P(LabelsTransmission, EveryPackageUploadsAFileOfItsOwn) {
     EXPECT_EQ(lines, LabelsTest::expectedFile("electronic_labels.dat"));
 }
 
-PLUTX_ON_EACH_ENGINE(LabelsTransmission);
+KORVEL_ON_EACH_ENGINE(LabelsTransmission);
 
 }  // namespace
