@@ -16,7 +16,7 @@ constexpr int New = 0;
 constexpr int Sent = 1;
 constexpr int Modified = 2;
 
-struct ElementSpec {
+struct ElementPlan {
     std::string kind;
     std::map<std::string, double> numbers;
     std::map<std::string, std::string> texts;
@@ -24,18 +24,18 @@ struct ElementSpec {
     std::vector<std::string> groups;
 };
 
-struct PromotionSpec {
+struct PromotionPlan {
     std::string name;
     std::string cashierMessage;
     int sendStatus = New;
     bool cancelled = false;
     bool simple = false;
     bool welcome = false;
-    std::vector<ElementSpec> elements;
+    std::vector<ElementPlan> elements;
 };
 
-const std::vector<PromotionSpec>& promotions() {
-    static const std::vector<PromotionSpec> specs{
+const std::vector<PromotionPlan>& promotions() {
+    static const std::vector<PromotionPlan> specs{
         {"Cena promocyjna na pieczywo", "", New, false, true, false,
          {{"ArticlesQuantityValue", {{"quantity_threshold", 1}}, {}, {0}, {}},
           {"FixedPriceForList", {{"premium_price", 2.99}, {"quantity", 1}}, {}, {0}, {}}}},
@@ -116,10 +116,10 @@ void write(const TSessionHolder& session, std::int32_t today, std::int64_t produ
 
     int promotionId = 0;
     int elementId = 0;
-    for (const PromotionSpec& spec : promotions()) {
+    for (const PromotionPlan& plan : promotions()) {
         ++promotionId;
         promotion["id"] = promotionId;
-        promotion["name"] = spec.name;
+        promotion["name"] = plan.name;
         promotion["sale_date_from"] = today - 7 + promotionId % 5;
         promotion["sale_date_to"] = today + 14 + promotionId;
         promotion["start_time"] = promotionId % 3 == 0 ? 6 * 3600 : 0;
@@ -127,17 +127,17 @@ void write(const TSessionHolder& session, std::int32_t today, std::int64_t produ
         promotion["multiple"] = promotionId % 2;
         promotion["guid"] = guidOf(promotionId);
         promotion["promotion_number"] = "PR/" + std::to_string(2026000 + promotionId);
-        promotion["cancelled"] = spec.cancelled ? 1 : 0;
-        promotion["cashier_message"] = spec.cashierMessage;
+        promotion["cancelled"] = plan.cancelled ? 1 : 0;
+        promotion["cashier_message"] = plan.cashierMessage;
         promotion["activators_xml"] = std::string("<activators/>");
-        promotion["tags_xml"] = "<tags><tag>" + std::string(spec.simple ? "cena" : "promocja") + "</tag></tags>";
-        promotion["simple"] = spec.simple ? 1 : 0;
-        promotion["welcome"] = spec.welcome ? 1 : 0;
+        promotion["tags_xml"] = "<tags><tag>" + std::string(plan.simple ? "cena" : "promocja") + "</tag></tags>";
+        promotion["simple"] = plan.simple ? 1 : 0;
+        promotion["welcome"] = plan.welcome ? 1 : 0;
         promotion["priority"] = 10 - promotionId % 4;
-        promotion["send_status"] = spec.sendStatus;
+        promotion["send_status"] = plan.sendStatus;
         promotion.insert();
         int seq = 0;
-        for (const ElementSpec& part : spec.elements) {
+        for (const ElementPlan& part : plan.elements) {
             ++elementId;
             element["id"] = elementId;
             element["promotion_id"] = promotionId;
