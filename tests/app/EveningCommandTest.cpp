@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <pugixml.hpp>
 #include <string>
 
 #include "KorvelProgram.h"
@@ -104,6 +105,51 @@ TEST_F(SmallShop, ConsoleDictionaryActionsRunOnTheDemoShop) {
     }
     // Countries (changed in the demo shop), discount types, payment forms.
     for (const char* extension : {".10", ".14", ".15"}) EXPECT_EQ(filesOfType(extension), 1u) << extension;
+}
+
+TEST_F(SmallShop, ConsoleVoucherConfigurationAndTurnoverActionsRunOnTheDemoShop) {
+    const fs::path vouchers = dir / "bony";
+    fs::create_directories(vouchers);
+    TestSupport::writeFile(dir / "config.xml", TestSupport::eveningConfiguration({out, vouchers, 8, std::nullopt}));
+    TestSupport::writeFile(vouchers / "blokady.xml",
+                           "<?xml version=\"1.0\"?>\n<blokady><blokada><grupa>Konsola</grupa><numerator_od>K1"
+                           "</numerator_od><numerator_do>K9</numerator_do></blokada></blokady>\n");
+    const auto documentOf = [&](char prefix, pugi::xml_document& document) {
+        std::vector<fs::path> found;
+        for (const auto& entry : fs::directory_iterator(out))
+            if (entry.path().filename().string().front() == prefix) found.push_back(entry.path());
+        ASSERT_EQ(found.size(), 1u) << prefix;
+        ASSERT_TRUE(document.load_file(found.front().c_str())) << found.front();
+    };
+
+    const auto vouchersSent = run("fire '{666B80FA-A771-4059-9E05-884A842A1D1D}'");
+    EXPECT_EQ(vouchersSent.exitCode, 0) << vouchersSent.err;
+    EXPECT_EQ(vouchersSent.out, "Pomyślnie wysłano zablokowane bony.\n");
+    pugi::xml_document blocked;
+    documentOf('B', blocked);
+    EXPECT_STREQ(blocked.document_element().child("blockedVoucher").attribute("numberTo").value(), "K9");
+
+    // Every register of the shop gets its configuration.
+    const auto configured = run("fire '{3AA321A5-25CE-4124-BF7B-87F4D2635EDC}' all");
+    EXPECT_EQ(configured.exitCode, 0) << configured.err;
+    pugi::xml_document configuration;
+    documentOf('K', configuration);
+    TSessionHolder shop(url());
+    const auto configurations = configuration.document_element().children("configuration");
+    EXPECT_EQ(std::distance(configurations.begin(), configurations.end()),
+              TestSupport::integerOf(shop, "select count(*) from Urzadzenie where nNrTypuUrz = 0"));
+
+    // One register, one day: the command names just those.
+    const auto requested = run("fire '{8BD5C29E-34E1-4FBA-9013-38D864026393}' 02.12.2026 2");
+    EXPECT_EQ(requested.exitCode, 0) << requested.err;
+    EXPECT_NE(requested.out.find("[info] Wysłano polecenie GetDailyTurnover do kasy nr 2 za dzień/dni 02.12.2026\n"),
+              std::string::npos)
+        << requested.out;
+    pugi::xml_document command;
+    documentOf('R', command);
+    EXPECT_STREQ(command.document_element().child("cashRegisters").child("cashRegister").attribute("number").value(), "2");
+    EXPECT_STREQ(command.document_element().child("command").child("day").attribute("date").value(), "2026-12-02");
+    EXPECT_TRUE(command.document_element().child("command").child("day").next_sibling("day").empty());
 }
 
 TEST_F(SmallShop, AnActionThatNeedsAWindowFailsInTheConsoleNamingItAndSendsNothing) {

@@ -2,8 +2,6 @@
 // is undone, including what modules it loaded meanwhile hold, and nothing of its code
 // stays queued or reachable once it is unloaded.
 #include <dlfcn.h>
-
-#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "config/Setup.h"
@@ -15,8 +13,8 @@
 namespace {
 
 constexpr const char* TankoraSenderKey = "{7F0E4C2B-3A61-4D8E-B5C9-1E2F3A4B5C6D}";
-// The petrol-station module's own action, which the device module invokes before promotions.
-constexpr const char* TankoraPromotionsGuid = "{6230B3D2-2D52-43B6-B85D-8259082ACF9E}";
+// The petrol-station module's own action, registered when that module loads.
+constexpr const char* TankoraPromotionsAction = "{6230B3D2-2D52-43B6-B85D-8259082ACF9E}";
 
 // Petrol-station support on, and the petrol-station module named as the cash-register
 // transmission module too, so that a stale initialisation function would load it.
@@ -72,12 +70,14 @@ TEST_F(ModuleAttachFailure, AnActionRegistrationRefusedAtAnyStepUndoesTheWholeAt
         expectNothingOfTheModuleLeft(blocked);
         EXPECT_EQ(registeredGuids(), std::vector<std::string>{blocked});
     }
-    // Once nothing blocks it, the module attaches with the petrol-station sender.
+    // Once nothing blocks it, the module attaches with its own senders and the
+    // petrol-station one, in key order.
     loader().load("Devices.dll");
     initializeModules();
     EXPECT_EQ(registeredGuids(), guids);
-    const auto keys = Core::SingletonImplHolder<Senders::ExternalDataSenders>::instance().registeredKeys();
-    EXPECT_NE(std::find(keys.begin(), keys.end(), TankoraSenderKey), keys.end());
+    EXPECT_EQ(Core::SingletonImplHolder<Senders::ExternalDataSenders>::instance().registeredKeys(),
+              (std::vector<std::string>{"{69F39AE7-AF4B-4921-9242-F3328EB55EBF}", TankoraSenderKey,
+                                        "{8A0533F1-069C-40E2-90B1-ADE435D1AA5D}", "{E5380393-2351-43EE-9623-3A4CCF4027AF}"}));
 }
 
 TEST_F(ModuleAttachFailure, AFailureAfterTheRegistrationsTakesTheQueuedInitialisationBackOut) {
@@ -89,10 +89,11 @@ TEST_F(ModuleAttachFailure, AFailureAfterTheRegistrationsTakesTheQueuedInitialis
     auto entry = reinterpret_cast<int (*)(void*, unsigned long, void*)>(dlsym(handle, "DllEntryPoint"));
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry(nullptr, Core::DLL_PROCESS_ATTACH, nullptr), 0);
-    // Only the petrol-station module it loaded keeps its own action: that module is the
-    // loader's to unload, and it goes before the module whose registry its handle points into.
-    EXPECT_EQ(registeredGuids(), std::vector<std::string>{TankoraPromotionsGuid});
+    // The petrol-station module it loaded is the loader's to unload, with its own
+    // action; it goes before the module whose registry its handle points into.
+    EXPECT_EQ(registeredGuids(), std::vector<std::string>{TankoraPromotionsAction});
     loader().unloadAll();
+    EXPECT_TRUE(registeredGuids().empty());
     dlclose(handle);
     expectNothingOfTheModuleLeft("dependencies");
 }
