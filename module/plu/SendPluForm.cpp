@@ -1,5 +1,7 @@
 #include "plu/SendPluForm.h"
 
+#include <algorithm>
+
 #include "business/ChangeHistory.h"
 #include "core/Errors.h"
 #include "core/I18n.h"
