@@ -12,6 +12,7 @@
 #include "FireArguments.h"
 #include "Host.h"
 #include "core/ActionContainer.h"
+#include "gui/GuiCommand.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ int run(const CommandLine& line, const char* argv0) {
     if (line.command == "db") return initDatabase(line);
     const EveningOptions evening = line.command == "evening" ? parseEvening(line.arguments) : EveningOptions{};
     Host host(line.configPath, line.databaseUrl, Host::defaultModuleDirectory(argv0));
+    if (line.command == "gui") return Korvel::Gui::runGui(argv0);
     if (line.command == "evening") return runEvening(evening, std::cout, std::cerr) ? EXIT_SUCCESS : EXIT_FAILURE;
     return line.command == "fire" ? fire(line) : listActions();
 }

@@ -20,18 +20,39 @@
 
 namespace Kolvenia {
 
-// Host contract: the dialog's form class, its caption and its controls' names.
-class TSelectCashRegister : public virtual Core::IUnknown {
+// What the window sees of the dialog's behaviour. Every operation is pure virtual, so a
+// window built apart from the module (the Qt host) reaches the module's object through
+// the object's own table, without linking the module.
+class ICashRegisterSelection : public virtual Core::IUnknown {
 public:
-    static constexpr const char* formClass = "TSelectCashRegister";
-    static constexpr const char* caption = "Wybór kas";
-
     // One line of clbCashRegisters: "kasa <number>", the device reference attached.
     struct Line {
         std::string text;
         int deviceRef = 0;
         bool checked = false;
     };
+
+    virtual const std::vector<Line>& lines() const = 0;
+    virtual bool allChecked() const = 0;     // cbAll "Wszystkie"
+    virtual bool acceptEnabled() const = 0;  // btnAkceptuj
+    virtual std::optional<std::size_t> current() const = 0;
+
+    // The operator ticks or unticks a line, moves the cursor, clicks "Wszystkie",
+    // double-clicks the current line, presses one of the buttons.
+    virtual void setChecked(std::size_t line, bool checked) = 0;
+    virtual void setCurrent(std::size_t line) = 0;
+    virtual void clickAll(bool checked) = 0;
+    virtual void clbCashRegistersDblClick() = 0;
+    virtual void accept() = 0;
+    virtual void cancel() = 0;
+    virtual bool accepted() const = 0;
+};
+
+// Host contract: the dialog's form class, its caption and its controls' names.
+class TSelectCashRegister : public ICashRegisterSelection {
+public:
+    static constexpr const char* formClass = "TSelectCashRegister";
+    static constexpr const char* caption = "Wybór kas";
 
     // Fills the list with the enabled cash registers that are not integrated, all
     // checked, the first one current; raises "Brak dostępnych kas" when there is none.
@@ -41,26 +62,26 @@ public:
     std::set<int> getCashRegisters() const;
 
     // The operator ticks or unticks a line (then checkIfAllSelected runs).
-    void setChecked(std::size_t line, bool checked);
+    void setChecked(std::size_t line, bool checked) override;
     // The operator moves the cursor to a line.
-    void setCurrent(std::size_t line);
+    void setCurrent(std::size_t line) override;
     // The operator clicks "Wszystkie": the box takes the value, then cbAllClick runs.
-    void clickAll(bool checked);
+    void clickAll(bool checked) override;
 
     // Host contract: the dialog's event handlers.
     void checkIfAllSelected();
     void cbAllClick();
-    void clbCashRegistersDblClick();
+    void clbCashRegistersDblClick() override;
 
     // The two buttons; the result is read after the window closes.
-    void accept();
-    void cancel() { accepted_ = false; }
-    bool accepted() const { return accepted_; }
+    void accept() override;
+    void cancel() override { accepted_ = false; }
+    bool accepted() const override { return accepted_; }
 
-    const std::vector<Line>& lines() const { return lines_; }
-    bool allChecked() const { return cbAll_; }           // cbAll "Wszystkie"
-    bool acceptEnabled() const { return btnAkceptuj_; }  // btnAkceptuj
-    std::optional<std::size_t> current() const { return current_; }
+    const std::vector<Line>& lines() const override { return lines_; }
+    bool allChecked() const override { return cbAll_; }
+    bool acceptEnabled() const override { return btnAkceptuj_; }
+    std::optional<std::size_t> current() const override { return current_; }
 
 private:
     void updateAcceptButton();

@@ -63,6 +63,11 @@ public:
     // The calculation event of the main query: display texts and the price to send.
     void QueryCalcFields(Db::TDataSet* dataSet);
 
+    // Writes the rows edited in the main query (the window's flag commands) back to
+    // their PLU (byBlokada, byStatus) and product (bySendNat, bySendWiecz), only what
+    // changed; the edits are then the rows' own values.
+    void applyChanges();
+
     Db::TDataSet* getDataSet() { return &mainQuery_; }
     Db::TDataSet& getMainQuery() { return mainQuery_; }
     int getRecordCount() const { return mainQuery_.RecordCount(); }

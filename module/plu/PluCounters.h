@@ -1,6 +1,8 @@
 // What one run of the PLU engine did with its rows, for the summary.
 #pragma once
 
+#include <string>
+
 namespace PluTransmission {
 
 // What ProcessRecord answers for a row.
@@ -22,5 +24,9 @@ struct PluCounters {
     // Any of the three "not sent" counters above zero.
     bool anyNotSent() const { return notSentFlagsOrPrice || transactionErrors || wrongConditionPrices; }
 };
+
+// The operator's summary ("Podsumowanie operacji:" and the counters): two counter
+// lines, and the three not-sent ones only when any of them is above zero.
+std::string operationSummary(const PluCounters& counters);
 
 }  // namespace PluTransmission

@@ -33,18 +33,6 @@ ProgressSet progressOf(Core::IUnknown& args) {
     return {};
 }
 
-// The summary reported to the operator when other modules send chosen products.
-std::string articleSummary(const PluTransmission::PluCounters& counters) {
-    std::ostringstream out;
-    out << translate("Podsumowanie operacji:\n\n") << translate("   Przetworzono rekordów: ") << counters.processed << '\n'
-        << translate("   Wysłano do urządzeń: ") << counters.sent << '\n';
-    if (counters.anyNotSent())
-        out << translate("   Nie wysłano ze względu na flagi lub brak ceny: ") << counters.notSentFlagsOrPrice << '\n'
-            << translate("   Nie wysłano ze względu na błędne przypisania cen z warunków: ") << counters.wrongConditionPrices << '\n'
-            << translate("   Nie wysłano ze względu na błędy transakcji: ") << counters.transactionErrors << '\n';
-    return out.str();
-}
-
 // The summary of the day's transmission, written to the action's stream.
 void writeFullSummary(std::ostream& out, const PluTransmission::PluCounters& counters) {
     out << boost::format(translate("Przetwarzanie PLU zakończone.\n\nStatus:\n   Przetworzono rekordów: %1%\n   Wysłano do urządzeń: %2%\n\n")) %
@@ -95,7 +83,7 @@ java::pointer<Core::IUnknown> SendPLUForArticle::execute(java::pointer<Core::IUn
     engine.CreateDataSet(static_cast<float>(day), args->as<FormKernel::IBaseFormArgs>().getReferences());
     std::string status;
     const bool done = engine.ProcessDataSet(status, noProgress);
-    const std::string report = done ? articleSummary(engine.counters()) : status;
+    const std::string report = done ? PluTransmission::operationSummary(engine.counters()) : status;
     if (args->is<Core::IOStreamGetter>()) args->as<Core::IOStreamGetter>().getOStream() << report << (done ? "" : "\n");
     return java::make<Core::ActionStatus>(done, report);
 }

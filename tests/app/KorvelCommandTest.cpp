@@ -47,6 +47,7 @@ TEST(KorvelCommand, UsageErrorsExitWithTwoAndExplain) {
         {"--config", "Opcja --config wymaga wartości."},
         {"--verbose actions", "Nieznana opcja --verbose."},
         {"actions extra", "Polecenie actions nie przyjmuje argumentów."},
+        {"gui extra", "Polecenie gui nie przyjmuje argumentów."},
     };
     for (const auto& c : cases) {
         auto result = korvel(c.arguments, dir);

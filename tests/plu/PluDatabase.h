@@ -28,6 +28,7 @@ protected:
 
     TSessionHolder& session() { return *session_; }
     bool onSqlite() const { return GetParam() == Engine::SQLite; }
+    std::string databaseUrl() const { return database_->url(); }
 
     // "Inne" -> "Obsługa wielu cen sprzedaży".
     static void setSeveralSalePrices(bool enabled);

@@ -1,0 +1,65 @@
+#include "QtFormKernel.h"
+
+#include <boost/format.hpp>
+#include <functional>
+#include <map>
+
+#include "QtMessageBoxes.h"
+#include "SelectCashRegisterDialog.h"
+
+namespace Korvel::Gui {
+
+namespace {
+
+// A modal window over its behaviour object; answers whether the operator accepted.
+using ModalWindow = std::function<bool(Core::IUnknown& model, QWidget* parent)>;
+
+const std::map<std::string, ModalWindow>& modalWindows() {
+    static const std::map<std::string, ModalWindow> windows{
+        {Kolvenia::TSelectCashRegister::formClass,
+         [](Core::IUnknown& model, QWidget* parent) {
+             auto& selection = model.as<Kolvenia::ICashRegisterSelection>();
+             SelectCashRegisterDialog dialog(selection, parent);
+             dialog.exec();
+             return selection.accepted();
+         }},
+    };
+    return windows;
+}
+
+[[noreturn]] void noSuchWindow(const std::string& formClass, const char* function) {
+    throw Core::PlacedRuntimeError((boost::format("Okno %1% nie jest jeszcze dostępne w tym programie.") % formClass).str(),
+                                   CORE_SRC_INFO(function));
+}
+
+void openForm(const std::string& formClass, const FormKernel::TBaseFormArgs&, FormKernel::IBaseForm*) {
+    noSuchWindow(formClass, "QtFormKernel::openForm");
+}
+
+bool openModalForm(const std::string& formClass, const FormKernel::TBaseFormArgs&, Core::IUnknown& model,
+                   FormKernel::IBaseForm* parent) {
+    const auto window = modalWindows().find(formClass);
+    if (window == modalWindows().end()) noSuchWindow(formClass, "QtFormKernel::openModalForm");
+    return window->second(model, parentWidget(parent));
+}
+
+}  // namespace
+
+QWidget* parentWidget(FormKernel::IBaseForm* parent) {
+    auto* form = dynamic_cast<WindowForm*>(parent);
+    return form ? form->widget() : nullptr;
+}
+
+QtFormKernel::QtFormKernel() {
+    FormKernel::installFormOpener(openForm);
+    FormKernel::installModalFormOpener(openModalForm);
+    FormKernel::installMessageBoxes(std::make_shared<QtMessageBoxes>());
+}
+
+QtFormKernel::~QtFormKernel() {
+    FormKernel::installMessageBoxes(nullptr);
+    FormKernel::removeModalFormOpener();
+    FormKernel::removeFormOpener();
+}
+
+}  // namespace Korvel::Gui
