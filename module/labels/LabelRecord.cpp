@@ -2,14 +2,9 @@
 
 #include "labels/LabelCodePage.h"
 #include "tools/Plu.h"
+#include "tools/PluStatus.h"
 
 namespace Labels {
-
-namespace {
-// PLU states of the PLU table.
-constexpr int kPluToBeDeleted = 3;
-constexpr int kPluDeleted = 4;
-}  // namespace
 
 bool LabelRecord::isNull(const char* column) const { return row_.FieldByName(column).IsNull(); }
 
@@ -37,7 +32,7 @@ double LabelRecord::pricePerUnitOfMeasure() const {
 
 bool LabelRecord::isRemoval() const {
     const int status = integer("byStatus");
-    return status == kPluToBeDeleted || status == kPluDeleted || integer("byElEtyk") == 0;
+    return status == Plu::Status::ToDelete || status == Plu::Status::Deleted || integer("byElEtyk") == 0;
 }
 
 }  // namespace Labels

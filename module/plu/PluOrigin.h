@@ -10,12 +10,4 @@ enum PluOrigin : int {
     UnsentSaleCondition = 4,  // a sale-price condition valid on the day and not yet sent
 };
 
-// PLU.byStatus.
-enum PluStatus : int {
-    PluNew = 1,
-    PluOrdinary = 2,
-    PluToDelete = 3,
-    PluDeleted = 4,
-};
-
 }  // namespace PluTransmission

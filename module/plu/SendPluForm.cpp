@@ -1,5 +1,7 @@
 #include "plu/SendPluForm.h"
 
+#include "tools/PluStatus.h"
+
 #include <algorithm>
 
 #include "business/ChangeHistory.h"
@@ -72,8 +74,8 @@ void TSendPluForm::forEachSelected(const std::function<void(Db::TDataSet&)>& edi
 
 void TSendPluForm::block(bool blocked) {
     forEachSelected([blocked](Db::TDataSet& row) {
-        if (valueOf(row, "byBlokada") != 0 && !blocked && valueOf(row, "byStatus") != PluTransmission::PluToDelete)
-            row.FieldByName("byStatus") = static_cast<int>(PluTransmission::PluNew);
+        if (valueOf(row, "byBlokada") != 0 && !blocked && valueOf(row, "byStatus") != Plu::Status::ToDelete)
+            row.FieldByName("byStatus") = Plu::Status::New;
         row.FieldByName("byBlokada") = blocked ? 1 : 0;
     });
 }
