@@ -2,7 +2,7 @@
 
 #include "cashregister/TransferFiles.h"
 #include "frame/Configuration.h"
-#include "pricechecker/PluState.h"
+#include "tools/PluStatus.h"
 
 namespace Devices::PriceChecker {
 
@@ -10,8 +10,8 @@ namespace {
 
 // Host contract: the PLU lookup of the price-checker route.
 std::string productCodesSql() {
-    return "select sPLU from PLU where lTowarRef=:lTowarRef  and byStatus in (" + std::to_string(PluState::New) + ", " +
-           std::to_string(PluState::Ordinary) + ") order by NVL(byBlokada, 0)";
+    return "select sPLU from PLU where lTowarRef=:lTowarRef  and byStatus in (" + std::to_string(Plu::Status::New) + ", " +
+           std::to_string(Plu::Status::Ordinary) + ") order by NVL(byBlokada, 0)";
 }
 
 }  // namespace

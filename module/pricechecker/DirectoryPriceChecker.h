@@ -13,7 +13,7 @@
 #include "db/DataSet.h"
 #include "db/Query.h"
 #include "external/PLUSenderArgs.h"
-#include "pricechecker/MeasureUnitService.h"
+#include "hostlists/MeasureUnitService.h"
 #include "pricechecker/PriceCheckerSender.h"
 
 namespace Devices::PriceChecker {

@@ -4,7 +4,7 @@
 
 #include "db/Query.h"
 #include "frame/Configuration.h"
-#include "pricechecker/PluState.h"
+#include "tools/PluStatus.h"
 
 namespace Devices::PriceChecker {
 
@@ -24,7 +24,7 @@ constexpr const char* MergeSql =
 std::string removedPluNumberSql() {
     return "\n select min(pcp.id_on_device) id\n from plu p, price_checker_plu pcp\n where p.lPluRef = pcp.plu_id\n \tand "
            "p.bystatus in (" +
-           std::to_string(PluState::ToBeDeleted) + ", " + std::to_string(PluState::Deleted) + ")";
+           std::to_string(Plu::Status::ToDelete) + ", " + std::to_string(Plu::Status::Deleted) + ")";
 }
 
 }  // namespace

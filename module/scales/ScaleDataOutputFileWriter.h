@@ -22,7 +22,7 @@
 
 #include "core/Money.h"
 #include "files/TextOutputFile.h"
-#include "scales/MeasureUnitService.h"
+#include "hostlists/MeasureUnitService.h"
 
 namespace Devices {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "hostlists/MeasureUnitService.h"
 #include "plu/IProductDataForFrontOffice.h"
 #include "scales/DevicesService.h"
-#include "scales/MeasureUnitService.h"
 #include "scales/ScaleDataOutputFileWriter.h"
 #include "scales/ScaleDataTransferFileManager.h"
 #include "scales/ScaleId.h"

@@ -4,6 +4,17 @@
 
 namespace XmlBasedServerCommunication {
 
+namespace {
+
+// The dictionaries that are no more than a numbered name.
+void appendIdAndName(pugi::xml_node parent, const char* element, int id, const std::string& name) {
+    pugi::xml_node node = parent.append_child(element);
+    node.append_attribute("id") = id;
+    node.append_attribute("name") = name.c_str();
+}
+
+}  // namespace
+
 void appendCountry(pugi::xml_node parent, const Korvel::Dao::Country& country) {
     pugi::xml_node node = parent.append_child("country");
     node.append_attribute("id") = country.id;
@@ -12,9 +23,7 @@ void appendCountry(pugi::xml_node parent, const Korvel::Dao::Country& country) {
 }
 
 void appendReturnReason(pugi::xml_node parent, const Korvel::Dao::ReturnReason& reason) {
-    pugi::xml_node node = parent.append_child("returnReason");
-    node.append_attribute("id") = reason.id;
-    node.append_attribute("name") = reason.name.c_str();
+    appendIdAndName(parent, "returnReason", reason.id, reason.name);
 }
 
 void appendVatRate(pugi::xml_node parent, const Business::VatRate& rate) {
@@ -35,9 +44,7 @@ void appendMeasureUnit(pugi::xml_node parent, const Core::MeasureUnit& unit) {
 }
 
 void appendAutomaticDiscountType(pugi::xml_node parent, const Korvel::Dao::AutomaticDiscountType& type) {
-    pugi::xml_node node = parent.append_child("automaticDiscountType");
-    node.append_attribute("id") = type.id;
-    node.append_attribute("name") = type.name.c_str();
+    appendIdAndName(parent, "automaticDiscountType", type.id, type.name);
 }
 
 void appendPaymentForm(pugi::xml_node parent, const Platnosci::FormaPlatnosci& form) {

@@ -46,6 +46,28 @@ TEST(TextOutputFile, WritesTheCodePageWithCrLfAndRefusesWhatItCannotHold) {
     EXPECT_EQ(Files::fromUtf8("ąę", "CP852"), "\xA5\xA9");
 }
 
+TEST(CodePage, ConvertsBetweenSingleByteCodePagesAndNamesWhatItCannot) {
+    EXPECT_EQ(Files::convert("\xB9\xEA", "CP1250", "IBM852"), "\xA5\xA9");  // ą ę
+    EXPECT_EQ(Files::convert("\xA5\xA9", "IBM852", "UTF-8"), "ąę");
+    // A failed conversion leaves no state behind for the next one.
+    EXPECT_THROW(Files::convert("a\xD0\x96", "UTF-8", "CP1250"), Files::CodePageError);
+    EXPECT_EQ(Files::convert("ą", "UTF-8", "CP1250"), "\xB9");
+    try {
+        Files::convert("a", "NO-SUCH-PAGE", "CP1250");
+        FAIL() << "an unknown source code page converted";
+    } catch (const Files::UnknownCodePageError& error) {
+        EXPECT_STREQ(error.what(), "Nieznana strona kodowa NO-SUCH-PAGE.");
+    }
+    try {
+        Files::fromUtf8("漢", "WINDOWS-1250");
+        FAIL() << "a character outside the code page converted";
+    } catch (const Files::UnknownCodePageError&) {
+        FAIL() << "a known code page reported as unknown";
+    } catch (const Files::CodePageError& error) {
+        EXPECT_STREQ(error.what(), "Tekstu '漢' nie można zapisać w stronie kodowej WINDOWS-1250.");
+    }
+}
+
 TEST(FileFinder, ListsMatchingFilesIgnoringCaseWithSizeAndTime) {
     TestSupport::TempDir dir;
     TestSupport::writeFile(dir / "00001003.1WA", "12345");

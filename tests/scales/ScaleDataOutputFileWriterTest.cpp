@@ -14,14 +14,14 @@ class WriterTest : public ScaleTest::ShopOnSqlite {
 protected:
     void SetUp() override {
         ShopOnSqlite::SetUp();
-        units = std::make_shared<Devices::MeasureUnitService>();
+        units = std::make_shared<MeasureUnitService>();
     }
     std::shared_ptr<Core::Filesystem::TextOutputFile> file() {
         return std::make_shared<Core::Filesystem::TextOutputFile>((dir / "00000001.1wa").string());
     }
     std::string written() const { return ScaleTest::utf8Lines(TestSupport::readFile(dir / "00000001.1wa")); }
 
-    std::shared_ptr<const Devices::MeasureUnitService> units;
+    std::shared_ptr<const MeasureUnitService> units;
 };
 
 void writeCheese(ScaleDataOutputFileWriter& writer, Core::Price price, std::optional<int> shelfLife, bool toBeDeleted) {

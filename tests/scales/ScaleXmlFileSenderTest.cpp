@@ -213,7 +213,7 @@ TEST_P(ScaleSenderTest, ABatchWritesADeletionWithoutANumberButNoLoadAndStopsAtAC
     TPLUTransmissionContainer engine(ETransKindName::Immediate, session());
     engine.CreateDataSet(static_cast<float>(Core::DateTime::today()));
     const auto record = std::make_shared<Devices::ProductDataForFrontOfficeFromDataSet>(engine.getMainQuery());
-    Devices::SingleScaleXmlFileSender single(std::make_shared<Devices::DevicesService>(), std::make_shared<Devices::MeasureUnitService>(),
+    Devices::SingleScaleXmlFileSender single(std::make_shared<Devices::DevicesService>(), std::make_shared<MeasureUnitService>(),
                                              std::make_shared<Devices::ScaleDataTransferFileManager>(),
                                              std::make_shared<Devices::DefaultScaleXmlSenderConfig>());
     single.begin({{{1, 1}, std::nullopt}});

@@ -1,8 +1,8 @@
-#include "scales/MeasureUnitService.h"
+#include "hostlists/MeasureUnitService.h"
 
 #include "db/Query.h"
 
-namespace Devices {
+MeasureUnitService::MeasureUnitService(TSessionHolder session) : session_(std::move(session)) {}
 
 std::string MeasureUnitService::getSymbolFromCode(int code) const {
     if (!symbols_) {
@@ -13,5 +13,3 @@ std::string MeasureUnitService::getSymbolFromCode(int code) const {
     const auto found = symbols_->find(code);
     return found == symbols_->end() ? std::string() : found->second;
 }
-
-}  // namespace Devices
