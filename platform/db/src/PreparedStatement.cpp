@@ -12,10 +12,26 @@ PreparedStatement::PreparedStatement(std::shared_ptr<const std::string> text,
                                      std::unique_ptr<EngineStatement> engineStatement)
     : text_(std::move(text)), translation_(std::move(translation)), engine_(std::move(engineStatement)) {}
 
+void PreparedStatement::serveText(std::shared_ptr<const std::string> text, std::string shareKey,
+                                  std::span<const std::int64_t> values) {
+    text_ = std::move(text);
+    shareKey_ = std::move(shareKey);
+    literals_.clear();
+    for (std::size_t i = 0; i < values.size(); ++i) literals_.emplace_back("literal" + std::to_string(i + 1)) = values[i];
+}
+
 void PreparedStatement::execute(std::span<const Sql::Param> binds) {
     recordStatement(text_);
     hasRow_ = hadRows_ = false;
-    engine_->execute(binds);
+    if (literals_.empty()) {
+        engine_->execute(binds);
+    } else {
+        std::vector<Sql::Param> all;
+        all.reserve(binds.size() + literals_.size());
+        for (const auto& bind : binds) all.push_back(bind);
+        for (const auto& literal : literals_) all.push_back(literal);
+        engine_->execute(all);
+    }
     if (!columnsKnown_) {
         std::vector<std::string> names;
         for (int i = 0; i < engine_->columnCount(); ++i) names.push_back(engine_->columnName(i));

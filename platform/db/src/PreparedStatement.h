@@ -22,6 +22,13 @@ public:
                       std::unique_ptr<EngineStatement> engineStatement);
 
     const std::string& text() const noexcept { return *text_; }
+    // The key its session keeps it idle under: the text, or the shape of the texts it
+    // serves when it shares their literal values.
+    const std::string& cacheKey() const noexcept { return shareKey_.empty() ? *text_ : shareKey_; }
+    bool sharesLiterals() const noexcept { return !shareKey_.empty(); }
+    // Makes a statement compiled with its literal values as binds serve the text with
+    // these values; it is then logged and cached as that text's.
+    void serveText(std::shared_ptr<const std::string> text, std::string shareKey, std::span<const std::int64_t> values);
     const std::vector<std::string>& parameterNames() const noexcept { return translation_->parameterNames; }
 
     // Records the text in the statement log, runs, stands on the first row.
@@ -46,6 +53,8 @@ private:
     std::shared_ptr<const std::string> text_;
     std::shared_ptr<const Dialect::Translation> translation_;
     std::unique_ptr<EngineStatement> engine_;
+    std::string shareKey_;
+    std::vector<Sql::Param> literals_;  // bound after the caller's binds
     ColumnIndex columns_;
     bool columnsKnown_ = false;
     // Row loops read the same columns, spelled the same, in the same order on every row:

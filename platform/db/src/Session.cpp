@@ -2,6 +2,7 @@
 
 #include "ConnectionUrl.h"
 #include "core/Errors.h"
+#include "dialect/SharedLiterals.h"
 #include "postgres/PgConnection.h"
 #include "sqlite/SqliteConnection.h"
 
@@ -11,6 +12,15 @@ namespace {
 
 constexpr std::size_t idleStatementCapacity = 64;
 constexpr std::size_t translationCapacity = 1024;
+constexpr std::size_t sharedStatementCapacity = 16;
+
+// The shape's key: its engine text, its own bind names and its lock (which SQLite takes
+// outside the text, so two texts of one engine text may still lock differently).
+std::string shapeKey(const Dialect::SharedLiterals& shape, const Dialect::Translation& translation) {
+    std::string key = shape.sql;
+    for (const auto& name : translation.parameterNames) (key += '\n') += name;
+    return (key += '\n') += std::to_string(static_cast<int>(translation.lock));
+}
 
 }  // namespace
 
@@ -28,10 +38,12 @@ Session::Session(std::string url, std::unique_ptr<Connection> connection)
     : url_(std::move(url)),
       connection_(std::move(connection)),
       translations_(connection_->engine(), translationCapacity),
-      idle_(idleStatementCapacity) {}
+      idle_(idleStatementCapacity),
+      shared_(sharedStatementCapacity) {}
 
 Session::~Session() {
     idle_.clear();
+    shared_.clear();
     if (inTransaction()) {
         try {
             connection_->rollback();
@@ -42,15 +54,43 @@ Session::~Session() {
 }
 
 StatementLease Session::acquire(const std::string& oracleSql, bool reuse) {
-    auto statement = idle_.take(oracleSql);
-    if (!statement) {
-        auto translation = translations_.translate(oracleSql);
-        auto engineStatement = connection_->prepare(*translation);
-        statement = std::make_unique<PreparedStatement>(std::make_shared<const std::string>(oracleSql),
-                                                        std::move(translation), std::move(engineStatement));
+    std::unique_ptr<PreparedStatement> statement;
+    if (reuse) {
+        statement = idle_.take(oracleSql);
+        if (!statement) statement = prepareOwn(oracleSql);
+    } else {
+        statement = prepareShared(oracleSql);
+        if (!statement) statement = prepareOwn(oracleSql);
+        else reuse = true;
     }
     statement->lend(reuse ? this : nullptr);
     return StatementLease(statement.release(), &Session::endLease);
+}
+
+std::unique_ptr<PreparedStatement> Session::prepareOwn(const std::string& oracleSql) {
+    auto translation = translations_.translate(oracleSql);
+    auto engineStatement = connection_->prepare(*translation);
+    return std::make_unique<PreparedStatement>(std::make_shared<const std::string>(oracleSql), std::move(translation),
+                                               std::move(engineStatement));
+}
+
+std::unique_ptr<PreparedStatement> Session::prepareShared(const std::string& oracleSql) {
+    if (engine() != Dialect::Engine::SQLite) return nullptr;
+    // Not kept in the translation cache: one-off texts would only push the others out.
+    const auto translation = Dialect::translate(oracleSql, engine());
+    const auto shape = Dialect::shareLiterals(translation.sql, translation.parameterNames.size(), engine());
+    if (!shape) return nullptr;
+    std::string key = shapeKey(*shape, translation);
+    auto statement = shared_.take(key);
+    if (!statement) {
+        auto shaped = std::make_shared<const Dialect::Translation>(
+            Dialect::Translation{shape->sql, translation.parameterNames, translation.lock});
+        auto engineStatement = connection_->prepare(*shaped);
+        statement = std::make_unique<PreparedStatement>(std::make_shared<const std::string>(oracleSql), std::move(shaped),
+                                                        std::move(engineStatement));
+    }
+    statement->serveText(std::make_shared<const std::string>(oracleSql), std::move(key), shape->values);
+    return statement;
 }
 
 void Session::endLease(PreparedStatement* statement) {
@@ -59,7 +99,12 @@ void Session::endLease(PreparedStatement* statement) {
     if (Session* lender = owned->lender()) lender->giveBack(std::move(owned));
 }
 
-void Session::giveBack(std::unique_ptr<PreparedStatement> statement) { idle_.put(std::move(statement)); }
+void Session::giveBack(std::unique_ptr<PreparedStatement> statement) {
+    if (statement->sharesLiterals())
+        shared_.put(std::move(statement));
+    else
+        idle_.put(std::move(statement));
+}
 
 void Session::begin(const void* owner) {
     if (inTransaction())

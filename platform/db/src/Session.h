@@ -28,7 +28,9 @@ public:
     Dialect::Engine engine() const { return connection_->engine(); }
     Connection& connection() noexcept { return *connection_; }
 
-    // A prepared statement for the Oracle text, from the cache or newly prepared.
+    // A prepared statement for the Oracle text, from the cache or newly prepared. A text
+    // not for reuse (a one-off text) shares, on SQLite, a statement compiled with its
+    // literal values as binds with the texts that differ from it only in those values.
     StatementLease acquire(const std::string& oracleSql, bool reuse);
     void giveBack(std::unique_ptr<PreparedStatement> statement);
     static void endLease(PreparedStatement* statement);
@@ -42,11 +44,15 @@ public:
 
 private:
     Session(std::string url, std::unique_ptr<Connection> connection);
+    std::unique_ptr<PreparedStatement> prepareOwn(const std::string& oracleSql);
+    // None when the text has no literal value to share.
+    std::unique_ptr<PreparedStatement> prepareShared(const std::string& oracleSql);
 
     std::string url_;
     std::unique_ptr<Connection> connection_;
     TranslationCache translations_;
     StatementCache idle_;  // after the connection: its statements are finalised first
+    StatementCache shared_;  // statements serving one-off texts, by shape
     const void* owner_ = nullptr;
 };
 

@@ -13,7 +13,7 @@ std::unique_ptr<PreparedStatement> StatementCache::take(const std::string& text)
 }
 
 void StatementCache::put(std::unique_ptr<PreparedStatement> statement) {
-    std::string key = statement->text();
+    std::string key = statement->cacheKey();
     idle_.emplace(std::move(key), Entry{std::move(statement), ++clock_});
     if (idle_.size() <= capacity_) return;
     auto oldest = std::min_element(idle_.begin(), idle_.end(),

@@ -20,6 +20,7 @@ public:
     std::unique_ptr<PreparedStatement> take(const std::string& text);
     void put(std::unique_ptr<PreparedStatement> statement);
     void clear() { idle_.clear(); }
+    std::size_t size() const noexcept { return idle_.size(); }
 
 private:
     struct Entry {

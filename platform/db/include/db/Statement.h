@@ -27,7 +27,8 @@ struct SqlText {
 
 struct QuerySettings {
     // Give the prepared statement back to the session when the object goes, so the
-    // next statement with the same text skips parsing. Turn off for one-off texts.
+    // next statement with the same text skips parsing. Turn off for one-off texts: those
+    // that differ only in the integers compared after WHERE then share one statement.
     bool reuseStatement = true;
 };
 
