@@ -14,6 +14,8 @@
 #include "core/Singleton.h"
 #include "external/ExternalSendersRegistration.h"
 #include "plu/ProcessAndSendActions.h"
+#include "sendall/SendAllDataRegistration.h"
+#include "sendall/SendAllPluAction.h"
 #include "frame/DllRegistration.h"
 
 namespace Kolvenia {
@@ -27,8 +29,11 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     Senders::registerExternalDataSendersObjects(list);
     registerActionProcessAndSendPLUObjects(list);
     Dictionaries::registerMarkdownReasonsObjects(list);
+    AllPlus::registerSendAllPluObjects(list);
     registerSendPLUForArticleObjects(list);
     Dictionaries::registerCountriesObjects(list);
+    SendAll::registerSendAllDataObjects(list);
+    SendAll::registerSendAllDataDlgObjects(list);
     Dictionaries::registerReturnReasonsObjects(list);
     Dictionaries::registerAutomaticDiscountTypesObjects(list);
     Dictionaries::registerCustomersObjects(list);
