@@ -118,8 +118,8 @@ int AllPlusSender::send(Core::ThreadUserIo::ISteppableProgressIndicator& progres
         sender->SendRecordPLU();
         const int productId = PluTransmission::integer(rows, "lTowarRef");
         flags.add(PluTransmission::integer(rows, "lPluRef"), productId);
-        for (const auto& productSet : Composition::CompositionOracleDao::getComposition(productId, session_).getProductSets())
-            sender->handleProductSet(productSet);
+        const auto composition = Composition::CompositionOracleDao::getComposition(productId, session_);
+        for (const auto& productSet : composition.getProductSets()) sender->handleProductSet(productSet);
         progress.step(1);
         if (++sent % size == 0) {
             progress.setText(translate("Transmisja pakietu danych..."));
