@@ -6,7 +6,10 @@
 // record processing in packages, the cash-register transfer files, the commits. Its
 // wall time and its own peak resident set (wait4) are taken. The floor program
 // (floor.cpp) runs beside it on another fresh copy: the same statements in the same
-// transactions through the sqlite3 C API alone. Medians of the runs are reported.
+// transactions through the sqlite3 C API alone. A third run, on its own fresh copy,
+// has both price checkers switched on (the directory price checker and two Elzab RS
+// checkers): its time against the run without them is the price checkers' cost. Medians
+// of the runs are reported.
 //
 //   plu_transmission [--runs N] [--seed S] [PRODUCTS...]     (default: 10000 100000)
 //
@@ -66,6 +69,35 @@ void writeText(const fs::path& path, const std::string& text) {
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file || std::fwrite(text.data(), 1, text.size(), file) != text.size() || std::fclose(file) != 0)
         throw std::runtime_error("cannot write " + path.string());
+}
+
+// The transmission's configuration with both kinds of price checker switched on, their
+// files under `files`.
+std::string withPriceCheckers(std::string xml, const fs::path& files) {
+    auto replace = [&](const std::string& from, const std::string& to) {
+        const auto at = xml.find(from);
+        if (at == std::string::npos) throw std::runtime_error("no \"" + from + "\" in the transmission's configuration");
+        xml.replace(at, from.size(), to);
+    };
+    replace("<key name=\"Parametry programu\">",
+            "<key name=\"Parametry programu\">\n    <key name=\"Katalog tymczasowy\" type=\"string\" value=\"" +
+                (files / "tmp").string() + "\"/>");
+    replace("<key name=\"PriceChecker\">\n        <key name=\"Włączony\" type=\"bool\" value=\"false\"/>\n      </key>",
+            "<key name=\"PriceChecker\">\n        <key name=\"Włączony\" type=\"bool\" value=\"true\"/>\n"
+            "        <key name=\"Katalog\" type=\"string\" value=\"" + (files / "pc").string() + "\"/>\n      </key>\n"
+            "      <key name=\"PriceChecker Elzab RS\">\n        <key name=\"Włączony\" type=\"bool\" value=\"true\"/>\n"
+            "        <key name=\"Folder\" type=\"string\" value=\"" + (files / "elzab").string() + "\"/>\n"
+            "        <key name=\"Maksymalna ilość PLU w pliku\" type=\"int\" value=\"1000\"/>\n"
+            "        <key name=\"Maksymalna liczba PLU\" type=\"int\" value=\"200000\"/>\n"
+            "        <key name=\"Id weryfikatorów\"><key name=\"1\"/><key name=\"2\"/></key>\n      </key>");
+    return xml;
+}
+
+void freshDirectories(const std::vector<fs::path>& directories) {
+    for (const auto& directory : directories) {
+        fs::remove_all(directory);
+        fs::create_directories(directory);
+    }
 }
 
 Outcome mustSucceed(Outcome outcome, const char* what) {
@@ -149,7 +181,7 @@ struct Runs {
 struct SizeResult {
     int products;
     long processed, sent;
-    Runs engine, floor;
+    Runs engine, floor, priceCheckers;
 };
 
 SizeResult measure(int products, const Options& options, const fs::path& korvel, const fs::path& floorProgram) {
@@ -163,6 +195,8 @@ SizeResult measure(int products, const Options& options, const fs::path& korvel,
                                dir.path()),
                 "korvel db init");
     writeText(dir / "config.xml", KorvelRun::transmissionConfig(out));
+    const fs::path pcFiles = dir / "pricecheckers", pcDb = dir / "pricecheckers.db";
+    writeText(dir / "config-pc.xml", withPriceCheckers(KorvelRun::transmissionConfig(out), pcFiles));
 
     // The floor's two big statements: the engine's own texts for the day, in the
     // SQLite dialect the kernel hands the engine.
@@ -171,10 +205,9 @@ SizeResult measure(int products, const Options& options, const fs::path& korvel,
     writeText(dir / "marking.sql", translate(PluTransmission::markPlusStatement(day, "PLU"), DBKernel::Dialect::Engine::SQLite).sql);
     writeText(dir / "main.sql", translate(PluTransmission::mainQueryStatement({day, false, false}, {}), DBKernel::Dialect::Engine::SQLite).sql);
 
-    SizeResult result{products, 0, 0, {}, {}};
+    SizeResult result{products, 0, 0, {}, {}, {}};
     for (int run = 1; run <= options.runs; ++run) {
-        fs::remove_all(out);
-        fs::create_directories(out);
+        freshDirectories({out});
         KorvelRun::copySqliteDatabase(shop, engineDb);
         const Outcome engine =
             mustSucceed(KorvelRun::run(korvel, KorvelRun::fireArguments(dir / "config.xml", "sqlite:" + engineDb.string()), dir.path()),
@@ -184,6 +217,15 @@ SizeResult measure(int products, const Options& options, const fs::path& korvel,
             KorvelRun::run(floorProgram, {floorDb.string(), (dir / "marking.sql").string(), (dir / "main.sql").string(), std::to_string(day)},
                            dir.path()),
             "floor");
+        freshDirectories({out, pcFiles / "tmp", pcFiles / "pc", pcFiles / "elzab"});
+        KorvelRun::copySqliteDatabase(shop, pcDb);
+        const Outcome priceCheckers = mustSucceed(
+            KorvelRun::run(korvel, KorvelRun::fireArguments(dir / "config-pc.xml", "sqlite:" + pcDb.string()), dir.path()),
+            "korvel fire with the price checkers");
+        if (fs::is_empty(pcFiles / "pc") || fs::is_empty(pcFiles / "elzab"))
+            throw std::runtime_error("the run with the price checkers wrote no price-checker file");
+        if (counter(priceCheckers.out, "Wysłano do urządzeń:") != counter(engine.out, "Wysłano do urządzeń:"))
+            throw std::runtime_error("the run with the price checkers sent other rows:\n" + priceCheckers.out);
         result.processed = counter(engine.out, "Przetworzono rekordów:");
         result.sent = counter(engine.out, "Wysłano do urządzeń:");
         if (counter(floor.out, "processed") != result.processed || counter(floor.out, "sent") != result.sent)
@@ -191,8 +233,10 @@ SizeResult measure(int products, const Options& options, const fs::path& korvel,
         if (fs::is_empty(out)) throw std::runtime_error("the engine wrote no transfer file");
         result.engine.add(engine);
         result.floor.add(floor);
-        std::printf("  run %d: engine %.3f s, %.1f MB; floor %.3f s, %.1f MB\n", run, engine.wallTime.count(),
-                    engine.peakKilobytes / 1024.0, floor.wallTime.count(), floor.peakKilobytes / 1024.0);
+        result.priceCheckers.add(priceCheckers);
+        std::printf("  run %d: engine %.3f s, %.1f MB; with price checkers %.3f s; floor %.3f s, %.1f MB\n", run,
+                    engine.wallTime.count(), engine.peakKilobytes / 1024.0, priceCheckers.wallTime.count(),
+                    floor.wallTime.count(), floor.peakKilobytes / 1024.0);
         std::fflush(stdout);
     }
     const long long changed = compareWork(shop, engineDb, floorDb);
@@ -227,6 +271,9 @@ int main(int argc, char** argv) {
         std::printf("  engine/floor <= 2: %.2f, %s\n", overFloor, verdict(overFloor <= 2.0));
         std::printf("  peak memory <= 300 MB: %.1f MB, %s\n", largest.engine.medianMegabytes(),
                     verdict(largest.engine.medianMegabytes() <= 300.0));
+        const double withPriceCheckers = largest.priceCheckers.medianSeconds() / largest.engine.medianSeconds();
+        std::printf("  with price checkers / without <= 1.15: %.3f s / %.3f s = %.2f, %s\n", largest.priceCheckers.medianSeconds(),
+                    largest.engine.medianSeconds(), withPriceCheckers, verdict(withPriceCheckers <= 1.15));
         if (results.size() >= 2) {
             const double ratio = largest.engine.medianSeconds() / results.front().engine.medianSeconds();
             std::printf("  time %d/%d products <= 12: %.1f, %s\n", largest.products, results.front().products, ratio,

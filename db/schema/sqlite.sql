@@ -499,3 +499,22 @@ create table StoredProperty (
     name text primary key,
     value text
 );
+
+-- Blocked vouchers, daily turnover -------------------------------------------------
+
+-- The host's database text log: reports of operations, grouped by a log key.
+create table db_text_log (
+    id integer primary key,
+    log_key text not null,
+    title text not null,
+    log_level text not null default 'info',
+    entry_time real not null default (julianday('now', 'localtime') - 2415018.5),
+    text text
+);
+create index db_text_log_key on db_text_log (log_key, id);
+
+-- Exports to the financial-accounting system ("FK"): the day each one covered.
+create table fk_export (
+    export_id integer primary key,
+    export_date integer not null
+);

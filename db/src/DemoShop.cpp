@@ -5,6 +5,7 @@
 
 #include "DemoCashRegisterDictionaries.h"
 #include "DemoFixtures.h"
+#include "DemoFkExport.h"
 #include "DemoProducts.h"
 #include "DemoTables.h"
 #include "Random.h"
@@ -61,6 +62,7 @@ DemoShopSummary DemoShop::generate(TSessionHolder session, const Progress& progr
         if (progress && (reference % progressStep == 0 || reference == total)) progress(reference, total);
     }
     DemoFixtures::writeSales(tables, random, references, today);
+    writeFkExports(session, today);
     reserveReferences(session, references.last());
     transaction.commit();
     if (progress && total == 0) progress(0, 0);

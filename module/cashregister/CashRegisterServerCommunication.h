@@ -11,14 +11,21 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "cashregister/Bundles.h"
+#include "cashregister/vouchers/BlockedVoucher.h"
 #include "composition/ProductSet.h"
 #include "core/Errors.h"
 #include "external/ExportedPlu.h"
 #include "hostlists/Entities.h"
 #include "hostlists/MeasureUnits.h"
 #include "hostlists/PaymentForms.h"
+
+namespace Plu {
+struct CodeRules;
+using PluConfig = CodeRules;  // tools/PluConfig.h
+}  // namespace Plu
 
 namespace CashRegisterServerCommunication {
 
@@ -86,6 +93,47 @@ using MeasureUnitSenderPtr = std::shared_ptr<MeasureUnitSender>;
 using AutomaticDiscountTypeSenderPtr = std::shared_ptr<AutomaticDiscountTypeSender>;
 using PaymentFormSenderPtr = std::shared_ptr<PaymentFormSender>;
 
+// Blocked voucher ranges, added to the registers' lists of vouchers not to accept.
+using BlockedVoucherSender = RecordDataSender<Kolvenia::BlockedVoucher>;
+
+// The cash-register configuration: per register first its target, then the request of
+// its configuration (both by device number), then send.
+class CashRegisterConfigSender : public DataSender {
+public:
+    virtual void requestConfiguration(int deviceNumber) = 0;
+};
+
+// The PLU configuration: targets, then one send with the configuration.
+class PluConfigSender {
+public:
+    virtual ~PluConfigSender() = default;
+    virtual void addCashRegister(int deviceNumber) = 0;
+    virtual void send(const Plu::PluConfig& config) = 0;
+};
+
+// The command "GetDailyTurnover" to one cash register: send its daily sales data of
+// the days added again. A send without a day sends nothing.
+// Host contract: the per-register command sender and its pointer type.
+class IDailyTurnoverCommandSender {
+public:
+    virtual ~IDailyTurnoverCommandSender() = default;
+    virtual void addDay(int dayNumber) = 0;
+    virtual void send() = 0;
+    // The days added, ascending, each once.
+    virtual std::vector<int> days() const = 0;
+};
+
+using BlockedVoucherSenderPtr = std::shared_ptr<BlockedVoucherSender>;
+using CashRegisterConfigSenderPtr = std::shared_ptr<CashRegisterConfigSender>;
+using PluConfigSenderPtr = std::shared_ptr<PluConfigSender>;
+using IDailyTurnoverCommandSenderPtr = std::shared_ptr<IDailyTurnoverCommandSender>;
+
+// A transmission module that does not handle a kind of data refuses its sender.
+[[noreturn]] inline void refuseUnsupportedKind(const char* kind) {
+    throw Core::PlacedRuntimeError(std::string("Moduł transmisji do kasy nie obsługuje danych: ") + kind + ".",
+                                   CORE_SRC_INFO("CashRegisterServerCommunicationFactory::create"));
+}
+
 // Found through Core::SingletonImplHolder<CashRegisterServerCommunicationFactory>;
 // absent until a transmission module registers it. Each call gives a new sender.
 class CashRegisterServerCommunicationFactory {
@@ -94,22 +142,22 @@ public:
     virtual PluDataSenderPtr createPluDataSender() = 0;
     virtual CompositionDataSenderPtr createCompositionDataSender() = 0;
     virtual BundleDataSenderPtr createBundleDataSender() = 0;
-    // A transmission module that does not carry a dictionary kind keeps the default,
-    // which refuses with "Moduł transmisji do kasy nie obsługuje danych: <kind>.".
-    virtual CountrySenderPtr createCountrySender() { return unsupported<CountrySenderPtr>("państwa"); }
-    virtual ReturnReasonSenderPtr createReturnReasonSender() { return unsupported<ReturnReasonSenderPtr>("powody zwrotów"); }
-    virtual VatRateSenderPtr createVatRateSender() { return unsupported<VatRateSenderPtr>("stawki VAT"); }
-    virtual MeasureUnitSenderPtr createMeasureUnitSender() { return unsupported<MeasureUnitSenderPtr>("jednostki miar"); }
+    // A transmission module that does not carry a kind keeps the default, which refuses
+    // with "Moduł transmisji do kasy nie obsługuje danych: <kind>.".
+    virtual CountrySenderPtr createCountrySender() { refuseUnsupportedKind("państwa"); }
+    virtual ReturnReasonSenderPtr createReturnReasonSender() { refuseUnsupportedKind("powody zwrotów"); }
+    virtual VatRateSenderPtr createVatRateSender() { refuseUnsupportedKind("stawki VAT"); }
+    virtual MeasureUnitSenderPtr createMeasureUnitSender() { refuseUnsupportedKind("jednostki miar"); }
     virtual AutomaticDiscountTypeSenderPtr createAutomaticDiscountTypeSender() {
-        return unsupported<AutomaticDiscountTypeSenderPtr>("typy przecen automatycznych");
+        refuseUnsupportedKind("typy przecen automatycznych");
     }
-    virtual PaymentFormSenderPtr createPaymentFormSender() { return unsupported<PaymentFormSenderPtr>("formy płatności"); }
-
-private:
-    template <class SenderPtr>
-    static SenderPtr unsupported(const std::string& kind) {
-        throw Core::PlacedRuntimeError("Moduł transmisji do kasy nie obsługuje danych: " + kind + ".",
-                                       CORE_SRC_INFO("CashRegisterServerCommunicationFactory::create"));
+    virtual PaymentFormSenderPtr createPaymentFormSender() { refuseUnsupportedKind("formy płatności"); }
+    virtual BlockedVoucherSenderPtr createBlockedVoucherSender() { refuseUnsupportedKind("zablokowane bony"); }
+    virtual CashRegisterConfigSenderPtr createCashRegisterConfigSender() { refuseUnsupportedKind("konfiguracja kas"); }
+    virtual PluConfigSenderPtr createPluConfigSender() { refuseUnsupportedKind("konfiguracja PLU"); }
+    virtual IDailyTurnoverCommandSenderPtr createDailyTurnoverCommandSender(int cashRegisterNumber) {
+        (void)cashRegisterNumber;
+        refuseUnsupportedKind("polecenie GetDailyTurnover");
     }
 };
 

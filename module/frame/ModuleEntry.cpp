@@ -9,11 +9,16 @@
 #include "cashregister/dictionaries/PaymentsAction.h"
 #include "cashregister/dictionaries/ReturnReasonsAction.h"
 #include "cashregister/dictionaries/VatRatesActions.h"
+#include "cashregister/config/ConfigSendActions.h"
+#include "cashregister/turnover/DailyTurnoverActions.h"
+#include "cashregister/vouchers/BlockedVoucherActions.h"
 #include "core/Debug.h"
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "external/ExternalSendersRegistration.h"
 #include "plu/ProcessAndSendActions.h"
+#include "pricechecker/ElzabRsPriceCheckerSender.h"
+#include "pricechecker/SendAllPriceCheckerAction.h"
 #include "sendall/SendAllDataRegistration.h"
 #include "sendall/SendAllPluAction.h"
 #include "frame/DllRegistration.h"
@@ -30,17 +35,23 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     registerActionProcessAndSendPLUObjects(list);
     Dictionaries::registerMarkdownReasonsObjects(list);
     AllPlus::registerSendAllPluObjects(list);
+    Devices::PriceChecker::registerSendAllPriceCheckerObjects(list);
+    Devices::PriceChecker::registerElzabRsPriceCheckerSender(list);
     registerSendPLUForArticleObjects(list);
     Dictionaries::registerCountriesObjects(list);
     SendAll::registerSendAllDataObjects(list);
     SendAll::registerSendAllDataDlgObjects(list);
     Dictionaries::registerReturnReasonsObjects(list);
     Dictionaries::registerAutomaticDiscountTypesObjects(list);
+    BlockedVouchers::registerBlockedVoucherObjects(list);
+    Kasa::registerSendCashRegisterConfigObjects(list);
     Dictionaries::registerCustomersObjects(list);
     Dictionaries::registerMeasureUnitsObjects(list);
     Dictionaries::registerPaymentsObjects(list);
+    Kasa::registerSendPluConfigObjects(list);
     Dictionaries::registerVatRatesObjects(list);
     Kasa::registerCheckCommunicationObjects(list);
+    DailyTurnover::registerDailyTurnoverObjects(list);
     Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule});
 }
 

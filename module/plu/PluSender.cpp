@@ -7,6 +7,7 @@
 #include "core/Singleton.h"
 #include "devicedefs/Kolekcje.h"
 #include "plu/PriceCarryingCode.h"
+#include "pricechecker/DirectoryPriceChecker.h"
 
 namespace PluTransmission {
 
@@ -20,6 +21,19 @@ CashRegisterServerCommunication::CashRegisterServerCommunicationFactory& factory
     return Core::SingletonImplHolder<CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::instance();
 }
 
+// The directory price checker's route: one PLU file per package.
+class PriceCheckerRoute : public IPackageRoute {
+public:
+    explicit PriceCheckerRoute(std::shared_ptr<const Devices::PriceChecker::DirectoryPriceChecker> checker)
+        : checker_(std::move(checker)), package_(*checker_) {}
+    void sendRecord(Db::TDataSet& row, Core::Price price) override { package_.send(row, price); }
+    void endPackage() override { package_.end(); }
+
+private:
+    std::shared_ptr<const Devices::PriceChecker::DirectoryPriceChecker> checker_;
+    Devices::PriceChecker::DirectoryPriceCheckerPackage package_;
+};
+
 }  // namespace
 
 PluTransmissionContext::PluTransmissionContext(TSessionHolder session_, int day_,
@@ -30,7 +44,12 @@ PluTransmissionContext::PluTransmissionContext(TSessionHolder session_, int day_
       day(day_),
       strategy(std::move(strategy_)),
       senderArgs{session_, deletionPredicate, day_},
-      builder(session_, deletionPredicate, std::move(productFeatures)) {}
+      builder(session_, deletionPredicate, std::move(productFeatures)) {
+    if (auto checker = Devices::PriceChecker::DirectoryPriceChecker::configured(session_, deletionPredicate)) {
+        auto shared = std::make_shared<const Devices::PriceChecker::DirectoryPriceChecker>(std::move(*checker));
+        makePriceCheckerRoute = [shared] { return std::make_shared<PriceCheckerRoute>(shared); };
+    }
+}
 
 T_PLUSender::T_PLUSender(std::shared_ptr<PluTransmissionContext> context, Db::TDataSet& rows)
     : context_(std::move(context)),

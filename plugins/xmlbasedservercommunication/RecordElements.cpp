@@ -4,6 +4,7 @@
 #include <type_traits>
 
 #include "XmlValues.h"
+#include "db/Query.h"
 
 namespace XmlBasedServerCommunication {
 
@@ -109,6 +110,53 @@ void appendBundle(pugi::xml_node parent, const Kolvenia::BundleWithElements& bun
         putNumber(itemNode, "quantity", item->getQuantity());
         putPrice(itemNode, "sellPrice", item->getSellPrice());
     }
+}
+
+void appendBlockedVoucher(pugi::xml_node parent, const Kolvenia::BlockedVoucher& voucher) {
+    pugi::xml_node node = parent.append_child("blockedVoucher");
+    put(node, "group", voucher.group);
+    put(node, "expiryDate", voucher.expiryDate);
+    put(node, "numberFrom", voucher.numberFrom);
+    put(node, "numberTo", voucher.numberTo);
+    put(node, "faceValue", voucher.faceValue);
+}
+
+void appendPluConfig(pugi::xml_node parent, const Plu::PluConfig& config) {
+    const auto appendKind = [&](char letter, const char* name, const std::vector<std::string>& prefixes) {
+        pugi::xml_node node = parent.append_child("codeKind");
+        put(node, "type", std::string(1, letter));
+        put(node, "name", std::string(name));
+        for (const std::string& prefix : prefixes) node.append_child("prefix").text() = prefix.c_str();
+    };
+    appendKind(Plu::TPlu::Weight, "weight", config.weightPrefixes);
+    appendKind(Plu::TPlu::Value, "value", config.valuePrefixes);
+    appendKind(Plu::TPlu::PriceCarrying, "priceCarrying", config.pricePrefixes);
+    appendKind(Plu::TPlu::InStore, "inStore", config.inStorePrefixes);
+}
+
+void appendCashRegisterConfiguration(pugi::xml_node parent, int deviceNumber) {
+    pugi::xml_node node = parent.append_child("configuration");
+    put(node, "cashRegister", deviceNumber);
+    DBKernel::Sql::PreparedQuery rows(
+        "select u.sNazwa device_name, d.sNazwa param_name, p.sWartoscParam param_value "
+        "from Urzadzenie u left join ParamUrz p on p.lUrzadzenieRef = u.lUrzadzenieRef "
+        "left join DefParamUrz d on d.nParamId = p.nParamId "
+        "where u.nNrTypuUrz = 0 and u.nNrKolvenia = :deviceNumber order by u.lUrzadzenieRef, d.sNazwa");
+    rows.Params["deviceNumber"] = deviceNumber;
+    rows.execute();
+    if (rows && !rows["device_name"].isNull()) put(node, "name", rows["device_name"].asString());
+    for (; rows; rows.next()) {
+        if (rows["param_name"].isNull()) continue;
+        pugi::xml_node param = node.append_child("param");
+        put(param, "name", rows["param_name"].asString());
+        if (!rows["param_value"].isNull()) put(param, "value", rows["param_value"].asString());
+    }
+}
+
+void appendDailyTurnoverCommand(pugi::xml_node parent, const std::vector<int>& days) {
+    pugi::xml_node node = parent.append_child("command");
+    put(node, "name", std::string("GetDailyTurnover"));
+    for (int day : days) node.append_child("day").append_attribute("date") = formatDay(day).c_str();
 }
 
 }  // namespace XmlBasedServerCommunication

@@ -26,6 +26,10 @@ inline constexpr TransferFileKind VatRateFile{0x12, 'D', "vatRates"};
 inline constexpr TransferFileKind MeasureUnitFile{0x13, 'D', "measureUnits"};
 inline constexpr TransferFileKind AutomaticDiscountTypeFile{0x14, 'D', "automaticDiscountTypes"};
 inline constexpr TransferFileKind PaymentFormFile{0x15, 'D', "paymentForms"};
+inline constexpr TransferFileKind BlockedVoucherFile{0x20, 'B', "blockedVouchers"};
+inline constexpr TransferFileKind CashRegisterConfigFile{0x21, 'K', "cashRegisterConfiguration"};
+inline constexpr TransferFileKind PluConfigFile{0x22, 'C', "pluConfiguration"};
+inline constexpr TransferFileKind DailyTurnoverCommandFile{0x23, 'R', "dailyTurnoverCommand"};
 
 inline constexpr int FormatVersion = 1;
 

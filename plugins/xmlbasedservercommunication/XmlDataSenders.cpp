@@ -62,4 +62,35 @@ void XmlBundleDataSender::send() {
     records_.clear();
 }
 
+void XmlBlockedVoucherSender::send() {
+    if (records_.empty()) return;
+    file_.write([&](pugi::xml_node root) {
+        for (const auto& voucher : records_) appendBlockedVoucher(root, voucher);
+    });
+    records_.clear();
+}
+
+void XmlCashRegisterConfigSender::send() {
+    if (requested_.empty()) return;
+    file_.write([&](pugi::xml_node root) {
+        for (int number : requested_) appendCashRegisterConfiguration(root, number);
+    });
+    requested_.clear();
+}
+
+void XmlPluConfigSender::send(const Plu::PluConfig& config) {
+    file_.write([&](pugi::xml_node root) { appendPluConfig(root, config); });
+}
+
+XmlDailyTurnoverCommandSender::XmlDailyTurnoverCommandSender(const std::string& directory, int cashRegisterNumber)
+    : file_(DailyTurnoverCommandFile, directory) {
+    file_.addCashRegister(cashRegisterNumber);
+}
+
+void XmlDailyTurnoverCommandSender::send() {
+    if (days_.empty()) return;
+    file_.write([&](pugi::xml_node root) { appendDailyTurnoverCommand(root, days()); });
+    days_.clear();
+}
+
 }  // namespace XmlBasedServerCommunication

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,59 @@ private:
     TransferFileWriter file_;
     bool completeList_ = true;
     std::vector<Kolvenia::BundleWithElements> records_;
+};
+
+// Blocked vouchers are additions to the registers' lists: no records, no file.
+class XmlBlockedVoucherSender : public CashRegisterServerCommunication::BlockedVoucherSender {
+public:
+    explicit XmlBlockedVoucherSender(const std::string& directory) : file_(BlockedVoucherFile, directory) {}
+
+    void addCashRegister(int deviceNumber) override { file_.addCashRegister(deviceNumber); }
+    void add(const Kolvenia::BlockedVoucher& voucher) override { records_.push_back(voucher); }
+    void send() override;
+
+private:
+    TransferFileWriter file_;
+    std::vector<Kolvenia::BlockedVoucher> records_;
+};
+
+// One file with the configuration of every register whose configuration was requested.
+class XmlCashRegisterConfigSender : public CashRegisterServerCommunication::CashRegisterConfigSender {
+public:
+    explicit XmlCashRegisterConfigSender(const std::string& directory) : file_(CashRegisterConfigFile, directory) {}
+
+    void addCashRegister(int deviceNumber) override { file_.addCashRegister(deviceNumber); }
+    void requestConfiguration(int deviceNumber) override { requested_.insert(deviceNumber); }
+    void send() override;
+
+private:
+    TransferFileWriter file_;
+    std::set<int> requested_;
+};
+
+class XmlPluConfigSender : public CashRegisterServerCommunication::PluConfigSender {
+public:
+    explicit XmlPluConfigSender(const std::string& directory) : file_(PluConfigFile, directory) {}
+
+    void addCashRegister(int deviceNumber) override { file_.addCashRegister(deviceNumber); }
+    void send(const Plu::PluConfig& config) override;
+
+private:
+    TransferFileWriter file_;
+};
+
+// The command to one register; its file names that register as the only target.
+class XmlDailyTurnoverCommandSender : public CashRegisterServerCommunication::IDailyTurnoverCommandSender {
+public:
+    XmlDailyTurnoverCommandSender(const std::string& directory, int cashRegisterNumber);
+
+    void addDay(int dayNumber) override { days_.insert(dayNumber); }
+    void send() override;
+    std::vector<int> days() const override { return {days_.begin(), days_.end()}; }
+
+private:
+    TransferFileWriter file_;
+    std::set<int> days_;
 };
 
 }  // namespace XmlBasedServerCommunication

@@ -61,6 +61,21 @@ XmlServerCommunicationFactory::createAutomaticDiscountTypeSender() {
 
 CashRegisterServerCommunication::PaymentFormSenderPtr XmlServerCommunicationFactory::createPaymentFormSender() {
     return dictionarySender<Platnosci::FormaPlatnosci>(PaymentFormFile, appendPaymentForm);
+CashRegisterServerCommunication::BlockedVoucherSenderPtr XmlServerCommunicationFactory::createBlockedVoucherSender() {
+    return std::make_shared<XmlBlockedVoucherSender>(outputDirectory());
+}
+
+CashRegisterServerCommunication::CashRegisterConfigSenderPtr XmlServerCommunicationFactory::createCashRegisterConfigSender() {
+    return std::make_shared<XmlCashRegisterConfigSender>(outputDirectory());
+}
+
+CashRegisterServerCommunication::PluConfigSenderPtr XmlServerCommunicationFactory::createPluConfigSender() {
+    return std::make_shared<XmlPluConfigSender>(outputDirectory());
+}
+
+CashRegisterServerCommunication::IDailyTurnoverCommandSenderPtr XmlServerCommunicationFactory::createDailyTurnoverCommandSender(
+    int cashRegisterNumber) {
+    return std::make_shared<XmlDailyTurnoverCommandSender>(outputDirectory(), cashRegisterNumber);
 }
 
 }  // namespace XmlBasedServerCommunication

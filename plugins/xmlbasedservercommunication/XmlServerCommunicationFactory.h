@@ -21,6 +21,10 @@ public:
     CashRegisterServerCommunication::MeasureUnitSenderPtr createMeasureUnitSender() override;
     CashRegisterServerCommunication::AutomaticDiscountTypeSenderPtr createAutomaticDiscountTypeSender() override;
     CashRegisterServerCommunication::PaymentFormSenderPtr createPaymentFormSender() override;
+    CashRegisterServerCommunication::BlockedVoucherSenderPtr createBlockedVoucherSender() override;
+    CashRegisterServerCommunication::CashRegisterConfigSenderPtr createCashRegisterConfigSender() override;
+    CashRegisterServerCommunication::PluConfigSenderPtr createPluConfigSender() override;
+    CashRegisterServerCommunication::IDailyTurnoverCommandSenderPtr createDailyTurnoverCommandSender(int cashRegisterNumber) override;
 };
 
 }  // namespace XmlBasedServerCommunication

@@ -11,6 +11,7 @@
 namespace {
 
 constexpr const char* TankoraSenderKey = "{7F0E4C2B-3A61-4D8E-B5C9-1E2F3A4B5C6D}";
+constexpr const char* ElzabRsSenderKey = "{E5380393-2351-43EE-9623-3A4CCF4027AF}";
 
 std::string configuration(const std::string& petrolStation, const std::string& moduleName) {
     std::string xml = "<configuration>\n";
@@ -43,7 +44,7 @@ protected:
 TEST_F(ModuleLoad, PetrolStationModuleLoadsOnlyWhenSwitchedOn) {
     start("", "");
     EXPECT_FALSE(tankoraLoaded());
-    EXPECT_TRUE(senderKeys().empty());
+    EXPECT_EQ(senderKeys(), std::vector<std::string>{ElzabRsSenderKey});
     Core::SharedPackageLoader::instance().unloadAll();
 
     start("false", "");
@@ -52,7 +53,7 @@ TEST_F(ModuleLoad, PetrolStationModuleLoadsOnlyWhenSwitchedOn) {
 
     start("true", "");
     EXPECT_TRUE(tankoraLoaded());
-    EXPECT_EQ(senderKeys(), std::vector<std::string>{TankoraSenderKey});
+    EXPECT_EQ(senderKeys(), (std::vector<std::string>{TankoraSenderKey, ElzabRsSenderKey}));
 }
 
 TEST_F(ModuleLoad, UnloadRemovesTheRegistryAndEveryRegistration) {

@@ -1,0 +1,7 @@
+#include "tools/PluConfig.h"
+
+namespace Plu {
+
+const PluConfig& pluConfig() { return CodeRules::current(); }
+
+}  // namespace Plu

@@ -1,0 +1,120 @@
+#include "CashRegisterShop.h"
+
+#include <algorithm>
+
+#include "config/Setup.h"
+#include "core/ActionContainer.h"
+#include "core/PackageLoader.h"
+#include "core/Singleton.h"
+#include "db/Command.h"
+#include "db/Query.h"
+#include "db/StatementLog.h"
+#include "shopdb/Schema.h"
+#include "support/ShopRows.h"
+#include "zentools/SysdateGetter.h"
+
+namespace fs = std::filesystem;
+
+namespace CrShop {
+
+void CashRegisterShop::SetUp() {
+    fs::create_directory(out);
+    fs::create_directory(import);
+    database_.emplace(GetParam());
+    DBKernel::setDefaultSession(database_->url(), DBKernel::OpenMode::CreateIfMissing);
+    session_.emplace(true);
+    ShopDb::createSchema(*session_);
+    configure();
+    auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
+    loader.load("Devices.dll");
+    loader.initializeModules();
+    DBKernel::StatementLog::setEnabled(true);
+    DBKernel::StatementLog::clear();
+}
+
+void CashRegisterShop::TearDown() {
+    DBKernel::StatementLog::setEnabled(false);
+    DBKernel::StatementLog::clear();
+    Core::SharedPackageLoader::instance().unloadAll();
+    session_.reset();
+    DBKernel::resetDefaultSession();
+}
+
+void CashRegisterShop::configure(const Settings& settings) {
+    Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(
+        "<configuration><key name=\"Parametry programu\">\n"
+        " <key name=\"FrontOffice\"><key name=\"Serwer Kasowy\">\n"
+        "  <key name=\"Katalog - wyjście\" type=\"string\" value=\"" + out.string() + "\"/>\n"
+        "  <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
+        " </key></key>\n"
+        " <key name=\"Odczyt wieczorny\"><key name=\"Import zablokowanych bonów\">\n"
+        "  <key name=\"Folder\" type=\"string\" value=\"" + import.string() + "\">" + settings.folderKeys + "</key>\n"
+        " </key>" + settings.eveningKeys + "</key>\n" +
+        settings.programKeys + "</key></configuration>");
+}
+
+void CashRegisterShop::exec(const std::string& sql) { DBKernel::Sql::Command(sql, session()).execute(); }
+
+std::int64_t CashRegisterShop::integerOf(const std::string& sql) { return TestSupport::integerOf(session(), sql); }
+
+void CashRegisterShop::addCashRegister(const CashRegister& r) {
+    const std::string ref = std::to_string(100 + r.number);
+    exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa, bWlaczone, bZainstalowane, bDostepne, "
+         "bCzynne) values (" + ref + ", 0, " + std::to_string(r.number) + ", 'Kasa " + std::to_string(r.number) + "', " +
+         (r.enabled ? "1" : "0") + ", " + (r.installed ? "1" : "0") + ", " + (r.working ? "1, 1" : "0, 0") + ")");
+    if (r.integrated)
+        exec("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (" + ref + ", " + ref +
+             ", 1, '" + (*r.integrated ? "1" : "0") + "')");
+}
+
+int CashRegisterShop::today() const { return Zentools::SysdateGetter::getDate(*session_); }
+
+java::pointer<Core::IUnknown> CashRegisterShop::invoke(const std::string& guid, java::pointer<Core::IUnknown> args) {
+    return Core::Action::CContainer::instance().invoke(guid, std::make_shared<Core::Action::ExecutorInvoker>(), std::move(args));
+}
+
+bool CashRegisterShop::succeeded(const java::pointer<Core::IUnknown>& result) const {
+    return result && result->is<Core::ActionStatus>() && result->as<Core::ActionStatus>().succeeded();
+}
+
+CashRegisterShop::Fired CashRegisterShop::fire(const std::string& guid, const Texts& arguments) {
+    const auto args = java::make<ConsoleArgs>(arguments);
+    const auto result = invoke(guid, args);
+    return {succeeded(result), args->output(),
+            result && result->is<Core::ActionStatus>() ? result->as<Core::ActionStatus>().message() : ""};
+}
+
+Texts CashRegisterShop::files(char prefix) const {
+    Texts names;
+    for (const auto& entry : fs::directory_iterator(out)) {
+        const std::string name = entry.path().filename().string();
+        if (!prefix || name.front() == prefix) names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void CashRegisterShop::read(const std::string& name, TransferFile& file) const {
+    const pugi::xml_parse_result result = file.document.load_file((out / name).c_str());
+    ASSERT_TRUE(result) << name << ": " << result.description();
+    file.root = file.document.document_element();
+    file.kind = file.root.attribute("kind").value();
+    for (pugi::xml_node target : file.root.child("cashRegisters").children("cashRegister"))
+        file.cashRegisters.push_back(target.attribute("number").as_int());
+}
+
+Texts CashRegisterShop::logEntries(const std::string& logKey) {
+    Texts entries;
+    DBKernel::Sql::PreparedQuery rows("select log_level, text from db_text_log where log_key = :logKey order by id", session());
+    rows.Params["logKey"] = logKey;
+    for (rows.execute(); rows; rows.next()) entries.push_back(rows["log_level"].asString() + ": " + rows["text"].asString());
+    return entries;
+}
+
+Texts CashRegisterShop::takeStatements() {
+    auto statements = DBKernel::StatementLog::entries();
+    DBKernel::StatementLog::clear();
+    return statements;
+}
+
+}  // namespace CrShop
