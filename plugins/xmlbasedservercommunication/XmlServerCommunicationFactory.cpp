@@ -61,6 +61,8 @@ XmlServerCommunicationFactory::createAutomaticDiscountTypeSender() {
 
 CashRegisterServerCommunication::PaymentFormSenderPtr XmlServerCommunicationFactory::createPaymentFormSender() {
     return dictionarySender<Platnosci::FormaPlatnosci>(PaymentFormFile, appendPaymentForm);
+}
+
 CashRegisterServerCommunication::BlockedVoucherSenderPtr XmlServerCommunicationFactory::createBlockedVoucherSender() {
     return std::make_shared<XmlBlockedVoucherSender>(outputDirectory());
 }
