@@ -13,7 +13,10 @@
 // It takes the same decisions per row as the engine (which rows are skipped, which
 // are a product's first, when the price changes), so that it issues the same
 // statements with the same values in the same transactions: a package of 500
-// processed rows per transaction. The benchmark checks that both leave the same data.
+// processed rows per transaction. When the shop has enabled scales it also makes the
+// scale route's reads of every package (all devices, each scale's usage period, the
+// old scale numbers, the sale units); it writes no scale file. The benchmark checks
+// that both leave the same data.
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -304,6 +307,14 @@ private:
             "ProductActivityStatus pas  where towarMaster.lTowarRef = zest.lMasterTowarRef  \tand towarMaster.nStatusAktywnosci "
             "= pas.productActivityStatusId    and towarMaster.byTyp = 8   and pas.SaleBlocked = 0 order by lMasterTowarRef\n");
         activityStatuses_ = &add("select productActivityStatusId, name, SaleBlocked from ProductActivityStatus");
+        allDevices_ = &add(
+            "select lUrzadzenieRef, nNrTypuUrz, nNrSekcji, nNrKolvenia, bWlaczone, bDostepne, bRozszerzonaTransmisja\n"
+            "from Urzadzenie\norder by nNrTypuUrz, nNrSekcji, nNrKolvenia, lUrzadzenieRef");
+        usagePeriod_ = &add("\n select pu.swartoscparam parameterValue\n from paramurz pu\n where pu.lurzadzenieref = ?1\n and pu.nparamid = ?2");
+        oldScaleNumbers_ = &add("select ProductId, SectionNumber, NumberOnScale from DeletedProductScaleNumber");
+        saleUnits_ = &add("select nJm, sSymbol from JednostkaMiary");
+        Statement scales(db_, "select lUrzadzenieRef from Urzadzenie where nNrTypuUrz = 1 and bWlaczone = 1");
+        while (scales.step()) scales_.push_back(sqlite3_column_int64(scales.handle(), 0));
         discounts_ = &add(
             "select adt.name from ProductAutomaticDiscountType padt, AutomaticDiscountType adt\n"
             " where padt.ProductId = ?1 and adt.id = padt.AutomaticDiscountTypeId and adt.isActive = 1");
@@ -351,6 +362,11 @@ private:
     void startPackage() {
         links_->readAll();
         devices_->readAll();
+        if (scales_.empty()) return;
+        allDevices_->readAll();
+        for (std::int64_t scale : scales_) usagePeriod_->bind(1, scale).bind(2, std::int64_t{133}).readAll();
+        oldScaleNumbers_->readAll();
+        saleUnits_->readAll();
     }
 
     void endPackage() {
@@ -450,7 +466,9 @@ private:
     std::unique_ptr<Statement> lastStnDate_;
     Statement *links_ = nullptr, *devices_ = nullptr, *bundles_ = nullptr, *activityStatuses_ = nullptr, *discounts_ = nullptr,
               *packageCode_ = nullptr, *composition_ = nullptr, *stock_ = nullptr, *pluStatus_ = nullptr,
-              *conditionSent_ = nullptr, *productWithPrice_ = nullptr, *productFlags_ = nullptr, *currentSaleParams_ = nullptr;
+              *conditionSent_ = nullptr, *productWithPrice_ = nullptr, *productFlags_ = nullptr, *currentSaleParams_ = nullptr,
+              *allDevices_ = nullptr, *usagePeriod_ = nullptr, *oldScaleNumbers_ = nullptr, *saleUnits_ = nullptr;
+    std::vector<std::int64_t> scales_;  // the enabled scales
     std::unique_ptr<Procedure> stockRevaluation_, markdownProtocol_;
     bool activityStatusesRead_ = false;
     std::unordered_set<std::int64_t> discountsRead_, packageCodesRead_;

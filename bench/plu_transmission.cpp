@@ -11,6 +11,10 @@
 // checkers): its time against the run without them is the price checkers' cost. Medians
 // of the runs are reported.
 //
+// The demo shop's scales are enabled, so each run also writes the scale files. A third
+// run on a fresh copy whose scales are switched off (Urzadzenie.bWlaczone = 0) gives
+// the cost of the scale route: the time with scales over the time without.
+//
 //   plu_transmission [--runs N] [--seed S] [PRODUCTS...]     (default: 10000 100000)
 //
 // Before the figures count, the floor must have done the engine's work: the same rows
@@ -162,13 +166,15 @@ long long compareWork(const fs::path& shop, const fs::path& engine, const fs::pa
 }
 
 struct Runs {
-    std::vector<double> seconds;
+    std::vector<double> seconds, cpuSeconds;
     std::vector<long> kilobytes;
 
     void add(const Outcome& outcome) {
         seconds.push_back(outcome.wallTime.count());
+        cpuSeconds.push_back(outcome.cpuTime.count());
         kilobytes.push_back(outcome.peakKilobytes);
     }
+    double medianCpuSeconds() const { return median(cpuSeconds); }
     static double median(std::vector<double> values) {
         std::sort(values.begin(), values.end());
         const std::size_t n = values.size();
@@ -181,8 +187,16 @@ struct Runs {
 struct SizeResult {
     int products;
     long processed, sent;
-    Runs engine, floor, priceCheckers;
+    Runs engine, floor, priceCheckers, withoutScales;
 };
+
+// The copy's scales switched off: the scale route then finds none and does nothing.
+void switchScalesOff(const fs::path& database) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(database.c_str(), &db) != SQLITE_OK) throw std::runtime_error("cannot open " + database.string());
+    scalar(db, "update Urzadzenie set bWlaczone = 0 where nNrTypuUrz = 1");
+    sqlite3_close(db);
+}
 
 SizeResult measure(int products, const Options& options, const fs::path& korvel, const fs::path& floorProgram) {
     TestSupport::TempDir dir;
@@ -194,9 +208,10 @@ SizeResult measure(int products, const Options& options, const fs::path& korvel,
                                 "--seed", std::to_string(options.seed)},
                                dir.path()),
                 "korvel db init");
-    writeText(dir / "config.xml", KorvelRun::transmissionConfig(out));
+    const KorvelRun::ScaleDirectories scales(dir / "wagi");
+    writeText(dir / "config.xml", KorvelRun::transmissionConfig(out, scales));
     const fs::path pcFiles = dir / "pricecheckers", pcDb = dir / "pricecheckers.db";
-    writeText(dir / "config-pc.xml", withPriceCheckers(KorvelRun::transmissionConfig(out), pcFiles));
+    writeText(dir / "config-pc.xml", withPriceCheckers(KorvelRun::transmissionConfig(out, scales), pcFiles));
 
     // The floor's two big statements: the engine's own texts for the day, in the
     // SQLite dialect the kernel hands the engine.
@@ -205,9 +220,10 @@ SizeResult measure(int products, const Options& options, const fs::path& korvel,
     writeText(dir / "marking.sql", translate(PluTransmission::markPlusStatement(day, "PLU"), DBKernel::Dialect::Engine::SQLite).sql);
     writeText(dir / "main.sql", translate(PluTransmission::mainQueryStatement({day, false, false}, {}), DBKernel::Dialect::Engine::SQLite).sql);
 
-    SizeResult result{products, 0, 0, {}, {}, {}};
+    SizeResult result{products, 0, 0, {}, {}, {}, {}};
     for (int run = 1; run <= options.runs; ++run) {
         freshDirectories({out});
+        scales.reset();
         KorvelRun::copySqliteDatabase(shop, engineDb);
         const Outcome engine =
             mustSucceed(KorvelRun::run(korvel, KorvelRun::fireArguments(dir / "config.xml", "sqlite:" + engineDb.string()), dir.path()),
@@ -218,6 +234,7 @@ SizeResult measure(int products, const Options& options, const fs::path& korvel,
                            dir.path()),
             "floor");
         freshDirectories({out, pcFiles / "tmp", pcFiles / "pc", pcFiles / "elzab"});
+        scales.reset();
         KorvelRun::copySqliteDatabase(shop, pcDb);
         const Outcome priceCheckers = mustSucceed(
             KorvelRun::run(korvel, KorvelRun::fireArguments(dir / "config-pc.xml", "sqlite:" + pcDb.string()), dir.path()),
@@ -231,11 +248,24 @@ SizeResult measure(int products, const Options& options, const fs::path& korvel,
         if (counter(floor.out, "processed") != result.processed || counter(floor.out, "sent") != result.sent)
             throw std::runtime_error("the floor processed other rows than the engine:\n" + engine.out + floor.out);
         if (fs::is_empty(out)) throw std::runtime_error("the engine wrote no transfer file");
+        const auto scaleFiles = std::distance(fs::directory_iterator(scales.data), fs::directory_iterator());
+        if (scaleFiles == 0) throw std::runtime_error("the engine wrote no scale file");
+
+        KorvelRun::copySqliteDatabase(shop, engineDb);
+        switchScalesOff(engineDb);  // the scales write nothing to the database: the data comparison holds for this run too
+        scales.reset();
+        const Outcome withoutScales = mustSucceed(
+            KorvelRun::run(korvel, KorvelRun::fireArguments(dir / "config.xml", "sqlite:" + engineDb.string()), dir.path()),
+            "korvel fire without scales");
+        if (!fs::is_empty(scales.data)) throw std::runtime_error("scale files written with the scales switched off");
         result.engine.add(engine);
         result.floor.add(floor);
         result.priceCheckers.add(priceCheckers);
-        std::printf("  run %d: engine %.3f s, %.1f MB; with price checkers %.3f s; floor %.3f s, %.1f MB\n", run,
-                    engine.wallTime.count(), engine.peakKilobytes / 1024.0, priceCheckers.wallTime.count(),
+        result.withoutScales.add(withoutScales);
+        std::printf("  run %d: engine %.3f s (cpu %.3f s), %.1f MB, %ld scale files; with price checkers %.3f s; without scales "
+                    "%.3f s (cpu %.3f s); floor %.3f s, %.1f MB\n",
+                    run, engine.wallTime.count(), engine.cpuTime.count(), engine.peakKilobytes / 1024.0, static_cast<long>(scaleFiles),
+                    priceCheckers.wallTime.count(), withoutScales.wallTime.count(), withoutScales.cpuTime.count(),
                     floor.wallTime.count(), floor.peakKilobytes / 1024.0);
         std::fflush(stdout);
     }
@@ -256,12 +286,14 @@ int main(int argc, char** argv) {
         for (int products : options.sizes) results.push_back(measure(products, options, korvel, floor));
 
         std::printf("\nPLU transmission on SQLite, median of %d runs (wall time of the whole process)\n", options.runs);
-        std::printf("%9s %8s %7s %10s %9s %9s %9s %10s %12s\n", "products", "rows", "sent", "engine s", "rows/s", "peak MB",
-                    "floor s", "floor MB", "engine/floor");
+        std::printf("%9s %8s %7s %10s %9s %9s %9s %10s %12s %10s %10s\n", "products", "rows", "sent", "engine s", "rows/s", "peak MB",
+                    "floor s", "floor MB", "engine/floor", "no-scale s", "scales x");
         for (const auto& r : results) {
-            const double engine = r.engine.medianSeconds(), floorTime = r.floor.medianSeconds();
-            std::printf("%9d %8ld %7ld %10.3f %9.0f %9.1f %9.3f %10.1f %12.2f\n", r.products, r.processed, r.sent, engine,
-                        r.processed / engine, r.engine.medianMegabytes(), floorTime, r.floor.medianMegabytes(), engine / floorTime);
+            const double engine = r.engine.medianSeconds(), floorTime = r.floor.medianSeconds(),
+                         plain = r.withoutScales.medianSeconds();
+            std::printf("%9d %8ld %7ld %10.3f %9.0f %9.1f %9.3f %10.1f %12.2f %10.3f %10.2f\n", r.products, r.processed, r.sent,
+                        engine, r.processed / engine, r.engine.medianMegabytes(), floorTime, r.floor.medianMegabytes(),
+                        engine / floorTime, plain, engine / plain);
         }
         const SizeResult& largest = results.back();
         const double rowsPerSecond = largest.processed / largest.engine.medianSeconds();
@@ -269,6 +301,10 @@ int main(int argc, char** argv) {
         std::printf("\nTargets at %d products:\n", largest.products);
         std::printf("  rows per second >= 20000: %.0f, %s\n", rowsPerSecond, verdict(rowsPerSecond >= 20'000));
         std::printf("  engine/floor <= 2: %.2f, %s\n", overFloor, verdict(overFloor <= 2.0));
+        const double scaleCost = largest.engine.medianSeconds() / largest.withoutScales.medianSeconds();
+        const double scaleCpuCost = largest.engine.medianCpuSeconds() / largest.withoutScales.medianCpuSeconds();
+        std::printf("  with scales / without <= 1.15: %.2f wall time, %.2f processor time, %s\n", scaleCost, scaleCpuCost,
+                    verdict(scaleCost <= 1.15));
         std::printf("  peak memory <= 300 MB: %.1f MB, %s\n", largest.engine.medianMegabytes(),
                     verdict(largest.engine.medianMegabytes() <= 300.0));
         const double withPriceCheckers = largest.priceCheckers.medianSeconds() / largest.engine.medianSeconds();

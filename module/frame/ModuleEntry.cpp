@@ -22,6 +22,7 @@
 #include "sendall/SendAllDataRegistration.h"
 #include "sendall/SendAllPluAction.h"
 #include "frame/DllRegistration.h"
+#include "scales/ScaleDataTransferFileManager.h"
 
 namespace Kolvenia {
 
@@ -38,6 +39,7 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     Devices::PriceChecker::registerSendAllPriceCheckerObjects(list);
     Devices::PriceChecker::registerElzabRsPriceCheckerSender(list);
     registerSendPLUForArticleObjects(list);
+    Devices::registerGetDefaultManagerObjects(list);
     Dictionaries::registerCountriesObjects(list);
     SendAll::registerSendAllDataObjects(list);
     SendAll::registerSendAllDataDlgObjects(list);

@@ -3,6 +3,7 @@
 #include <boost/format.hpp>
 #include <chrono>
 
+#include "cashregister/DeviceDirectories.h"
 #include "core/Debug.h"
 #include "frame/Configuration.h"
 #include "plu/PLUTransmissionContainer.h"
@@ -69,6 +70,7 @@ bool TPLUTransmissionContainer::ProcessDataSet(std::string& status, Core::Thread
     resetCounters();
     context_.reset();  // each run reads its lookups afresh
     try {
+        Kolvenia::Kasa::checkDeviceDirectories();  // before anything is sent or written back
         processor_->startRun();
         walkRows(progress);
     } catch (const std::exception& e) {

@@ -8,6 +8,8 @@
 #include "devicedefs/Kolekcje.h"
 #include "plu/PriceCarryingCode.h"
 #include "pricechecker/DirectoryPriceChecker.h"
+#include "plu/ProductDataForFrontOfficeFromDataSet.h"
+#include "scales/ScaleXmlFileSender.h"
 
 namespace PluTransmission {
 
@@ -34,6 +36,22 @@ private:
     Devices::PriceChecker::DirectoryPriceCheckerPackage package_;
 };
 
+// The scale route: one scale transmission per package, begun when the package's
+// sender is made and ended (its files moved to the scale server) at the package end.
+class ScaleRoute : public IPackageRoute {
+public:
+    explicit ScaleRoute(const IUrzCollectionModStrategy& strategy) { scales_.begin(strategy); }
+    void sendRecord(Db::TDataSet& row, Core::Price) override {
+        if (!record_) record_ = std::make_shared<Devices::ProductDataForFrontOfficeFromDataSet>(row);
+        scales_.send(record_);
+    }
+    void endPackage() override { scales_.end(); }
+
+private:
+    Devices::ScaleXmlFileSender scales_;
+    Devices::ProductRecordPtr record_;  // follows the dataset's current row
+};
+
 }  // namespace
 
 PluTransmissionContext::PluTransmissionContext(TSessionHolder session_, int day_,
@@ -44,7 +62,8 @@ PluTransmissionContext::PluTransmissionContext(TSessionHolder session_, int day_
       day(day_),
       strategy(std::move(strategy_)),
       senderArgs{session_, deletionPredicate, day_},
-      builder(session_, deletionPredicate, std::move(productFeatures)) {
+      builder(session_, deletionPredicate, std::move(productFeatures)),
+      makeScaleRoute([strategy = strategy]() -> IPackageRoutePtr { return std::make_shared<ScaleRoute>(*strategy); }) {
     if (auto checker = Devices::PriceChecker::DirectoryPriceChecker::configured(session_, deletionPredicate)) {
         auto shared = std::make_shared<const Devices::PriceChecker::DirectoryPriceChecker>(std::move(*checker));
         makePriceCheckerRoute = [shared] { return std::make_shared<PriceCheckerRoute>(shared); };

@@ -38,8 +38,9 @@ struct PluTransmissionContext {
     std::shared_ptr<const IUrzCollectionModStrategy> strategy;
     PLUSenderArgs senderArgs;
     ExportedPluBuilder builder;
-    // Routes that devices of this shop need, made for each package; none until the
-    // shop's scale and price-checker senders are attached.
+    // Routes that devices of this shop need, made for each package: the scales always
+    // (a route without enabled scales does nothing); none for the price checker until
+    // its sender is attached.
     std::function<IPackageRoutePtr()> makeScaleRoute;
     std::function<IPackageRoutePtr()> makePriceCheckerRoute;
 };

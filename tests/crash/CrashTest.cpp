@@ -16,6 +16,11 @@
 // only in the evening. A clean run on a copy must process the rows listed and send
 // exactly the due set.
 //
+// The shop's enabled scales take part: after every rerun the scale server's data
+// directory holds only whole, well-formed scale files, and every due PLU that the
+// scale rules let through (a weighed product with a section that has an enabled scale,
+// a number on the scales, a weight or value code that fits its unit) is in one of them.
+//
 // KORVEL_CRASH_SEED sets the seed of the delays; the test prints it.
 #include <gtest/gtest.h>
 #include <libpq-fe.h>
@@ -44,6 +49,7 @@
 #include "db/SessionHolder.h"
 #include "support/PostgresCluster.h"
 #include "support/TempDir.h"
+#include "tools/Plu.h"
 
 namespace {
 
@@ -69,12 +75,23 @@ struct PluCase {
     bool listed = false;   // a row of the main query
     bool due = false;      // the run sends it
     int finalStatus = 0;   // after a complete run
+    bool forScales = false;  // due, and the scale rules let it through
 };
 
 using Model = std::map<std::int64_t, PluCase>;  // by lPluRef
 
 std::optional<double> optionalReal(const DBKernel::Sql::Field& field) {
     return field.isNull() ? std::nullopt : std::optional<double>(field.asDouble());
+}
+
+// A weight code sold by the piece or kilogram, or a value code sold by any unit.
+bool scaleCodeFitsUnit(const std::string& code, int unit) {
+    try {
+        const char type = Plu::TPlu(code).type();
+        return type == Plu::TPlu::Value || (type == Plu::TPlu::Weight && (unit == 1 || unit == 3));
+    } catch (const Plu::InvalidCode&) {
+        return false;
+    }
 }
 
 // The engine's rules over the shop's data for `day` (see the file's comment).
@@ -84,9 +101,13 @@ Model dueModel(const std::string& url, int day) {
     const std::string sql =
         "select p.lPluRef, p.sPLU, p.lTowarRef, p.byStatus, coalesce(p.byBlokada, 0) as blocked, t.dCenaSprzed, t.bySendNat, "
         "t.bySendWiecz, (select count(*) " + dueCondition + ") as conditions, (select min(w.dCenaSprzed) " + dueCondition +
-        ") as conditionPrice, (select count(*) from Product_Current_Sale_Params s where s.product_id = p.lTowarRef) as saleParams "
-        "from PLU p, Towar t where t.lTowarRef = p.lTowarRef";
+        ") as conditionPrice, (select count(*) from Product_Current_Sale_Params s where s.product_id = p.lTowarRef) as saleParams, "
+        "coalesce(t.bWagowy, 0) as weighed, coalesce(t.nWagaSekcja, 0) as section, coalesce(t.nWagaPLU, 0) as scaleNumber, "
+        "coalesce(t.nJmSprz, 0) as unit from PLU p, Towar t where t.lTowarRef = p.lTowarRef";
     TSessionHolder session(url);
+    std::set<int> scaleSections;
+    for (DBKernel::Sql::OpenedQuery q("select nNrSekcji from Urzadzenie where nNrTypuUrz = 1 and bWlaczone = 1", session); q; q.next())
+        scaleSections.insert(q["nNrSekcji"].asInt());
     Model model;
     std::set<std::string> listedCodes;
     for (DBKernel::Sql::OpenedQuery q(sql, session); q; q.next()) {
@@ -111,6 +132,8 @@ Model dueModel(const std::string& url, int day) {
         const bool priceMissing = fromCondition ? !conditionPrice || *conditionPrice <= 0 : !price || *price == 0;
         plu.due = plu.listed && !blocked && (s == 3 || !priceMissing) && !(sendEvening == 1 && sendNow == 0);
         plu.finalStatus = plu.due && fromState && s == 1 ? 2 : plu.due && fromState && s == 3 ? 4 : s;
+        plu.forScales = plu.due && q["weighed"].asInt() == 1 && scaleSections.count(q["section"].asInt()) &&
+                        q["scaleNumber"].asInt() != 0 && scaleCodeFitsUnit(plu.code, q["unit"].asInt());
         // The main query lists a code once; the rules above hold only for unique codes.
         if (plu.listed && !listedCodes.insert(plu.code).second) ADD_FAILURE() << "code listed twice: " << plu.code;
         model.emplace(q["lPluRef"].asInt64(), plu);
@@ -179,6 +202,28 @@ void expectNothingLost(const std::string& url, const fs::path& output, const Mod
     for (DBKernel::Sql::OpenedQuery q("select lTowarRef, bySendNat from Towar where bySendNat = 1", session); q; q.next())
         EXPECT_FALSE(dueProducts.count(q["lTowarRef"].asInt64())) << label << ": product " << q["lTowarRef"].asInt64()
                                                                   << " of a due PLU keeps bySendNat = 1";
+}
+
+// The PLU codes in the scale server's data directory; every file there must be whole.
+std::set<std::string> scaleCodes(const fs::path& directory, const std::string& label) {
+    std::set<std::string> codes;
+    for (const auto& entry : fs::directory_iterator(directory)) {
+        const std::string text = TestSupport::readFile(entry.path());
+        EXPECT_TRUE(text.ends_with("</WAGA_XML>\r\n")) << label << ": " << entry.path() << " is not whole";
+        pugi::xml_document file;
+        const auto parsed = file.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_latin1);
+        EXPECT_TRUE(parsed) << label << ": " << entry.path() << ": " << parsed.description();
+        for (const auto product : file.child("WAGA_XML").child("DANE").children("TOWAR")) codes.insert(product.child_value("PLU"));
+    }
+    return codes;
+}
+
+void expectScalesServed(const fs::path& data, const Model& model, const std::string& label) {
+    const std::set<std::string> onScales = scaleCodes(data, label);
+    for (const auto& [ref, plu] : model)
+        if (plu.forScales) {
+            EXPECT_TRUE(onScales.count(plu.code)) << label << ": due PLU " << plu.code << " reached no scale file";
+        }
 }
 
 // Counts rows while a run goes on, without disturbing the run or the recovery after it.
@@ -324,7 +369,7 @@ public:
     Trials(Shops& shops, std::string engine) : shops_(shops), engine_(std::move(engine)), random_(seed_) {
         std::cout << "[ crash ] " << engine_ << ": seed " << seed_ << " (KORVEL_CRASH_SEED), " << Products << " products"
                   << std::endl;
-        TestSupport::writeFile(config_, KorvelRun::transmissionConfig(output_, PackageSize));
+        TestSupport::writeFile(config_, KorvelRun::transmissionConfig(output_, scales_, PackageSize));
         const auto created = KorvelRun::run(korvel,
                                             {"--database", shops.pristine(), "db", "init", "--demo", "--products",
                                              std::to_string(Products), "--seed", std::to_string(ShopSeed)},
@@ -335,6 +380,8 @@ public:
         EXPECT_GT(due_.size(), 20u) << "too few due PLUs for the trials to mean anything";
         listed_ = std::count_if(model_.begin(), model_.end(), [](const auto& entry) { return entry.second.listed; });
         EXPECT_GT(listed_, static_cast<long>(due_.size())) << "no listed PLU that the rules skip";
+        EXPECT_GT(std::count_if(model_.begin(), model_.end(), [](const auto& entry) { return entry.second.forScales; }), 5)
+            << "too few PLUs for the scales";
         std::string refs;
         for (const auto& [ref, plu] : model_) {
             if (!changesState(plu)) continue;
@@ -384,6 +431,7 @@ private:
     // A clean run must send exactly the due set; it also tells how long a run takes.
     void cleanRun() {
         fs::create_directories(output_);
+        scales_.reset();
         const std::string url = shops_.freshCopy("clean");
         const auto clean = KorvelRun::run(korvel, KorvelRun::fireArguments(config_, url), dir_.path());
         EXPECT_EQ(clean.exitCode, 0) << clean.out << clean.err;
@@ -391,6 +439,8 @@ private:
         EXPECT_EQ(countAfter(clean.out, "Wysłano do urządzeń:"), static_cast<long>(due_.size())) << clean.out;
         EXPECT_EQ(sentCodes(output_), due_);
         expectNothingLost(url, output_, model_, engine_ + " clean run");
+        expectScalesServed(scales_.data, model_, engine_ + " clean run");
+        EXPECT_TRUE(fs::is_empty(scales_.temporary));
         shops_.discard("clean");
         runTime_ = clean.wallTime;
         std::cout << "[ crash ] " << engine_ << ": clean run " << runTime_.count() << " s, " << listed_ << " PLUs listed, "
@@ -401,6 +451,7 @@ private:
         const std::string name = "trial", label = engine_ + " " + trial + " (seed " + std::to_string(seed_) + ")";
         fs::remove_all(output_);
         fs::create_directories(output_);
+        scales_.reset();
         const std::string url = shops_.freshCopy(name);
         KorvelRun::Child victim(korvel, KorvelRun::fireArguments(config_, url), dir_.path());
         kill(victim, name);
@@ -416,6 +467,7 @@ private:
         const auto rerun = KorvelRun::run(korvel, KorvelRun::fireArguments(config_, url), dir_.path());
         EXPECT_TRUE(rerun.exited && rerun.exitCode == 0) << label << ": the run after the kill failed: " << rerun.out << rerun.err;
         expectNothingLost(url, output_, model_, label);
+        expectScalesServed(scales_.data, model_, label);
         shops_.discard(name);
     }
 
@@ -435,6 +487,7 @@ private:
     std::mt19937 random_;
     TestSupport::TempDir dir_;
     const fs::path config_ = dir_ / "config.xml", output_ = dir_ / "out";
+    const KorvelRun::ScaleDirectories scales_{dir_ / "wagi"};
     const int day_ = Core::DateTime::today();
     Model model_;
     std::set<std::string> due_;

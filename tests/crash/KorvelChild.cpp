@@ -30,7 +30,14 @@ void redirect(int descriptor, const std::filesystem::path& path, int flags) {
 
 }  // namespace
 
-std::string transmissionConfig(const std::filesystem::path& outputDirectory, int packageSize) {
+void ScaleDirectories::reset() const {
+    for (const auto& directory : {temporary, data, status}) {
+        std::filesystem::remove_all(directory);
+        std::filesystem::create_directories(directory);
+    }
+}
+
+std::string transmissionConfig(const std::filesystem::path& outputDirectory, const ScaleDirectories& scales, int packageSize) {
     return R"(<?xml version="1.0" encoding="UTF-8"?>
 <configuration>
   <key name="Parametry programu">
@@ -45,6 +52,20 @@ std::string transmissionConfig(const std::filesystem::path& outputDirectory, int
         <key name="Moduł transmisji do kasy" type="string" value="xmlbasedservercommunication"/>
         <key name="Katalog - wyjście" type="string" value=")" +
            outputDirectory.string() + R"("/>
+        <key name="Katalog - wejście" type="string" value=")" +
+           outputDirectory.string() + R"("/>
+      </key>
+      <key name="Serwer Wagowy">
+        <key name="Katalog tymczasowy" type="string" value=")" +
+           scales.temporary.string() + R"("/>
+        <key name="Katalog danych" type="string" value=")" +
+           scales.data.string() + R"("/>
+        <key name="Katalog statusów" type="string" value=")" +
+           scales.status.string() + R"xml("/>
+        <key name="Wysyłaj kody wagowe (W)" type="bool" value="true"/>
+        <key name="Wysyłaj kody wartościowe (C)" type="bool" value="true"/>
+        <key name="Wysyłaj tylko PLU wagowe pasujące do prefiksu" type="bool" value="false"/>
+        <key name="Wysyłaj składy surowcowe dla grup" type="bool" value="false"/>
       </key>
       <key name="PriceChecker">
         <key name="Włączony" type="bool" value="false"/>
@@ -56,7 +77,7 @@ std::string transmissionConfig(const std::filesystem::path& outputDirectory, int
     <key name="Obsługa wielu cen sprzedaży" type="bool" value="false"/>
   </key>
 </configuration>
-)";
+)xml";
 }
 
 Child::Child(const std::filesystem::path& program, const std::vector<std::string>& arguments,
@@ -102,6 +123,8 @@ Outcome Child::wait() {
     Outcome outcome;
     outcome.wallTime = std::chrono::steady_clock::now() - started_;
     outcome.peakKilobytes = usage.ru_maxrss;
+    outcome.cpuTime = std::chrono::seconds(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                      std::chrono::microseconds(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
     outcome.exited = WIFEXITED(status);
     if (outcome.exited) outcome.exitCode = WEXITSTATUS(status);
     if (WIFSIGNALED(status)) outcome.signal = WTERMSIG(status);

@@ -15,9 +15,21 @@ namespace KorvelRun {
 // The process-and-send action: marks, queries, processes and sends the day's PLUs.
 inline constexpr const char* ProcessAndSendPlu = "{050958DF-B168-4E5A-80E2-CC598C81515F}";
 
+// The scale server's three directories under one root.
+struct ScaleDirectories {
+    explicit ScaleDirectories(const std::filesystem::path& root)
+        : temporary(root / "tmp"), data(root / "dane"), status(root / "status") {}
+    // Removes what a run left and makes the three empty.
+    void reset() const;
+
+    std::filesystem::path temporary, data, status;
+};
+
 // A configuration for the PLU transmission to the cash registers through the XML
-// transfer files, written into `outputDirectory`, in packages of `packageSize`.
-std::string transmissionConfig(const std::filesystem::path& outputDirectory, int packageSize = 500);
+// transfer files, written into `outputDirectory`, in packages of `packageSize`, and to
+// the shop's enabled scales through the scale server's directories.
+std::string transmissionConfig(const std::filesystem::path& outputDirectory, const ScaleDirectories& scales,
+                               int packageSize = 500);
 
 struct Outcome {
     bool exited = false;  // ended by itself; otherwise killed by `signal`
@@ -25,6 +37,7 @@ struct Outcome {
     int signal = 0;
     std::chrono::duration<double> wallTime{};
     long peakKilobytes = 0;  // the child's own peak resident set
+    std::chrono::duration<double> cpuTime{};  // the child's user and system time
     std::string out, err;
 };
 

@@ -43,8 +43,10 @@ std::string configuration(const Settings& settings, const fs::path& out) {
     return xml +
            "   <key name=\"Serwer Kasowy\">\n"
            "    <key name=\"Katalog - wyjście\" type=\"string\" value=\"" + out.string() + "\"/>\n"
+           "    <key name=\"Katalog - wejście\" type=\"string\" value=\"" + out.string() + "\"/>\n"
            "    <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
            "   </key>\n"
+           "   <key name=\"PriceChecker\"><key name=\"Włączony\" type=\"bool\" value=\"false\"/></key>\n"
            "  </key>\n"
            " </key>\n"
            "</configuration>\n";
@@ -97,6 +99,9 @@ void Transmission::addCashRegister(int number, bool installed) {
     exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa, bZainstalowane) values (" +
          std::to_string(100 + number) + ", 0, " + std::to_string(number) + ", 'Kasa " + std::to_string(number) + "', " +
          (installed ? "1" : "0") + ")");
+    // Not integrated: the transmission checks the cash-register server's directories.
+    exec("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (" + std::to_string(100 + number) +
+         ", " + std::to_string(100 + number) + ", 1, '0')");
 }
 
 void Transmission::addStock(int productId, int day, double quantity) {
