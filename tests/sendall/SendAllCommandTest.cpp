@@ -13,9 +13,17 @@ using KorvelTest::korvel;
 
 namespace {
 
-std::string kind(const std::string& name, int code, const std::string& guid) {
+constexpr const char* AllPlu = "{33C67A78-198F-4183-9CEC-918906F67F28}";
+
+std::string kind(const std::string& name, int code, const std::string& guid, bool toScales = false) {
     return "<key name=\"" + name + "\"><key name=\"Kod typu operacji\" type=\"int\" value=\"" + std::to_string(code) +
-           "\"/><key name=\"GUID\" type=\"string\" value=\"" + guid + "\"/></key>\n";
+           "\"/><key name=\"GUID\" type=\"string\" value=\"" + guid + "\"/>" +
+           (toScales ? "<key name=\"Wysłanie na wagi\" type=\"bool\" value=\"true\"/>" : "") + "</key>\n";
+}
+
+std::string directoryKey(const std::string& name, const fs::path& directory) {
+    fs::create_directories(directory);
+    return "<key name=\"" + name + "\" type=\"string\" value=\"" + directory.string() + "\"/>";
 }
 
 class SendAllCommand : public ::testing::Test {
@@ -33,12 +41,19 @@ protected:
             "  <key name=\"Katalog - wyjście\" type=\"string\" value=\"" + out.string() + "\"/>\n"
             "  <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
             "  <key name=\"Wysyłanie wszystkich danych\">\n" +
-                kind("PLU", 80, "{33C67A78-198F-4183-9CEC-918906F67F28}") +
+                kind("PLU", 80, AllPlu, true) + kind("PLU tylko do kas", 85, AllPlu) +
                 kind("Jednostki miar", 20, "{E09C034C-19EC-4820-8DBE-D2924699A364}") +
                 kind("Państwa", 30, "{437AB953-9C47-4D60-AD24-4C38E7688081}") +
                 kind("Nieznany", 25, "{00000000-0000-0000-0000-000000000000}") +
                 "  </key>\n"
-                " </key></key>\n"
+                " </key>\n"
+                " <key name=\"Serwer Wagowy\">" + directoryKey("Katalog tymczasowy", dir / "wagi_tmp") +
+                directoryKey("Katalog danych", scaleData) + directoryKey("Katalog statusów", dir / "wagi_status") +
+                "<key name=\"Wysyłaj kody wagowe (W)\" type=\"bool\" value=\"true\"/>"
+                "<key name=\"Wysyłaj kody wartościowe (C)\" type=\"bool\" value=\"true\"/>"
+                "<key name=\"Wysyłaj tylko PLU wagowe pasujące do prefiksu\" type=\"bool\" value=\"false\"/>"
+                "<key name=\"Wysyłaj składy surowcowe dla grup\" type=\"bool\" value=\"false\"/></key>\n"
+                " </key>\n"
                 "</key></configuration>");
     }
 
@@ -60,6 +75,7 @@ protected:
 
     TestSupport::TempDir dir;
     const fs::path out = dir / "kasy";
+    const fs::path scaleData = dir / "wagi_dane";
 };
 
 TEST_F(SendAllCommand, SendsTheChosenKindsInCodeOrderAndSaysSo) {
@@ -73,6 +89,16 @@ TEST_F(SendAllCommand, SendsTheChosenKindsInCodeOrderAndSaysSo) {
     EXPECT_EQ(kinds[0], ".13");
     EXPECT_EQ(kinds[1], ".10");
     EXPECT_EQ(kinds[2], ".01");
+}
+
+TEST_F(SendAllCommand, OnlyAKindThatGoesToScalesReachesTheScales) {
+    const auto registersOnly = run("--kinds 85 --devices all");
+    ASSERT_EQ(registersOnly.exitCode, 0) << registersOnly.err;
+    EXPECT_FALSE(fs::is_empty(out));
+    EXPECT_TRUE(fs::is_empty(scaleData));
+    const auto withScales = run("--kinds 80 --devices all");
+    ASSERT_EQ(withScales.exitCode, 0) << withScales.err;
+    EXPECT_FALSE(fs::is_empty(scaleData));
 }
 
 TEST_F(SendAllCommand, WrongArgumentsAreRefusedBeforeAnythingIsSent) {

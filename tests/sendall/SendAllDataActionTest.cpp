@@ -136,9 +136,7 @@ TEST_P(SendAllKinds, PluKindWritesTheTransferFileForTheChosenRegisters) {
     addCashRegister(1);
     addCashRegister(2);
     addScale(1);
-    for (int ref : {101, 102})
-        exec("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (" +
-             std::to_string(ref) + ", " + std::to_string(ref) + ", 1, '0')");
+    configureScaleServer();
     addProduct(PluTx::Product(1, "Chleb", 3.5));
     addProduct(PluTx::Product(2, "Mleko", 2.99).sendingNow());
     addPlu(11, 1, "5901234123457", 2);
@@ -148,7 +146,7 @@ TEST_P(SendAllKinds, PluKindWritesTheTransferFileForTheChosenRegisters) {
 
     run({101, 201}, {20, 10});
 
-    EXPECT_EQ(observer->texts().back(), "Wysyłanie zakończone.");
+    EXPECT_EQ(observer->texts().back(), "Wysyłanie zakończone.") << ::testing::PrintToString(observer->texts());
     const Texts plus = files('P');
     ASSERT_EQ(plus.size(), 1u);
     EXPECT_EQ(cashRegistersOf(plus[0]), std::vector<int>{1});

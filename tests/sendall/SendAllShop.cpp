@@ -1,6 +1,7 @@
 #include "SendAllShop.h"
 
 #include <chrono>
+#include <filesystem>
 
 #include "config/Setup.h"
 #include "core/ActionContainer.h"
@@ -159,6 +160,23 @@ void SendAllShop::addFailingKind(const std::string& name, int code) {
     const std::string guid = "{5E0DA11A-0000-4000-8000-400000000000}";
     registerKind(guid, [](const std::string&, const SendAllDataActionInvoker&) { return std::string("Brak kas."); });
     addKind(name, code, false, guid);
+}
+
+void SendAllShop::configureScaleServer() {
+    const auto server = Core::SingletonImplHolder<Core::CSetup>::instance()
+                            .getRootKey()
+                            .CreateKey("Parametry programu")
+                            .CreateKey("FrontOffice")
+                            .CreateKey("Serwer Wagowy");
+    for (const char* name : {"Katalog tymczasowy", "Katalog danych", "Katalog statusów"}) {
+        const auto directory = root / name;
+        std::filesystem::create_directories(directory);
+        server.CreateKey(name).set_val(directory.string());
+    }
+    server.CreateKey("Wysyłaj kody wagowe (W)").set_val(true);
+    server.CreateKey("Wysyłaj kody wartościowe (C)").set_val(true);
+    server.CreateKey("Wysyłaj tylko PLU wagowe pasujące do prefiksu").set_val(false);
+    server.CreateKey("Wysyłaj składy surowcowe dla grup").set_val(false);
 }
 
 void SendAllShop::addScale(int number) {

@@ -67,6 +67,8 @@ protected:
     // Adds a kind to the configuration; its action is the test's journalling kind unless a GUID is given.
     void addKind(const std::string& name, int code, bool toScales = false, const std::string& guid = "");
     void addScale(int number);
+    // The scale server's directories (under the test's root) and sending rules.
+    void configureScaleServer();
     // A kind whose action blocks at the gate, one that raises, one that answers a failed status.
     void addBlockingKind(const std::string& name, int code);
     void addThrowingKind(const std::string& name, int code);
