@@ -162,6 +162,8 @@ void SendAllShop::addFailingKind(const std::string& name, int code) {
     addKind(name, code, false, guid);
 }
 
+Korvel::TKey SendAllShop::kindsKeyOf(const std::string& name) { return kindsKey().GetKey(name); }
+
 void SendAllShop::configureScaleServer() {
     const auto server = Core::SingletonImplHolder<Core::CSetup>::instance()
                             .getRootKey()

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../plutransmission/Transmission.h"
+#include "config/Key.h"
 #include "core/Action.h"
 #include "core/Registration.h"
 #include "frame/SendAllDataActionInvoker.h"
@@ -67,6 +68,8 @@ protected:
     // Adds a kind to the configuration; its action is the test's journalling kind unless a GUID is given.
     void addKind(const std::string& name, int code, bool toScales = false, const std::string& guid = "");
     void addScale(int number);
+    // The configuration key of a kind added before.
+    static Korvel::TKey kindsKeyOf(const std::string& name);
     // The scale server's directories (under the test's root) and sending rules.
     void configureScaleServer();
     // A kind whose action blocks at the gate, one that raises, one that answers a failed status.
