@@ -52,7 +52,8 @@ public:
     void showText(const std::string& text) override;
     bool cancelled() override;
 
-    // The indicator handed to each kind: it moves the current kind's bar.
+    // The indicator handed to each kind: it moves the current kind's bar. It refers to
+    // this window, so the run must hold the window (as its observer) while it uses it.
     std::shared_ptr<Core::ThreadUserIo::ISteppableProgressIndicator> kindProgress() { return kindProgress_; }
 
     // "Anuluj" asks the run to stop after the current kind; once the run has finished

@@ -31,14 +31,19 @@ std::set<int> chosenCashRegisters(const std::set<int>& chosen) {
     return refs;
 }
 
-}  // namespace
-
 SendAllDataRun::SendAllDataRun(SendAllDataArgs args, DataToSendToDeviceCollectionPtr kinds)
     : all_(std::move(args)),
       kinds_(std::move(kinds)),
       observer_(all_.observer ? all_.observer : std::make_shared<SilentObserver>()) {}
 
+void logLine(const std::string& text) {
+    if (Core::Debug::loggingEnabled()) Core::Debug::logLine(text, CORE_SRC_INFO("SendAllDataRun::operator()"));
+}
+
+}  // namespace
+
 void SendAllDataRun::operator()(const std::function<void()>& ended) {
+    logLine("SendAllDataRun start");
     // Host contract: the run's closing texts.
     std::string closing;
     try {
@@ -62,6 +67,7 @@ void SendAllDataRun::operator()(const std::function<void()>& ended) {
         observer_->showText(closing);
     } catch (...) {  // the flag must be cleared whatever the observer does
     }
+    logLine("SendAllDataRun end: " + closing);
     ended();
     try {
         observer_->finish();
