@@ -31,16 +31,16 @@ std::set<int> chosenCashRegisters(const std::set<int>& chosen) {
     return refs;
 }
 
-SendAllDataRun::SendAllDataRun(SendAllDataArgs args, DataToSendToDeviceCollectionPtr kinds)
-    : all_(std::move(args)),
-      kinds_(std::move(kinds)),
-      observer_(all_.observer ? all_.observer : std::make_shared<SilentObserver>()) {}
-
 void logLine(const std::string& text) {
     if (Core::Debug::loggingEnabled()) Core::Debug::logLine(text, CORE_SRC_INFO("SendAllDataRun::operator()"));
 }
 
 }  // namespace
+
+SendAllDataRun::SendAllDataRun(SendAllDataArgs args, DataToSendToDeviceCollectionPtr kinds)
+    : all_(std::move(args)),
+      kinds_(std::move(kinds)),
+      observer_(all_.observer ? all_.observer : std::make_shared<SilentObserver>()) {}
 
 void SendAllDataRun::operator()(const std::function<void()>& ended) {
     logLine("SendAllDataRun start");
