@@ -8,6 +8,7 @@
 #include "core/Singleton.h"
 #include "core/Errors.h"
 #include "db/SessionHolder.h"
+#include "ftp/FtpConnection.h"
 #include "shopdb/Schema.h"
 
 namespace Korvel::App {
@@ -32,7 +33,8 @@ void requireShopSchema(const std::string& url) {
 }  // namespace
 
 Host::Host(const std::optional<std::string>& configPath, const std::optional<std::string>& databaseUrl,
-           const std::filesystem::path& moduleDirectory) {
+           const std::filesystem::path& moduleDirectory)
+    : ftpConnectionAction_(Ftp::registerFtpConnectionAction()) {
     if (configPath) Core::SingletonImplHolder<Core::CSetup>::instance().load(*configPath);
     if (databaseUrl) {
         DBKernel::setDefaultSession(*databaseUrl);

@@ -1,10 +1,13 @@
-// The host around the module: configuration, database session, module directory,
-// loading and initialising the "devices" module, and unloading it at the end.
+// The host around the module: configuration, database session, the FTP connection
+// action, module directory, loading and initialising the "devices" module, and
+// unloading it at the end.
 #pragma once
 
 #include <filesystem>
 #include <optional>
 #include <string>
+
+#include "core/Registration.h"
 
 namespace Korvel::App {
 
@@ -20,6 +23,9 @@ public:
 
     // Where the modules live: $KORVEL_MODULE_DIR, else ../modules beside the program.
     static std::filesystem::path defaultModuleDirectory(const char* argv0);
+
+private:
+    Core::RegistrationHandle ftpConnectionAction_;
 };
 
 }  // namespace Korvel::App

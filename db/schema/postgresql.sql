@@ -541,3 +541,72 @@ create table fk_export (
     export_id integer primary key,
     export_date integer not null
 );
+
+-- Promotions -----------------------------------------------------------------------
+
+-- A promotion: the conditions a receipt must meet (elements) and the profits it then
+-- grants. send_status: 0 new, 1 sent, 2 modified since sent (the back office sets 2
+-- when it changes a sent promotion).
+create table Promotion (
+    id bigint primary key,
+    name varchar(100) not null default '',
+    sale_date_from integer,
+    sale_date_to integer,
+    start_time integer not null default 0,
+    end_time integer not null default 86399,
+    multiple smallint not null default 0,
+    guid varchar(38) not null,
+    promotion_number varchar(20) not null default '',
+    cancelled smallint not null default 0,
+    cashier_message varchar(200),
+    activators_xml text,
+    tags_xml text,
+    simple smallint not null default 0,
+    welcome smallint not null default 0,
+    priority integer,
+    send_status smallint not null default 0
+);
+create unique index promotion_guid on Promotion (guid);
+create index promotion_send_status on Promotion (send_status);
+
+-- One condition or profit of a promotion, in the order seq; kind names the element
+-- kind, the other columns hold what that kind uses.
+create table PromotionElement (
+    id bigint primary key,
+    promotion_id bigint not null,
+    seq integer not null default 0,
+    kind varchar(40) not null,
+    quantity_threshold numeric,
+    value_threshold numeric,
+    value_threshold_offset numeric,
+    payment_id integer,
+    pattern varchar(100),
+    frequency_period integer,
+    frequency_threshold integer,
+    frequency_threshold_offset integer,
+    name varchar(100),
+    guid varchar(38),
+    rebate_type smallint,
+    accomplishment_type smallint not null default 0,
+    rebate_value numeric,
+    rebate_percent numeric,
+    product_id integer,
+    group_index varchar(10),
+    quantity numeric,
+    premium_price numeric,
+    present_id integer,
+    ticket_activation_days integer,
+    ticket_expiry_days integer,
+    ticket_tag varchar(40),
+    handling_mode smallint
+);
+create index promotion_element_promotion on PromotionElement (promotion_id, seq);
+
+-- The products and groups an element names, in the order seq.
+create table PromotionElementItem (
+    element_id bigint not null,
+    seq integer not null default 0,
+    product_id integer,
+    group_index varchar(10)
+);
+create index promotion_element_item_element on PromotionElementItem (element_id, seq);

@@ -518,3 +518,72 @@ create table fk_export (
     export_id integer primary key,
     export_date integer not null
 );
+
+-- Promotions -----------------------------------------------------------------------
+
+-- A promotion: the conditions a receipt must meet (elements) and the profits it then
+-- grants. send_status: 0 new, 1 sent, 2 modified since sent (the back office sets 2
+-- when it changes a sent promotion).
+create table Promotion (
+    id integer primary key,
+    name text not null default '',
+    sale_date_from integer,
+    sale_date_to integer,
+    start_time integer not null default 0,
+    end_time integer not null default 86399,
+    multiple integer not null default 0,
+    guid text not null,
+    promotion_number text not null default '',
+    cancelled integer not null default 0,
+    cashier_message text,
+    activators_xml text,
+    tags_xml text,
+    simple integer not null default 0,
+    welcome integer not null default 0,
+    priority integer,
+    send_status integer not null default 0
+);
+create unique index promotion_guid on Promotion (guid);
+create index promotion_send_status on Promotion (send_status);
+
+-- One condition or profit of a promotion, in the order seq; kind names the element
+-- kind, the other columns hold what that kind uses.
+create table PromotionElement (
+    id integer primary key,
+    promotion_id integer not null,
+    seq integer not null default 0,
+    kind text not null,
+    quantity_threshold real,
+    value_threshold real,
+    value_threshold_offset real,
+    payment_id integer,
+    pattern text,
+    frequency_period integer,
+    frequency_threshold integer,
+    frequency_threshold_offset integer,
+    name text,
+    guid text,
+    rebate_type integer,
+    accomplishment_type integer not null default 0,
+    rebate_value real,
+    rebate_percent real,
+    product_id integer,
+    group_index text,
+    quantity real,
+    premium_price real,
+    present_id integer,
+    ticket_activation_days integer,
+    ticket_expiry_days integer,
+    ticket_tag text,
+    handling_mode integer
+);
+create index promotion_element_promotion on PromotionElement (promotion_id, seq);
+
+-- The products and groups an element names, in the order seq.
+create table PromotionElementItem (
+    element_id integer not null,
+    seq integer not null default 0,
+    product_id integer,
+    group_index text
+);
+create index promotion_element_item_element on PromotionElementItem (element_id, seq);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ProductCatalogue.h"
+#include "devicedefs/Urzadzenie.h"
 
 namespace ShopDb::DemoFixtures {
 
@@ -55,7 +56,7 @@ constexpr std::array automaticDiscountTypes{
 static_assert(automaticDiscountTypes.size() == automaticDiscountTypeCount);
 
 struct Device {
-    int type;  // 0 cash register, 1 scale, 2 scanner, 3 price checker
+    TTypUrzadzenia type;
     int section;
     int number;
     const char* name;
@@ -66,16 +67,16 @@ struct Device {
 // without the cash-register server's files), and the second scale of section 2 is
 // not installed.
 constexpr std::array devices{
-    Device{0, 0, 1, "Kasa 1", true, true, true, true, true, true},
-    Device{0, 0, 2, "Kasa 2 (samoobsługowa)", true, true, false, true, true, true},
-    Device{0, 0, 3, "Kasa 3", true, false, false, true, false, true},
-    Device{0, 0, 4, "Kasa 4 (zintegrowana)", true, true, false, true, true, true},
-    Device{1, 1, 1, "Waga 1 - wędliny", true, true, false, true, true, true},
-    Device{1, 1, 2, "Waga 2 - sery", true, true, false, true, true, true},
-    Device{1, 2, 1, "Waga 1 - warzywa", true, true, false, true, true, true},
-    Device{1, 2, 2, "Waga 2 - ryby", false, false, false, false, false, false},
-    Device{2, 0, 1, "Skaner 1", true, true, false, true, true, false},
-    Device{3, 0, 1, "Weryfikator cen 1", true, true, false, true, true, false},
+    Device{tuKasa, 0, 1, "Kasa 1", true, true, true, true, true, true},
+    Device{tuKasa, 0, 2, "Kasa 2 (samoobsługowa)", true, true, false, true, true, true},
+    Device{tuKasa, 0, 3, "Kasa 3", true, false, false, true, false, true},
+    Device{tuKasa, 0, 4, "Kasa 4 (zintegrowana)", true, true, false, true, true, true},
+    Device{tuWaga, 1, 1, "Waga 1 - wędliny", true, true, false, true, true, true},
+    Device{tuWaga, 1, 2, "Waga 2 - sery", true, true, false, true, true, true},
+    Device{tuWaga, 2, 1, "Waga 1 - warzywa", true, true, false, true, true, true},
+    Device{tuWaga, 2, 2, "Waga 2 - ryby", false, false, false, false, false, false},
+    Device{tuSkaner, 0, 1, "Skaner 1", true, true, false, true, true, false},
+    Device{tuWeryfikatorCen, 0, 1, "Weryfikator cen 1", true, true, false, true, true, false},
 };
 
 struct Parameter {
@@ -85,20 +86,20 @@ struct Parameter {
 
 std::vector<Parameter> parametersOf(const Device& device) {
     switch (device.type) {
-        case 0: return {{1, device.number == 4 ? "1" : "0"},
-                        {3, device.number == 2 ? "2" : "0"},
-                        {10, "1"},
-                        {12, "15"},
-                        {23, "2"},
-                        {43, "Sklep Demonstracyjny\nul. Przykładowa 1, 00-001 Warszawa"},
-                        {44, "Dziękujemy za zakupy!"}};
-        case 1: {
+        case tuKasa: return {{1, device.number == 4 ? "1" : "0"},
+                             {3, device.number == 2 ? "2" : "0"},
+                             {10, "1"},
+                             {12, "15"},
+                             {23, "2"},
+                             {43, "Sklep Demonstracyjny\nul. Przykładowa 1, 00-001 Warszawa"},
+                             {44, "Dziękujemy za zakupy!"}};
+        case tuWaga: {
             std::vector<Parameter> parameters{{130, "2000"}, {131, "Sklep Demonstracyjny - świeże produkty"}};
             // The first section's scales print a default shelf life; the second's have none.
             if (device.section == 1) parameters.push_back({133, device.number == 1 ? "5" : "7"});
             return parameters;
         }
-        case 2: return {{150, "1"}, {151, "9600"}, {152, "8"}, {153, "N"}, {154, "1"}};
+        case tuSkaner: return {{150, "1"}, {151, "9600"}, {152, "8"}, {153, "N"}, {154, "1"}};
         default: return {};
     }
 }
@@ -163,7 +164,7 @@ std::int64_t writeDevices(DemoTables& tables, ReferenceCounter& references) {
         const std::int64_t ref = references.next();
         auto& row = tables.urzadzenie;
         row["lUrzadzenieRef"] = ref;
-        row["nNrTypuUrz"] = device.type;
+        row["nNrTypuUrz"] = static_cast<int>(device.type);
         row["nNrSekcji"] = device.section;
         row["nNrKolvenia"] = device.number;
         row["sNazwa"] = device.name;

@@ -8,6 +8,7 @@
 
 #include "DemoFixtures.h"
 #include "PluCodes.h"
+#include "tools/PluStatus.h"
 
 namespace ShopDb {
 
@@ -319,7 +320,7 @@ void DemoProducts::writeProduct(const Product& product) {
 
 void DemoProducts::writeCodes(const Product& product) {
     const std::int64_t ref = product.reference;
-    const int status = random_.chance(0.02) ? 1 : 2;
+    const int status = random_.chance(0.02) ? Plu::Status::New : Plu::Status::Ordinary;
 
     std::string code;
     if (product.weighed) {
@@ -345,7 +346,7 @@ void DemoProducts::writeCodes(const Product& product) {
     }
 
     if (product.multipack > 0 && random_.chance(0.4)) {
-        writeCode(ref, PluCodes::ean13(scatteredItem(++ean13s_)), 2, Pack);
+        writeCode(ref, PluCodes::ean13(scatteredItem(++ean13s_)), Plu::Status::Ordinary, Pack);
         auto& jmiar = tables_.jmiar;
         jmiar["lTowarRef"] = ref;
         jmiar["njm"] = static_cast<int>(Pack);
@@ -353,11 +354,12 @@ void DemoProducts::writeCodes(const Product& product) {
         jmiar.insert();
     }
     if (product.group && product.group->code == "PIE" && random_.chance(0.1) && shortCodes_ < maxShortCodes)
-        writeCode(ref, PluCodes::shortCode(shortCodes_++), 2);
-    if (random_.chance(0.03)) writeCode(ref, PluCodes::ean13(scatteredItem(++ean13s_)), random_.chance(0.5) ? 3 : 4);
+        writeCode(ref, PluCodes::shortCode(shortCodes_++), Plu::Status::Ordinary);
+    if (random_.chance(0.03)) writeCode(ref, PluCodes::ean13(scatteredItem(++ean13s_)),
+                                          random_.chance(0.5) ? Plu::Status::ToDelete : Plu::Status::Deleted);
     if (!product.weighed && product.priceInGrosze > 0 && random_.chance(0.015) && priceCodes_ < maxPriceCodes) {
         const std::int64_t price = markedDown(*product.priceInGrosze, 0.5, 0.8);
-        if (price > 0 && price <= maxCarriedPrice) writeCode(ref, PluCodes::priceCarrying(++priceCodes_, price), 2);
+        if (price > 0 && price <= maxCarriedPrice) writeCode(ref, PluCodes::priceCarrying(++priceCodes_, price), Plu::Status::Ordinary);
     }
 }
 

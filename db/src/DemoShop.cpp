@@ -6,12 +6,13 @@
 #include "DemoCashRegisterDictionaries.h"
 #include "DemoFixtures.h"
 #include "DemoFkExport.h"
+#include "DemoPromotions.h"
 #include "DemoProducts.h"
 #include "DemoTables.h"
 #include "Random.h"
-#include "Transaction.h"
 #include "core/Errors.h"
 #include "db/Query.h"
+#include "db/TransactionScope.h"
 #include "shopdb/Schema.h"
 
 namespace ShopDb {
@@ -40,7 +41,7 @@ DemoShop::DemoShop(DemoShopOptions options) : options_(options) {
 }
 
 DemoShopSummary DemoShop::generate(TSessionHolder session, const Progress& progress) const {
-    Transaction transaction(session);
+    DBKernel::TransactionScope transaction(session, DBKernel::TransactionScope::JoinOpen);
     if (DBKernel::Sql::OpenedQuery("select count(*) as products from Towar", session)["products"].asInt64() > 0)
         throw Core::PlacedRuntimeError(
             "Baza danych zawiera już towary. Sklep demonstracyjny powstaje tylko w pustym schemacie sklepu.",
@@ -63,6 +64,7 @@ DemoShopSummary DemoShop::generate(TSessionHolder session, const Progress& progr
     }
     DemoFixtures::writeSales(tables, random, references, today);
     writeFkExports(session, today);
+    DemoPromotions::write(session, today, total);
     reserveReferences(session, references.last());
     transaction.commit();
     if (progress && total == 0) progress(0, 0);

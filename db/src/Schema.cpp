@@ -4,10 +4,10 @@
 
 #include "SchemaScripts.h"
 #include "SqlScript.h"
-#include "Transaction.h"
 #include "core/Errors.h"
 #include "db/Command.h"
 #include "db/Query.h"
+#include "db/TransactionScope.h"
 
 namespace ShopDb {
 
@@ -52,7 +52,7 @@ bool hasSchema(const TSessionHolder& session) {
 }
 
 void createSchema(TSessionHolder session, bool force) {
-    Transaction transaction(session);
+    DBKernel::TransactionScope transaction(session, DBKernel::TransactionScope::JoinOpen);
     if (hasSchema(session)) {
         if (!force)
             throw Core::PlacedRuntimeError(

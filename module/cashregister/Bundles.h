@@ -1,3 +1,4 @@
+// Module public face: plugins and other modules include this header; change it compatibly.
 // Split bundles as they leave the module for the cash registers: a bundle product and
 // the components its sale is booked on. Exported, header-only value classes: the
 // cash-register transmission modules read them without linking to the module.

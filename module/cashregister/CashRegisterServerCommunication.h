@@ -1,3 +1,4 @@
+// Module public face: plugins and other modules include this header; change it compatibly.
 // The cash-register server communication: a factory, registered by the loaded
 // cash-register transmission module, that gives one data sender per kind of data.
 // Exported: the transmission module implements it, the module's senders use it.
@@ -26,6 +27,7 @@ namespace Plu {
 struct CodeRules;
 using PluConfig = CodeRules;  // tools/PluConfig.h
 }  // namespace Plu
+#include "external/ExportedPromotion.h"
 
 namespace CashRegisterServerCommunication {
 
@@ -82,6 +84,13 @@ public:
     virtual void setDate(int dayNumber) = 0;
 };
 
+// Promotions with their conditions and profits, and the gifts the profits refer to.
+// Host contract: the promotion data sender's name.
+class MegaPromotionDataSender : public RecordDataSender<Kolvenia::ExportedPromotion> {
+public:
+    virtual void addGift(const Kolvenia::ExportedPromotionGift& gift) = 0;
+};
+
 using PluDataSenderPtr = std::shared_ptr<PluDataSender>;
 using CompositionDataSenderPtr = std::shared_ptr<CompositionDataSender>;
 using BundleDataSenderPtr = std::shared_ptr<BundleDataSender>;
@@ -133,6 +142,7 @@ using IDailyTurnoverCommandSenderPtr = std::shared_ptr<IDailyTurnoverCommandSend
     throw Core::PlacedRuntimeError(std::string("Moduł transmisji do kasy nie obsługuje danych: ") + kind + ".",
                                    CORE_SRC_INFO("CashRegisterServerCommunicationFactory::create"));
 }
+using MegaPromotionDataSenderPtr = std::shared_ptr<MegaPromotionDataSender>;
 
 // Found through Core::SingletonImplHolder<CashRegisterServerCommunicationFactory>;
 // absent until a transmission module registers it. Each call gives a new sender.
@@ -159,6 +169,7 @@ public:
         (void)cashRegisterNumber;
         refuseUnsupportedKind("polecenie GetDailyTurnover");
     }
+    virtual MegaPromotionDataSenderPtr createMegaPromotionDataSender() { refuseUnsupportedKind("promocje"); }
 };
 
 }  // namespace CashRegisterServerCommunication

@@ -1,3 +1,4 @@
+// Module public face: plugins and other modules include this header; change it compatibly.
 // Transfer files exchanged with the cash-register server: their names, the clean-up of
 // old temporary files, and the check of the transfer directories. The naming service
 // and the clean-up are exported: the cash-register transmission modules call them.

@@ -1,3 +1,4 @@
+// Module public face: plugins and other modules include this header; change it compatibly.
 // The record of one PLU as it leaves the module for the cash-register communication
 // and other modules' senders, with the enumerations and the refundation record it
 // carries. Exported, header-only value classes: receivers read the getters and need

@@ -1,3 +1,4 @@
+// Module public face: plugins and other modules include this header; change it compatibly.
 // The external data senders registry: every receiver of PLU records other than the
 // cash registers, scales and directory price checker (label systems, Elzab RS price
 // checkers, other modules' senders) registers a creator under a key, and the PLU

@@ -21,11 +21,12 @@ private:
         std::string creatorKey;
         IArticleDataExternalSystemSenderPtr sender;
     };
-    // Drops the senders a creator made: their code may leave with the creator's module.
-    void dropSendersOf(const std::string& creatorKey);
+    using MadeSenders = std::vector<MadeSender>;
 
     Core::ObjectRegistry<SenderCreator> creators_;
-    std::vector<MadeSender> senders_;
+    // Shared so that a handle kept by another module after this registry went (its
+    // module's attach failed) finds nothing to undo instead of a dangling registry.
+    std::shared_ptr<MadeSenders> senders_ = std::make_shared<MadeSenders>();
 };
 
 }  // namespace Senders

@@ -1,3 +1,4 @@
+// Module public face: plugins and other modules include this header; change it compatibly.
 // What every external data sender is initialised with for one transmission.
 #pragma once
 

@@ -1,10 +1,15 @@
 // Every GUID under which the module registers an action or a sender creator, in
 // registration order. The GUIDs are an external interface: menus, the evening
 // processing, other modules and console "fire" lines name them.
+//
+// Registered today: ProcessAndSendPlu, SendPluForArticle and CheckCommunication
+// (`korvel actions` lists them). The others are named ahead of their subsystems, which
+// register them at their places in registerObjects' fixed order.
 #pragma once
 
 namespace Kolvenia::ActionGuids {
 
+// Host contract: every GUID below.
 inline constexpr const char* ProcessAndSendPlu = "{050958DF-B168-4E5A-80E2-CC598C81515F}";
 inline constexpr const char* EveningSendElectronicLabels = "{CC00F5AF-9092-4771-9DFC-7646A38E0CEF}";
 inline constexpr const char* SendElectronicLabels = "{8DFBDE64-767D-4A68-B7FC-421C885627C1}";

@@ -12,31 +12,35 @@
 #include "cashregister/config/ConfigSendActions.h"
 #include "cashregister/turnover/DailyTurnoverActions.h"
 #include "cashregister/vouchers/BlockedVoucherActions.h"
-#include "core/Debug.h"
+#include "core/ModuleEntry.h"
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "external/ExternalSendersRegistration.h"
+#include "labels/LabelsRegistration.h"
 #include "plu/ProcessAndSendActions.h"
 #include "pricechecker/ElzabRsPriceCheckerSender.h"
 #include "pricechecker/SendAllPriceCheckerAction.h"
+#include "promotions/PromotionActions.h"
 #include "sendall/SendAllDataRegistration.h"
 #include "sendall/SendAllPluAction.h"
-#include "frame/DllRegistration.h"
 #include "scales/ScaleDataTransferFileManager.h"
 
 namespace Kolvenia {
 
 namespace {
-RegistrationListPtr moduleRegistrations;
+Core::RegistrationListPtr moduleRegistrations;
 }
 
 // Units register in the module's fixed order; the order is part of the host's contract.
 void registerObjects(Core::ModuleRegistrationList& list) {
     Senders::registerExternalDataSendersObjects(list);
     registerActionProcessAndSendPLUObjects(list);
+    Labels::registerElectronicLabelsActionsObjects(list);
     Dictionaries::registerMarkdownReasonsObjects(list);
+    registerPromotionsActionsObjects(list);
     AllPlus::registerSendAllPluObjects(list);
     Devices::PriceChecker::registerSendAllPriceCheckerObjects(list);
+    Labels::registerElectronicLabelsSenderObjects(list);
     Devices::PriceChecker::registerElzabRsPriceCheckerSender(list);
     registerSendPLUForArticleObjects(list);
     Devices::registerGetDefaultManagerObjects(list);
@@ -48,13 +52,15 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     BlockedVouchers::registerBlockedVoucherObjects(list);
     Kasa::registerSendCashRegisterConfigObjects(list);
     Dictionaries::registerCustomersObjects(list);
+    Labels::registerElectronicLabelsStockExportDialogObjects(list);
     Dictionaries::registerMeasureUnitsObjects(list);
     Dictionaries::registerPaymentsObjects(list);
     Kasa::registerSendPluConfigObjects(list);
     Dictionaries::registerVatRatesObjects(list);
+    Labels::registerSesLabelsSenderObjects(list);
     Kasa::registerCheckCommunicationObjects(list);
     DailyTurnover::registerDailyTurnoverObjects(list);
-    Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule});
+    list.add(Core::registerInitializeModuleFunction({CORE_SRC_INFO("registerObjects"), initializeModule}));
 }
 
 void initializeModule() {
@@ -65,9 +71,5 @@ void initializeModule() {
 }  // namespace Kolvenia
 
 int DllEntryPoint(void* instance, unsigned long reason, void*) {
-    Core::Debug::logDllEntryPoint(instance, reason, CORE_SRC_INFO("DllEntryPoint"));
-    return Kolvenia::manageDllRegistationsAndDependencies(instance, reason, Kolvenia::moduleRegistrations,
-                                                          Kolvenia::registerObjects)
-               ? 1
-               : 0;
+    return Core::moduleEntryPoint(instance, reason, Kolvenia::moduleRegistrations, Kolvenia::registerObjects);
 }

@@ -7,6 +7,7 @@ namespace Kolvenia {
 
 // Calls every unit's registration function in the module's fixed order, then queues
 // the module initialisation function.
+// Host contract: the registration function, the initialisation function and the entry.
 void registerObjects(Core::ModuleRegistrationList& list);
 
 // Run by the host once all modules are registered: loads the configured cash-register

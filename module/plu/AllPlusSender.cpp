@@ -9,19 +9,21 @@
 #include "composition/CompositionOracleDao.h"
 #include "db/DataSet.h"
 #include "db/Command.h"
+#include "db/TransactionScope.h"
 #include "frame/strategies/UrzCollectionModStrategies.h"
 #include "plu/PLUTransmissionContainer.h"
 #include "plu/PluSender.h"
 #include "plu/RowValues.h"
 #include "plu/SeveralSalePrices.h"
-#include "plu/TransactionGuard.h"
 #include "products/ProductFeaturesCache.h"
+#include "tools/PluStatus.h"
 #include "scales/DevicesService.h"
 
 namespace Devices {
 
 namespace {
 
+// Host contract: the query text, byte for byte.
 constexpr const char* SelectList =
     "select sklad.ssklad as ssklad, p.lPluRef, p.lTowarRef, t.sNazwa, t.sArtIndex, t.sGrIndex, t.byRabatowy,"
     " t.dCenaSprzed, t.lPromocjaRef, t.bySendWiecz, t.bySendNat, p.sPLU, p.typObslugi, p.byStatus,"
@@ -53,12 +55,11 @@ public:
     }
     void apply(TSessionHolder& session) {
         if (plus_.empty()) return;
+        using namespace Plu::Status;
         // New PLUs become ordinary and those to be deleted deleted, as a normal
         // transmission leaves them; the products' send flags are spent.
-        DBKernel::Sql::Command("update PLU set byStatus = 2 where byStatus = 1 and lPluRef in (" + plus_ + ")", session)
-            .execute();
-        DBKernel::Sql::Command("update PLU set byStatus = 4 where byStatus = 3 and lPluRef in (" + plus_ + ")", session)
-            .execute();
+        changeState(session, New, Ordinary);
+        changeState(session, ToDelete, Deleted);
         DBKernel::Sql::Command("update Towar set bySendNat = 0, bySendWiecz = 0 where (bySendNat <> 0 or bySendWiecz <> 0)"
                                " and lTowarRef in (" + products_ + ")",
                                session)
@@ -68,6 +69,13 @@ public:
     }
 
 private:
+    void changeState(TSessionHolder& session, int from, int to) const {
+        DBKernel::Sql::Command("update PLU set byStatus = " + std::to_string(to) + " where byStatus = " +
+                                   std::to_string(from) + " and lPluRef in (" + plus_ + ")",
+                               session)
+            .execute();
+    }
+
     std::string plus_;
     std::string products_;
 };
@@ -107,12 +115,11 @@ int AllPlusSender::send(Core::ThreadUserIo::ISteppableProgressIndicator& progres
     progress.setMaximum(rows.RecordCount());
     int sent = 0;
     PackageFlagsReset flags;
-    PluTransmission::TransactionGuard transaction(session_);
+    DBKernel::TransactionScope transaction(session_, DBKernel::TransactionScope::AdoptOpen);
     auto sender = std::make_unique<PluTransmission::T_PLUSender>(context, rows);
     const auto endPackage = [&] {
         flags.apply(session_);
         sender->endPackage();
-        transaction.commit();
     };
     for (rows.First(); !rows.Eof(); rows.Next()) {
         sender->SendRecordPLU();
@@ -124,11 +131,12 @@ int AllPlusSender::send(Core::ThreadUserIo::ISteppableProgressIndicator& progres
         if (++sent % size == 0) {
             progress.setText(translate("Transmisja pakietu danych..."));
             endPackage();
-            transaction.start();
+            transaction.commitAndBegin();
             sender = std::make_unique<PluTransmission::T_PLUSender>(context, rows);
         }
     }
     endPackage();
+    transaction.commit();
     progress.finish();
     return sent;
 }

@@ -13,6 +13,7 @@
 #include "plu/PriceCarryingCode.h"
 #include "plu/SeveralSalePrices.h"
 #include "products/ProductFeaturesCache.h"
+#include "tools/PluStatus.h"
 
 namespace {
 
@@ -114,9 +115,9 @@ std::string originText(int origins) {
 
 const char* statusText(int status) {
     switch (status) {
-    case 1: return "Nowy";
-    case 2: return "Zwykły";
-    case 3: return "Do usunięcia";
+    case Plu::Status::New: return "Nowy";
+    case Plu::Status::Ordinary: return "Zwykły";
+    case Plu::Status::ToDelete: return "Do usunięcia";
     default: return "";
     }
 }

@@ -29,6 +29,7 @@ class T_PLUSender;
 struct PluTransmissionContext;
 }  // namespace PluTransmission
 
+// Host contract: the engine's class, its operations and its dataset's field names.
 class TPLUTransmissionContainer {
 public:
     // Origin bits of byFlaga.

@@ -16,6 +16,7 @@ struct BranchColumn {
     std::string_view condition;
 };
 
+// Host contract: the statement texts assembled in this file, byte for byte.
 constexpr BranchColumn kColumnsBeforeOrigin[] = {
     {"-1 as lWarSprzRef", "w.lWarSprzRef"},
     {"t.bWieleCen", {}},

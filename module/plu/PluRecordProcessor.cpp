@@ -8,6 +8,7 @@
 #include "frame/Configuration.h"
 #include "plu/PLUTransmissionContainer.h"
 #include "plu/RowValues.h"
+#include "tools/PluStatus.h"
 
 namespace PluTransmission {
 
@@ -47,12 +48,12 @@ std::optional<RecordResult> PluRecordProcessor::skipReason() const {
         return NotSentFlagsOrPrice;
     }
     const auto productPrice = optionalDouble(rows_, "dCenaSprzedTowar");
-    if (!hasCondition(origin) && (!productPrice || *productPrice == 0.0) && status != 3) {
+    if (!hasCondition(origin) && (!productPrice || *productPrice == 0.0) && status != Plu::Status::ToDelete) {
         log("CENA ZEROWA i BRAK WAR i NIE KASUJ PLU - WYLOT");
         return NotSentFlagsOrPrice;
     }
     const auto conditionPrice = optionalDouble(rows_, "dCenaSprzedWar");
-    if (hasCondition(origin) && (!conditionPrice || *conditionPrice <= 0.0) && status != 3) {
+    if (hasCondition(origin) && (!conditionPrice || *conditionPrice <= 0.0) && status != Plu::Status::ToDelete) {
         log("CENA ZEROWA Z WARUNKOW - WYLOT");
         return WrongConditionPrice;
     }
@@ -69,7 +70,7 @@ bool PluRecordProcessor::lockProduct(int productRef) {
         writeBack_.lockProduct(productRef);
         return true;
     } catch (const Oraerror::EOraError& e) {
-        if (e.ErrorCode != 54) throw;
+        if (e.ErrorCode != Oraerror::Code::ResourceBusy) throw;
         log("cannot acquire lock on product");
         return false;
     }
@@ -110,7 +111,7 @@ RecordResult PluRecordProcessor::processRecord(T_PLUSender& sender) {
     const int productRef = integer(rows_, "lTowarRef");
     const int status = integer(rows_, "byStatus");
     if (!lockProduct(productRef)) return TransactionError;
-    if (status == 3) {
+    if (status == Plu::Status::ToDelete) {
         const auto productPrice = optionalDouble(rows_, "dCenaSprzedTowar");
         if (!productPrice) log("CENA Towar NULL i usuwamy");
         else if (*productPrice == 0.0) log("CENA Towar 0.0 i usuwamy");
@@ -119,8 +120,9 @@ RecordResult PluRecordProcessor::processRecord(T_PLUSender& sender) {
 
     const bool firstRowOfProduct = lastProductRef_ != productRef;
     PendingChanges changes = firstRowOfProduct ? productChanges(productRef) : PendingChanges{};
-    if (fromPluState(integer(rows_, "byFlaga")) && status == 3) changes.pluStatus = 4;
-    if (fromPluState(integer(rows_, "byFlaga")) && status == 1) changes.pluStatus = 2;
+    const bool fromState = fromPluState(integer(rows_, "byFlaga"));
+    if (fromState && status == Plu::Status::ToDelete) changes.pluStatus = Plu::Status::Deleted;
+    if (fromState && status == Plu::Status::New) changes.pluStatus = Plu::Status::Ordinary;
     log("Zaczynam posyłać updaty!");
     writePluState(changes);
     if (firstRowOfProduct) writeProduct(productRef, changes);

@@ -45,6 +45,7 @@ struct PluTransmissionContext {
     std::function<IPackageRoutePtr()> makePriceCheckerRoute;
 };
 
+// Host contract: the PLU sender's class and its operations.
 class T_PLUSender {
 public:
     T_PLUSender(std::shared_ptr<PluTransmissionContext> context, Db::TDataSet& rows);

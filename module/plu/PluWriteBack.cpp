@@ -6,6 +6,8 @@
 
 namespace PluTransmission {
 
+// Host contract: every statement text below, byte for byte (double spaces included): the
+// statement log and the tests compare them as issued.
 PluWriteBack::PluWriteBack(TSessionHolder session)
     : session_(session),
       pluStatus_("update PLU set byStatus = :byStatus  where lPLURef = :lPLURef    and nvl(byBlokada, 0) <> 1    and byStatus  = :OLDbyStatus", session),

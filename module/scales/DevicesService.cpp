@@ -5,6 +5,7 @@
 #include "frame/Configuration.h"
 #include "frame/params/DeviceParams.h"
 #include "plu/ProductDataForFrontOfficeFromDataSet.h"
+#include "tools/PluStatus.h"
 
 namespace Devices {
 
@@ -42,7 +43,7 @@ DevicesService::DevicesService(IDevicesServiceConfigPtr config) : config_(std::m
 
 bool DevicesService::isPluToBeDeletedFromDevices(const IProductDataForFrontOffice& product) const {
     const int status = product.getPluStatus();
-    if (status == 3 || status == 4) return true;
+    if (status == Plu::Status::ToDelete || status == Plu::Status::Deleted) return true;
     if (product.hasSeveralPrices() && product.isMultiPriceElementSaleLocked()) return true;
     if (config_->isProductAddingLockOn() && config_->isProductTypeLockedForDevices(product.getProductType())) return true;
     if (!config_->isSaleAllowedForActivityStatus(product.getActivityStatus())) return true;

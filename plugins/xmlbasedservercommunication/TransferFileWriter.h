@@ -30,6 +30,7 @@ inline constexpr TransferFileKind BlockedVoucherFile{0x20, 'B', "blockedVouchers
 inline constexpr TransferFileKind CashRegisterConfigFile{0x21, 'K', "cashRegisterConfiguration"};
 inline constexpr TransferFileKind PluConfigFile{0x22, 'C', "pluConfiguration"};
 inline constexpr TransferFileKind DailyTurnoverCommandFile{0x23, 'R', "dailyTurnoverCommand"};
+inline constexpr TransferFileKind PromotionFile{0x24, 'M', "promotions"};
 
 inline constexpr int FormatVersion = 1;
 

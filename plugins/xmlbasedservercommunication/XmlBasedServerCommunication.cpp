@@ -4,18 +4,23 @@
 #include <memory>
 
 #include "XmlServerCommunicationFactory.h"
-#include "core/Debug.h"
-#include "core/PackageLoader.h"
+#include "core/ModuleEntry.h"
 #include "core/Singleton.h"
 
 namespace {
+
 using FactoryHolder = Core::SingletonImplHolder<CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>;
+
+Core::RegistrationListPtr registrations;
+
+void registerObjects(Core::ModuleRegistrationList& list) {
+    FactoryHolder::set(std::make_shared<XmlBasedServerCommunication::XmlServerCommunicationFactory>());
+    // The factory's code leaves with this module, so must its instance.
+    list.add(std::make_unique<Core::Registration>([] { FactoryHolder::reset(); }));
 }
 
+}  // namespace
+
 extern "C" __attribute__((visibility("default"))) int DllEntryPoint(void* instance, unsigned long reason, void*) {
-    Core::Debug::logDllEntryPoint(instance, reason, CORE_SRC_INFO("DllEntryPoint"));
-    if (reason == Core::DLL_PROCESS_ATTACH) FactoryHolder::set(std::make_shared<XmlBasedServerCommunication::XmlServerCommunicationFactory>());
-    // The factory's code leaves with this module, so must its instance.
-    if (reason == Core::DLL_PROCESS_DETACH) FactoryHolder::reset();
-    return 1;
+    return Core::moduleEntryPoint(instance, reason, registrations, registerObjects);
 }

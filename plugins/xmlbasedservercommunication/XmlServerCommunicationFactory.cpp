@@ -3,6 +3,7 @@
 #include "DictionaryElements.h"
 #include "DictionarySenders.h"
 #include "XmlDataSenders.h"
+#include "XmlPromotionDataSender.h"
 #include "cashregister/TransferFiles.h"
 #include "frame/Configuration.h"
 
@@ -78,6 +79,10 @@ CashRegisterServerCommunication::PluConfigSenderPtr XmlServerCommunicationFactor
 CashRegisterServerCommunication::IDailyTurnoverCommandSenderPtr XmlServerCommunicationFactory::createDailyTurnoverCommandSender(
     int cashRegisterNumber) {
     return std::make_shared<XmlDailyTurnoverCommandSender>(outputDirectory(), cashRegisterNumber);
+}
+
+CashRegisterServerCommunication::MegaPromotionDataSenderPtr XmlServerCommunicationFactory::createMegaPromotionDataSender() {
+    return std::make_shared<XmlPromotionDataSender>(outputDirectory());
 }
 
 }  // namespace XmlBasedServerCommunication

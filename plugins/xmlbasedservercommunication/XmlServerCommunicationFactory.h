@@ -25,6 +25,7 @@ public:
     CashRegisterServerCommunication::CashRegisterConfigSenderPtr createCashRegisterConfigSender() override;
     CashRegisterServerCommunication::PluConfigSenderPtr createPluConfigSender() override;
     CashRegisterServerCommunication::IDailyTurnoverCommandSenderPtr createDailyTurnoverCommandSender(int cashRegisterNumber) override;
+    CashRegisterServerCommunication::MegaPromotionDataSenderPtr createMegaPromotionDataSender() override;
 };
 
 }  // namespace XmlBasedServerCommunication

@@ -71,7 +71,7 @@ TEST(KorvelCommand, MissingOrMalformedConfigurationStopsBeforeAnythingRuns) {
     auto malformed = korvel("--config " + (dir / "bad.xml").string() + " actions", dir);
     EXPECT_EQ(malformed.exitCode, 1);
     EXPECT_NE(malformed.err.find("bad.xml"), std::string::npos) << malformed.err;
-    EXPECT_NE(malformed.err.find("2"), std::string::npos) << malformed.err;  // the line of the bad key
+    EXPECT_NE(malformed.err.find("bad.xml, wiersz 2: "), std::string::npos) << malformed.err;  // the bad key's line
 }
 
 TEST(KorvelCommand, ConfigurationComesFromTheEnvironmentWhenNotGiven) {

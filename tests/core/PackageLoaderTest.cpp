@@ -40,13 +40,31 @@ TEST(PackageLoader, SharedObjectWithoutEntryPointIsRefused) {
 
 TEST(InitializeModules, RunsQueuedFunctionsOnceInOrderIncludingOnesQueuedMeanwhile) {
     std::vector<int> order;
-    Core::registerInitializeModuleFunction({CORE_SRC_INFO("first"), [&] {
-                                                order.push_back(1);
-                                                Core::registerInitializeModuleFunction({CORE_SRC_INFO("third"), [&] { order.push_back(3); }});
-                                            }});
-    Core::registerInitializeModuleFunction({CORE_SRC_INFO("second"), [&] { order.push_back(2); }});
+    Core::ModuleRegistrationList handles;
+    handles.add(Core::registerInitializeModuleFunction({CORE_SRC_INFO("first"), [&] {
+        order.push_back(1);
+        handles.add(Core::registerInitializeModuleFunction({CORE_SRC_INFO("third"), [&] { order.push_back(3); }}));
+    }}));
+    handles.add(Core::registerInitializeModuleFunction({CORE_SRC_INFO("second"), [&] { order.push_back(2); }}));
     Core::SharedPackageLoaderWithDep loader;
     loader.initializeModules();
     loader.initializeModules();
     EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
+}
+
+TEST(InitializeModules, AFunctionWhoseHandleWentBeforeItRanIsNotRun) {
+    std::vector<int> order;
+    auto kept = Core::registerInitializeModuleFunction({CORE_SRC_INFO("kept"), [&] { order.push_back(1); }});
+    Core::registerInitializeModuleFunction({CORE_SRC_INFO("withdrawn"), [&] { order.push_back(2); }}).reset();
+    Core::SharedPackageLoaderWithDep loader;
+    loader.initializeModules();
+    kept.reset();  // after it ran: nothing left to take out
+    loader.initializeModules();
+    EXPECT_EQ(order, std::vector<int>{1});
+}
+
+TEST(InitializeModules, AModuleWithoutAHandleCannotWaitForItsDependencies) {
+    auto& dependencies = Core::PackageLoaderWithDep::Dependencies::instance();
+    EXPECT_THROW(dependencies.registerForDeferredLoadDependencies(nullptr, Core::DLL_PROCESS_ATTACH), std::logic_error);
+    EXPECT_EQ(dependencies.registeredCount(), 0u);
 }

@@ -3,10 +3,10 @@
 
 using namespace DBKernel::Sql;
 
-class DataSetTest : public EngineTest {
+class DataSetTest : public KernelTest {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        KernelTest::SetUp();
         exec("create table p (ref integer primary key, device integer, value varchar(20), status integer)");
         exec("insert into p values (1, 7, 'a', 1)");
         exec("insert into p values (2, 7, 'b', 3)");
@@ -162,4 +162,29 @@ TEST_P(DataSetTest, ExecSqlRunsACommandWithParameters) {
     ds.ExecSQL();
     EXPECT_EQ(ds.RowsAffected(), 2);
     EXPECT_EQ(stored(), "1a2 2b2 3c1 ");
+}
+
+TEST_P(DataSetTest, ACalculationThatFailsLeavesTheStateItInterrupted) {
+    Db::TDataSet ds(session());
+    open(ds);
+    ds.OnCalcFields = [](Db::TDataSet*) { throw std::runtime_error("no description"); };
+    ds.Edit();
+    ds.FieldByName("value") = "x";
+    EXPECT_THROW(ds.Post(), std::runtime_error);
+    EXPECT_EQ(ds.State(), Db::dsEdit);
+    EXPECT_THROW(ds.FieldByName("sStatus") = "x", Core::PlacedLogicError);  // no longer calculating
+}
+
+TEST_P(DataSetTest, ApplyingInsideTheCallersTransactionLeavesTheCommitToIt) {
+    TSessionHolder holder = session();
+    Db::TDataSet ds(holder);
+    open(ds);
+    ds.Edit();
+    ds.FieldByName("value") = "x";
+    ds.Post();
+    holder.StartTransaction();
+    ds.ApplyUpdates();
+    EXPECT_TRUE(holder.InTransaction());
+    holder.Rollback();
+    EXPECT_EQ(stored(), "1a1 2b3 3c1 ");
 }

@@ -1,24 +1,24 @@
 #include "EngineTest.h"
 
-void EngineTest::SetUp() {
+void KernelTest::SetUp() {
     database_.emplace(GetParam());
     DBKernel::setDefaultSession(database_->url(), DBKernel::OpenMode::CreateIfMissing);
 }
 
-void EngineTest::TearDown() { DBKernel::resetDefaultSession(); }
+void KernelTest::TearDown() { DBKernel::resetDefaultSession(); }
 
-std::int64_t EngineTest::exec(const std::string& sql) const { return DBKernel::Sql::Command(sql).execute(); }
+std::int64_t KernelTest::exec(const std::string& sql) const { return DBKernel::Sql::Command(sql).execute(); }
 
-std::string EngineTest::scalar(const std::string& sql) const {
+std::string KernelTest::scalar(const std::string& sql) const {
     DBKernel::Sql::OpenedQuery query(sql);
     return query ? query.at(0).asString() : "<no row>";
 }
 
-void EngineTest::native(const std::string& sqliteScript, const std::string& postgresScript) const {
+void KernelTest::native(const std::string& sqliteScript, const std::string& postgresScript) const {
     session().ExecuteNativeScript(onSqlite() ? sqliteScript : postgresScript);
 }
 
-void EngineTest::createSampleTable() const {
+void KernelTest::createSampleTable() const {
     exec("create table t (id integer primary key, name varchar(40), price numeric(10,2), ratio double precision, "
          "qty integer)");
     exec("insert into t values (1, 'Chleb żytni', 4.50, 0.25, 10)");

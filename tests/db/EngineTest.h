@@ -1,5 +1,6 @@
-// The conformance fixture: every test of the kernel runs once on SQLite and once on
-// PostgreSQL, each on a fresh, empty database that is also the default session.
+// KernelTest, the kernel's conformance fixture: every test of the kernel runs once on
+// SQLite and once on PostgreSQL, each on a fresh, empty database that is also the
+// default session.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,7 +17,7 @@
 
 using TestSupport::Engine;
 
-class EngineTest : public ::testing::TestWithParam<Engine> {
+class KernelTest : public ::testing::TestWithParam<Engine> {
 protected:
     void SetUp() override;
     void TearDown() override;

@@ -1,4 +1,6 @@
+#include <atomic>
 #include <chrono>
+#include <future>
 #include <thread>
 
 #include "EngineTest.h"
@@ -8,10 +10,10 @@ using namespace DBKernel::Sql;
 // Another session holds the row (PostgreSQL) or the database's write lock (SQLite, which
 // has no row locks); "for update nowait" must fail at once with 54 and leave the
 // caller's transaction usable, as the PLU engine counts the row and goes on.
-class LockingTest : public EngineTest {
+class LockingTest : public KernelTest {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        KernelTest::SetUp();
         exec("create table t (id integer primary key, name varchar(10))");
         exec("insert into t values (1, 'a')");
         exec("insert into t values (2, 'b')");
@@ -21,6 +23,22 @@ protected:
         OpenedQuery("select * from t where id = 1 for update", other);
     }
     static constexpr const char* lockRowOne = "select * from t where id = 1 for update nowait";
+
+    // Whether a backend of this database is seen waiting for a lock within a few seconds
+    // (PostgreSQL only). Each look is a transaction of its own: the server keeps one view
+    // of the activity for the length of a transaction.
+    static bool waitingForALock() {
+        TSessionHolder observer(false);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < deadline) {
+            OpenedQuery waiting("select count(*) as waiting from pg_stat_activity where wait_event_type = 'Lock' "
+                                "and datname = current_database()",
+                                observer);
+            if (waiting["waiting"].asInt64() > 0) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return false;
+    }
 };
 KORVEL_ON_EACH_ENGINE(LockingTest);
 
@@ -38,13 +56,25 @@ TEST_P(LockingTest, ARowHeldElsewhereFailsAtOnceWith54) {
 TEST_P(LockingTest, WithoutNowaitTheLockIsWaitedFor) {
     TSessionHolder other(false);
     holdRowOne(other);
+    std::promise<void> asking;
+    std::atomic<bool> done = false;
     std::string read;
     std::thread waiter([&] {
         TSessionHolder own(url());  // database objects stay on the thread that made them
+        asking.set_value();
         OpenedQuery q("select name from t where id = 1 for update", own);
         read = q["name"].asString();
+        done = true;
     });
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    asking.get_future().wait();
+    if (onSqlite()) {
+        // Nothing shows an SQLite session waiting for the write lock: give it the time to
+        // ask; a waiter that did not wait would be done by then.
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    } else {
+        EXPECT_TRUE(waitingForALock()) << "the waiter never waited for the row";
+    }
+    EXPECT_FALSE(done) << "the waiter got the row while another session held it";
     Command("update t set name = 'z' where id = 1", other).execute();
     other.Commit();
     waiter.join();

@@ -5,7 +5,7 @@
 
 using namespace DBKernel::Sql;
 
-class QueryTest : public EngineTest {};
+class QueryTest : public KernelTest {};
 KORVEL_ON_EACH_ENGINE(QueryTest);
 
 TEST_P(QueryTest, FieldsReadTypedAndNullsReadAsNeutralValues) {

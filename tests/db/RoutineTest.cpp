@@ -9,10 +9,10 @@ using namespace DBKernel::Sql;
 
 // The same procedure and functions written for each engine: PL/pgSQL-free SQL routines
 // on PostgreSQL, rows of korvel_routine on SQLite.
-class RoutineTest : public EngineTest {
+class RoutineTest : public KernelTest {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        KernelTest::SetUp();
         exec("create table ppa_log (d double precision, kind integer, product integer, note varchar(20) not null)");
         native(R"(
             create table korvel_routine (name text primary key, kind text not null, parameters text not null,
@@ -128,7 +128,7 @@ TEST_P(RoutineTest, ProcedureCallsAreLoggedAsTheirOracleCall) {
     DBKernel::StatementLog::clear();
 }
 
-class ReferenceTest : public EngineTest {};
+class ReferenceTest : public KernelTest {};
 KORVEL_ON_EACH_ENGINE(ReferenceTest);
 
 TEST_P(ReferenceTest, GetRefGivesUniqueValuesAcrossSessions) {

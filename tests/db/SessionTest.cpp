@@ -72,7 +72,7 @@ TEST(SessionUrl, WithoutADefaultSessionAHolderCannotBeMade) {
     EXPECT_THROW(TSessionHolder(true), Core::PlacedLogicError);
 }
 
-class SessionTest : public EngineTest {};
+class SessionTest : public KernelTest {};
 KORVEL_ON_EACH_ENGINE(SessionTest);
 
 TEST_P(SessionTest, DefaultHoldersShareOneSessionAndPrivateOnesDoNot) {

@@ -4,7 +4,7 @@
 
 #include "core/ActionContainer.h"
 #include "frame/ActionRegistration.h"
-#include "frame/DllRegistration.h"
+#include "core/ModuleEntry.h"
 
 namespace {
 
@@ -24,43 +24,43 @@ bool registered() { return Core::Action::CContainer::instance().contains(TestGui
 }  // namespace
 
 TEST(DllRegistration, AttachRegistersAndDetachRemovesEverything) {
-    Kolvenia::RegistrationListPtr list;
-    EXPECT_TRUE(Kolvenia::manageDllRegistations(Core::DLL_PROCESS_ATTACH, list, registerOneAction));
+    Core::RegistrationListPtr list;
+    EXPECT_TRUE(Core::manageDllRegistations(Core::DLL_PROCESS_ATTACH, list, registerOneAction));
     ASSERT_TRUE(list);
     EXPECT_TRUE(registered());
 
-    EXPECT_TRUE(Kolvenia::manageDllRegistations(Core::DLL_PROCESS_DETACH, list, registerOneAction));
+    EXPECT_TRUE(Core::manageDllRegistations(Core::DLL_PROCESS_DETACH, list, registerOneAction));
     EXPECT_FALSE(list);
     EXPECT_FALSE(registered());
 }
 
 TEST(DllRegistration, OtherReasonsAndDetachWithoutListChangeNothing) {
-    Kolvenia::RegistrationListPtr list;
+    Core::RegistrationListPtr list;
     for (unsigned long reason : {2ul, 3ul})
-        EXPECT_FALSE(Kolvenia::manageDllRegistations(reason, list, registerOneAction)) << reason;
-    EXPECT_FALSE(Kolvenia::manageDllRegistations(Core::DLL_PROCESS_DETACH, list, registerOneAction));
+        EXPECT_FALSE(Core::manageDllRegistations(reason, list, registerOneAction)) << reason;
+    EXPECT_FALSE(Core::manageDllRegistations(Core::DLL_PROCESS_DETACH, list, registerOneAction));
     EXPECT_FALSE(list);
     EXPECT_FALSE(registered());
 }
 
 TEST(DllRegistration, ExceptionDuringAttachLeavesNothingRegistered) {
-    Kolvenia::RegistrationListPtr list;
+    Core::RegistrationListPtr list;
     auto failAfterRegistering = [](Core::ModuleRegistrationList& l) {
         registerOneAction(l);
         throw std::runtime_error("unit failed");
     };
-    EXPECT_FALSE(Kolvenia::manageDllRegistationsAndDependencies(nullptr, Core::DLL_PROCESS_ATTACH, list, failAfterRegistering));
+    EXPECT_FALSE(Core::manageDllRegistationsAndDependencies(nullptr, Core::DLL_PROCESS_ATTACH, list, failAfterRegistering));
     EXPECT_FALSE(list);
     EXPECT_FALSE(registered());
     EXPECT_EQ(Core::PackageLoaderWithDep::Dependencies::instance().registeredCount(), 0u);
 }
 
 TEST(DllRegistration, SuccessfulAttachRegistersForDeferredDependencies) {
-    Kolvenia::RegistrationListPtr list;
+    Core::RegistrationListPtr list;
     int instance = 0;
-    EXPECT_TRUE(Kolvenia::manageDllRegistationsAndDependencies(&instance, Core::DLL_PROCESS_ATTACH, list, registerOneAction));
+    EXPECT_TRUE(Core::manageDllRegistationsAndDependencies(&instance, Core::DLL_PROCESS_ATTACH, list, registerOneAction));
     EXPECT_EQ(Core::PackageLoaderWithDep::Dependencies::instance().registeredCount(), 1u);
-    EXPECT_TRUE(Kolvenia::manageDllRegistationsAndDependencies(&instance, Core::DLL_PROCESS_DETACH, list, registerOneAction));
+    EXPECT_TRUE(Core::manageDllRegistationsAndDependencies(&instance, Core::DLL_PROCESS_DETACH, list, registerOneAction));
     EXPECT_EQ(Core::PackageLoaderWithDep::Dependencies::instance().registeredCount(), 1u);
 }
 

@@ -44,7 +44,10 @@ protected:
 TEST_F(ModuleLoad, PetrolStationModuleLoadsOnlyWhenSwitchedOn) {
     start("", "");
     EXPECT_FALSE(tankoraLoaded());
-    EXPECT_EQ(senderKeys(), std::vector<std::string>{ElzabRsSenderKey});
+    // The module's own senders, in key order: SES labels, electronic labels, Elzab RS.
+    const std::string ses = "{69F39AE7-AF4B-4921-9242-F3328EB55EBF}";
+    const std::string electronicLabels = "{8A0533F1-069C-40E2-90B1-ADE435D1AA5D}";
+    EXPECT_EQ(senderKeys(), (std::vector<std::string>{ses, electronicLabels, ElzabRsSenderKey}));
     Core::SharedPackageLoader::instance().unloadAll();
 
     start("false", "");
@@ -53,7 +56,7 @@ TEST_F(ModuleLoad, PetrolStationModuleLoadsOnlyWhenSwitchedOn) {
 
     start("true", "");
     EXPECT_TRUE(tankoraLoaded());
-    EXPECT_EQ(senderKeys(), (std::vector<std::string>{TankoraSenderKey, ElzabRsSenderKey}));
+    EXPECT_EQ(senderKeys(), (std::vector<std::string>{ses, TankoraSenderKey, electronicLabels, ElzabRsSenderKey}));
 }
 
 TEST_F(ModuleLoad, UnloadRemovesTheRegistryAndEveryRegistration) {

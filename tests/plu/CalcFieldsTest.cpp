@@ -117,7 +117,7 @@ TEST_P(CalcFieldsTest, DisplayTexts) {
     }
 }
 
-PLU_ON_EACH_ENGINE(CalcFieldsTest);
+KORVEL_ON_EACH_ENGINE(CalcFieldsTest);
 
 }  // namespace
 }  // namespace PluTest

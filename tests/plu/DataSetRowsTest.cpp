@@ -188,7 +188,7 @@ TEST_P(DataSetRowsTest, GroupedProductsAreNotFlaggedInSinglePriceMode) {
     EXPECT_EQ(sendNow(2), 0);
 }
 
-PLU_ON_EACH_ENGINE(DataSetRowsTest);
+KORVEL_ON_EACH_ENGINE(DataSetRowsTest);
 
 }  // namespace
 }  // namespace PluTest

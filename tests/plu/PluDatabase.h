@@ -52,5 +52,3 @@ private:
 };
 
 }  // namespace PluTest
-
-#define PLU_ON_EACH_ENGINE(Suite) KORVEL_ON_EACH_ENGINE(Suite)

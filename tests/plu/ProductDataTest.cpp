@@ -117,7 +117,7 @@ TEST_P(ProductDataTest, FeaturesAreCachedForTheListedProductsOnly) {
     EXPECT_EQ(features->findFeature(3, "Kitchen type"), std::nullopt);
 }
 
-PLU_ON_EACH_ENGINE(ProductDataTest);
+KORVEL_ON_EACH_ENGINE(ProductDataTest);
 
 }  // namespace
 }  // namespace PluTest

@@ -265,7 +265,7 @@ TEST_P(StatementTextsTest, LogsEachStepUnderItsFunctionWhenLoggingIsOn) {
                   "TPLUTransmissionContainer::CreateDataSet: TPLUTransmissionContainer::CreateDataSet end"}));
 }
 
-PLU_ON_EACH_ENGINE(StatementTextsTest);
+KORVEL_ON_EACH_ENGINE(StatementTextsTest);
 
 }  // namespace
 }  // namespace PluTest

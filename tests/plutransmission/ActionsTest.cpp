@@ -152,7 +152,7 @@ TEST_P(ActionsTest, SendForArticlesNeedsACashRegisterAndSendsOnlyTheChosenProduc
               (Texts{"NWYSLANIEPLUDOKAS Wysłanie PLU do kas 3", "NWYSLANIEPLUDOKAS Wysłanie PLU do kas 3"}));
 }
 
-PLUTX_ON_EACH_ENGINE(ActionsTest);
+KORVEL_ON_EACH_ENGINE(ActionsTest);
 
 // Row locks of a second session: PostgreSQL only (SQLite locks the whole database).
 class LockedProductTest : public Transmission {};

@@ -59,7 +59,7 @@ TEST_P(PluSenderTest, RowsReachEveryRouteAndTheFilesAppearAtThePackageEnd) {
                                     "sendTowar 2600120123481", "endSending"}));
 }
 
-PLUTX_ON_EACH_ENGINE(PluSenderTest);
+KORVEL_ON_EACH_ENGINE(PluSenderTest);
 
 }  // namespace
 }  // namespace PluTx

@@ -246,7 +246,7 @@ TEST_P(ProcessDataSetTest, MissingOrNonPositivePackageSizeMeansPackagesOf500) {
     }
 }
 
-PLUTX_ON_EACH_ENGINE(ProcessDataSetTest);
+KORVEL_ON_EACH_ENGINE(ProcessDataSetTest);
 
 }  // namespace
 }  // namespace PluTx

@@ -84,5 +84,3 @@ private:
 };
 
 }  // namespace PluTx
-
-#define PLUTX_ON_EACH_ENGINE(Suite) KORVEL_ON_EACH_ENGINE(Suite)

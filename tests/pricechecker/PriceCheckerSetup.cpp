@@ -43,6 +43,7 @@ std::string configuration(const Settings& settings, const Directories& directori
     return xml +
            "   <key name=\"Serwer Kasowy\">\n"
            "    <key name=\"Katalog - wyjście\" type=\"string\" value=\"" + directories.cashRegisters.string() + "\"/>\n"
+           "    <key name=\"Katalog - wejście\" type=\"string\" value=\"" + directories.cashRegisters.string() + "\"/>\n"
            "    <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
            "   </key>\n"
            "   <key name=\"PriceChecker\">\n"
@@ -111,6 +112,8 @@ void ModuleDatabase::SetUp() {
     loader.load("Devices.dll");
     loader.initializeModules();
     exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa) values (101, 0, 1, 'Kasa 1')");
+    // Not integrated: the transmission checks the cash-register server's directories first.
+    exec("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (101, 101, 1, '0')");
 }
 
 void ModuleDatabase::TearDown() {

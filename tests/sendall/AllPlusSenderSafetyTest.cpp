@@ -71,7 +71,7 @@ TEST_P(AllPlusSenderSafety, RecordsCarryTheKitchenPrintoutLocation) {
     EXPECT_EQ(locations, (Texts{"2000000000015=Piec", "2000000000022="}));
 }
 
-PLUTX_ON_EACH_ENGINE(AllPlusSenderSafety);
+KORVEL_ON_EACH_ENGINE(AllPlusSenderSafety);
 
 }  // namespace
 }  // namespace PluTx

@@ -26,7 +26,7 @@ DemoShopOptions options(std::int64_t products, std::uint64_t seed) {
     return DemoShopOptions{.products = products, .seed = seed, .today = today};
 }
 
-class DemoShopTest : public EngineTest {
+class DemoShopTest : public ShopEngineTest {
 protected:
     TSessionHolder demoShop(std::int64_t products, std::uint64_t seed) {
         TSessionHolder session = shopDatabase();
@@ -127,7 +127,7 @@ TEST_P(DemoShopTest, HoldsEverythingATransmissionMeetsAndTheDevices) {
                                     "and v.saleDate = p.data)"));
 }
 
-SHOPDB_ON_EACH_ENGINE(DemoShopTest);
+KORVEL_ON_EACH_ENGINE(DemoShopTest);
 
 TEST(DemoShopEngines, BothEnginesGetTheSameShop) {
     TestSupport::TempDir directory;

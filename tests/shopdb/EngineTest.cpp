@@ -5,12 +5,12 @@
 
 namespace ShopDbTest {
 
-TSessionHolder EngineTest::emptyDatabase() {
+TSessionHolder ShopEngineTest::emptyDatabase() {
     databases_.emplace_back(GetParam());
     return TSessionHolder(databases_.back().url(), DBKernel::OpenMode::CreateIfMissing);
 }
 
-TSessionHolder EngineTest::shopDatabase() {
+TSessionHolder ShopEngineTest::shopDatabase() {
     TSessionHolder session = emptyDatabase();
     ShopDb::createSchema(session);
     return session;

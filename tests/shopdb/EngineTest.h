@@ -15,7 +15,7 @@ namespace ShopDbTest {
 
 using TestSupport::Engine;
 
-class EngineTest : public ::testing::TestWithParam<Engine> {
+class ShopEngineTest : public ::testing::TestWithParam<Engine> {
 protected:
     // A new empty database of the test's engine.
     TSessionHolder emptyDatabase();
@@ -35,5 +35,3 @@ using TestSupport::textOf;
 std::uint64_t contentDigest(const TSessionHolder& session);
 
 }  // namespace ShopDbTest
-
-#define SHOPDB_ON_EACH_ENGINE(Suite) KORVEL_ON_EACH_ENGINE(Suite)

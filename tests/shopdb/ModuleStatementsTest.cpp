@@ -20,7 +20,7 @@ using DBKernel::Sql::PreparedQuery;
 constexpr int today = 46000;
 const std::string day = std::to_string(today);
 
-class ModuleStatementsTest : public EngineTest {
+class ModuleStatementsTest : public ShopEngineTest {
 protected:
     void SetUp() override {
         session_ = shopDatabase();
@@ -146,7 +146,7 @@ TEST_P(ModuleStatementsTest, SalesVerificationFindsReceiptsAndTotals) {
                       std::to_string(today - 4) + ", " + std::to_string(today - 5) + ")"));
 }
 
-SHOPDB_ON_EACH_ENGINE(ModuleStatementsTest);
+KORVEL_ON_EACH_ENGINE(ModuleStatementsTest);
 
 }  // namespace
 }  // namespace ShopDbTest

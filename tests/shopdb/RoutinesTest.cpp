@@ -15,7 +15,7 @@ using DBKernel::Sql::Command;
 using DBKernel::Sql::PreparedQuery;
 using DBKernel::Sql::Procedure;
 
-class RoutinesTest : public EngineTest {
+class RoutinesTest : public ShopEngineTest {
 protected:
     void SetUp() override { session_ = shopDatabase(); }
     void run(const std::string& sql) { Command(sql, *session_).execute(); }
@@ -162,7 +162,7 @@ TEST_P(RoutinesTest, PredictedPurchasePriceFollowsTheAlgorithm) {
     EXPECT_EQ("4", predict(3, 5.25, "WARUNKI_ZAKUPU"));   // no condition: 5% VAT, default 25% margin
 }
 
-SHOPDB_ON_EACH_ENGINE(RoutinesTest);
+KORVEL_ON_EACH_ENGINE(RoutinesTest);
 
 }  // namespace
 }  // namespace ShopDbTest

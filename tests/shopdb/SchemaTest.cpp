@@ -18,7 +18,7 @@ namespace {
 using DBKernel::Sql::Command;
 using DBKernel::Sql::OpenedQuery;
 
-class SchemaTest : public EngineTest {};
+class SchemaTest : public ShopEngineTest {};
 
 TEST_P(SchemaTest, CreatesOnceAndRecreatesOnlyWhenForced) {
     TSessionHolder session = emptyDatabase();
@@ -95,7 +95,7 @@ TEST_P(SchemaTest, ChangeHistoryEntryTakesTheLocalTime) {
     EXPECT_NEAR(expected, row["dDataCzas"].asDouble(), 60.0 / 86400.0);
 }
 
-SHOPDB_ON_EACH_ENGINE(SchemaTest);
+KORVEL_ON_EACH_ENGINE(SchemaTest);
 
 // Tables and their columns, lower case, as the engine's catalogue lists them.
 std::map<std::string, std::set<std::string>> columnsOf(const TSessionHolder& session) {

@@ -36,8 +36,13 @@ EntryPoint entryPointOf(void* handle) {
 }
 
 struct InitializationQueue {
+    struct Entry {
+        std::uint64_t serial;
+        InitializeModuleFunction function;
+    };
     std::mutex mutex;
-    std::deque<InitializeModuleFunction> pending;
+    std::deque<Entry> pending;
+    std::uint64_t lastSerial = 0;
 };
 InitializationQueue& initializationQueue() {
     static InitializationQueue queue;
@@ -88,8 +93,11 @@ void SharedPackageLoader::load(const std::string& moduleFileName) {
     }
     // Registered before the entry runs, so that a module the entry itself loads is
     // unloaded before this one.
+    const std::size_t position = modules_.size();
     modules_.push_back({path, handle});
     if (entry(handle, DLL_PROCESS_ATTACH, nullptr) == 0) {
+        // What the entry loaded may hold registrations whose undo is this module's code.
+        unloadFrom(position + 1);
         modules_.pop_back();
         dlclose(handle);
         refuse(moduleFileName, "moduł odmówił inicjalizacji");
@@ -98,7 +106,11 @@ void SharedPackageLoader::load(const std::string& moduleFileName) {
 
 void SharedPackageLoader::unloadAll() {
     std::lock_guard lock(mutex_);
-    while (!modules_.empty()) {
+    unloadFrom(0);
+}
+
+void SharedPackageLoader::unloadFrom(std::size_t position) {
+    while (modules_.size() > position) {
         Module module = modules_.back();
         modules_.pop_back();
         if (EntryPoint entry = entryPointOf(module.handle)) entry(module.handle, DLL_PROCESS_DETACH, nullptr);
@@ -115,7 +127,7 @@ void SharedPackageLoaderWithDep::initializeModules() {
         {
             std::lock_guard lock(queue.mutex);
             if (queue.pending.empty()) return;
-            next = std::move(queue.pending.front());
+            next = std::move(queue.pending.front().function);
             queue.pending.pop_front();
         }
         if (Debug::loggingEnabled()) Debug::logLine("Initializing module", next.first);
@@ -123,10 +135,16 @@ void SharedPackageLoaderWithDep::initializeModules() {
     }
 }
 
-void registerInitializeModuleFunction(InitializeModuleFunction function) {
+RegistrationHandle registerInitializeModuleFunction(InitializeModuleFunction function) {
     auto& queue = initializationQueue();
     std::lock_guard lock(queue.mutex);
-    queue.pending.push_back(std::move(function));
+    const std::uint64_t serial = ++queue.lastSerial;
+    queue.pending.push_back({serial, std::move(function)});
+    return std::make_unique<Registration>([serial] {
+        auto& queue = initializationQueue();
+        std::lock_guard lock(queue.mutex);
+        std::erase_if(queue.pending, [serial](const InitializationQueue::Entry& entry) { return entry.serial == serial; });
+    });
 }
 
 namespace PackageLoaderWithDep {
@@ -137,6 +155,9 @@ Dependencies& Dependencies::instance() {
 }
 
 void Dependencies::registerForDeferredLoadDependencies(void* instance, unsigned long reason) {
+    if (!instance)
+        throw PlacedLogicError("Moduł bez uchwytu nie może czekać na swoje zależności.",
+                               CORE_SRC_INFO("Dependencies::registerForDeferredLoadDependencies"));
     std::lock_guard lock(mutex_);
     if (reason == DLL_PROCESS_ATTACH) instances_.push_back(instance);
 }

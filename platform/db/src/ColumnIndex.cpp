@@ -1,5 +1,6 @@
 #include "ColumnIndex.h"
 
+#include "KernelNames.h"
 #include "db/Param.h"
 
 namespace DBKernel {

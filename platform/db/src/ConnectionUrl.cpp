@@ -19,9 +19,11 @@ ConnectionUrl parseConnectionUrl(const std::string& url) {
         if (startsWith(path, "//")) path.erase(0, 2);  // sqlite:///abs/path
         if (!path.empty()) return {Dialect::Engine::SQLite, path};
     }
-    throw Oraerror::EOraError(
-        12154, (boost::format("adres bazy danych \"%1%\" nie wskazuje rodzaju bazy; oczekiwano \"sqlite:ŚCIEŻKA\" "
-                              "albo \"postgresql://...\"") % displayUrl(url)).str());
+    throw Oraerror::EOraError(Oraerror::Code::NoEngineInUrl,
+                              (boost::format("adres bazy danych \"%1%\" nie wskazuje rodzaju bazy; oczekiwano "
+                                             "\"sqlite:ŚCIEŻKA\" albo \"postgresql://...\"") %
+                               displayUrl(url))
+                                  .str());
 }
 
 std::string displayUrl(const std::string& url) {

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <boost/format.hpp>
 
+#include "KernelAccess.h"
+#include "KernelNames.h"
 #include "core/Errors.h"
+#include "core/ScopeExit.h"
 #include "db/Command.h"
 #include "db/Query.h"
+#include "db/TransactionScope.h"
 
 namespace Db {
 
@@ -52,7 +56,7 @@ void TDataSet::SetSQL(std::string sql) {
 }
 
 DBKernel::Sql::Param& TDataSet::ParamByName(std::string_view name) {
-    if (!params_.find(name)) params_.add(std::string(name), DBKernel::Sql::ValueType::Null);
+    if (!params_.find(name)) DBKernel::KernelAccess::addParam(params_, std::string(name), DBKernel::Sql::ValueType::Null);
     return params_[name];
 }
 
@@ -83,7 +87,7 @@ void TDataSet::Open() {
         for (std::size_t i = 0; i < fields_.size(); ++i) {
             if (columnOfField[i] < 0) continue;
             const Value read = Value::copyOf(query.at(columnOfField[i]).view());
-            const auto type = valueTypeOf(fields_[i]->DataType());
+            const auto type = DBKernel::valueTypeOf(fields_[i]->DataType());
             row.values[i] = type == DBKernel::Sql::ValueType::Null ? read : read.convertedTo(type);
         }
         calculate(row);
@@ -216,7 +220,7 @@ const Value& TDataSet::originalValue(std::size_t index) const {
 }
 
 void TDataSet::setCurrentValue(const TField& field, Value value) {
-    const auto type = valueTypeOf(field.DataType());
+    const auto type = DBKernel::valueTypeOf(field.DataType());
     if (type != DBKernel::Sql::ValueType::Null) value = value.convertedTo(type);
     if (calculating_) {
         if (field.FieldKind() != fkCalculated)
@@ -237,15 +241,11 @@ void TDataSet::calculate(Row& row) {
     const TDataSetState previous = state_;
     state_ = dsCalcFields;
     calculating_ = &row;
-    try {
-        OnCalcFields(this);
-    } catch (...) {
+    Core::ScopeExit restore([this, previous] {
         calculating_ = nullptr;
         state_ = previous;
-        throw;
-    }
-    calculating_ = nullptr;
-    state_ = previous;
+    });
+    OnCalcFields(this);
 }
 
 void TDataSet::startEditing(TDataSetState state, std::size_t position) {
@@ -330,17 +330,13 @@ void TDataSet::ApplyUpdates() {
     if (changes.empty()) return;
     std::sort(changes.begin(), changes.end(), [](const Row* a, const Row* b) { return a->changeOrder < b->changeOrder; });
 
-    const bool ownTransaction = !session_->InTransaction();
-    if (ownTransaction) session_->StartTransaction();
-    try {
+    DBKernel::TransactionScope transaction(*session_, DBKernel::TransactionScope::JoinOpen);
+    {
+        Core::ScopeExit clearApplying([this] { applying_ = nullptr; });
         for (Row* row : changes)
             applyChange(*row, row->status == Row::Deleted ? ukDelete : row->status == Row::Inserted ? ukInsert : ukModify);
-    } catch (...) {
-        applying_ = nullptr;
-        if (ownTransaction) session_->Rollback();
-        throw;
     }
-    if (ownTransaction) session_->Commit();
+    transaction.commit();
 
     deletedRows_.clear();
     for (auto& row : rows_) {

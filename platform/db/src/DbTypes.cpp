@@ -1,9 +1,10 @@
-#include "db/DbTypes.h"
+#include "KernelNames.h"
 
-namespace Db {
+namespace DBKernel {
 
-DBKernel::Sql::ValueType valueTypeOf(TFieldType type) {
-    using DBKernel::Sql::ValueType;
+Sql::ValueType valueTypeOf(Db::TFieldType type) {
+    using Sql::ValueType;
+    using namespace Db;
     switch (type) {
     case ftString:
     case ftWideString: return ValueType::Text;
@@ -22,4 +23,4 @@ DBKernel::Sql::ValueType valueTypeOf(TFieldType type) {
     return ValueType::Null;
 }
 
-}  // namespace Db
+}  // namespace DBKernel

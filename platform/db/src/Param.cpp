@@ -2,6 +2,7 @@
 
 #include <boost/format.hpp>
 
+#include "KernelNames.h"
 #include "core/Errors.h"
 
 namespace DBKernel::Sql {

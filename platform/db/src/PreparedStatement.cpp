@@ -2,8 +2,8 @@
 
 #include <boost/format.hpp>
 
+#include "StatementRecording.h"
 #include "core/Errors.h"
-#include "db/StatementLog.h"
 
 namespace DBKernel {
 
@@ -13,7 +13,7 @@ PreparedStatement::PreparedStatement(std::shared_ptr<const std::string> text,
     : text_(std::move(text)), translation_(std::move(translation)), engine_(std::move(engineStatement)) {}
 
 void PreparedStatement::execute(std::span<const Sql::Param> binds) {
-    StatementLog::record(text_);
+    recordStatement(text_);
     hasRow_ = hadRows_ = false;
     engine_->execute(binds);
     if (!columnsKnown_) {

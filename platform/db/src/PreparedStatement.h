@@ -13,6 +13,8 @@
 
 namespace DBKernel {
 
+class Session;
+
 class PreparedStatement {
 public:
     PreparedStatement(std::shared_ptr<const std::string> text,
@@ -28,6 +30,9 @@ public:
     bool hadRows() const noexcept { return hadRows_; }
     bool next();
     void release();
+    // The session that takes the statement back when its lease ends; none finalises it.
+    void lend(Session* lender) noexcept { lender_ = lender; }
+    Session* lender() const noexcept { return lender_; }
     std::int64_t rowsAffected() const { return engine_->rowsAffected(); }
 
     int columnCount() const noexcept { return columns_.size(); }
@@ -53,6 +58,7 @@ private:
     mutable std::size_t readStep_ = 0;
     bool hasRow_ = false;
     bool hadRows_ = false;
+    Session* lender_ = nullptr;
 };
 
 }  // namespace DBKernel

@@ -2,9 +2,11 @@
 
 #include <boost/format.hpp>
 
+#include "KernelAccess.h"
+#include "KernelNames.h"
 #include "Session.h"
+#include "StatementRecording.h"
 #include "core/Errors.h"
-#include "db/StatementLog.h"
 
 namespace DBKernel::Sql {
 
@@ -16,7 +18,7 @@ Param& Procedure::param(const std::string& name, Db::TParamType direction, Db::T
             (boost::format("Parametr %1% procedury %2%: obsługiwane są tylko parametry wejściowe.") % name % name_).str(),
             CORE_SRC_INFO("DBKernel::Sql::Procedure::param"));
     callText_.reset();
-    return Params.add(name, Db::valueTypeOf(type));
+    return KernelAccess::addParam(Params, name, valueTypeOf(type));
 }
 
 void Procedure::execute() {
@@ -30,8 +32,8 @@ void Procedure::execute() {
             call += (i ? ", " : "") + Params.at(i).name() + " => :" + Params.at(i).name();
         callText_ = std::make_shared<const std::string>(call + "); end;");
     }
-    StatementLog::record(callText_);
-    session_.session().connection().callProcedure(name_, arguments);
+    recordStatement(callText_);
+    KernelAccess::session(session_).connection().callProcedure(name_, arguments);
 }
 
 }  // namespace DBKernel::Sql

@@ -49,7 +49,14 @@ StatementLease Session::acquire(const std::string& oracleSql, bool reuse) {
         statement = std::make_unique<PreparedStatement>(std::make_shared<const std::string>(oracleSql),
                                                         std::move(translation), std::move(engineStatement));
     }
-    return StatementLease(statement.release(), StatementReturn{this, reuse});
+    statement->lend(reuse ? this : nullptr);
+    return StatementLease(statement.release(), &Session::endLease);
+}
+
+void Session::endLease(PreparedStatement* statement) {
+    std::unique_ptr<PreparedStatement> owned(statement);
+    owned->release();
+    if (Session* lender = owned->lender()) lender->giveBack(std::move(owned));
 }
 
 void Session::giveBack(std::unique_ptr<PreparedStatement> statement) { idle_.put(std::move(statement)); }

@@ -9,8 +9,13 @@
 #include "StatementCache.h"
 #include "db/SessionHolder.h"
 #include "db/Statement.h"
+#include "PreparedStatement.h"
 
 namespace DBKernel {
+
+// A prepared statement lent to a query or command; it goes back to its session's cache
+// (or is finalised) when the lease ends.
+using StatementLease = std::unique_ptr<PreparedStatement, void (*)(PreparedStatement*)>;
 
 class Session {
 public:
@@ -26,6 +31,7 @@ public:
     // A prepared statement for the Oracle text, from the cache or newly prepared.
     StatementLease acquire(const std::string& oracleSql, bool reuse);
     void giveBack(std::unique_ptr<PreparedStatement> statement);
+    static void endLease(PreparedStatement* statement);
 
     // owner: the holder that starts the transaction (see TSessionHolder).
     void begin(const void* owner);

@@ -1,18 +1,9 @@
 #include "db/Statement.h"
 
+#include "KernelAccess.h"
 #include "PreparedStatement.h"
 #include "Session.h"
 #include "db/OraError.h"
-
-namespace DBKernel {
-
-void StatementReturn::operator()(PreparedStatement* statement) const {
-    std::unique_ptr<PreparedStatement> owned(statement);
-    owned->release();
-    if (session && reuse) session->giveBack(std::move(owned));
-}
-
-}  // namespace DBKernel
 
 namespace DBKernel::Sql {
 
@@ -23,13 +14,13 @@ Statement::~Statement() = default;
 
 void Statement::prepare() {
     statement_.reset();
-    statement_ = session_.session().acquire(sql_, settings_.reuseStatement);
-    Params.assignNames(statement_->parameterNames());
+    statement_ = KernelAccess::session(session_).acquire(sql_, settings_.reuseStatement);
+    KernelAccess::assignNames(Params, statement_->parameterNames());
 }
 
 void Statement::run() {
     for (const auto& param : Params)
-        if (!param.assigned()) throw Oraerror::EOraError(1008, "nie przypisano wartości zmiennej :" + param.name());
+        if (!param.assigned()) throw Oraerror::EOraError(Oraerror::Code::UnboundVariable, "nie przypisano wartości zmiennej :" + param.name());
     statement_->execute(Params.all());
 }
 

@@ -1,6 +1,9 @@
 #include "db/StatementLog.h"
 
+#include "StatementRecording.h"
+
 #include <atomic>
+#include <memory>
 #include <mutex>
 
 namespace DBKernel {
@@ -30,8 +33,8 @@ void StatementLog::clear() {
     logEntries.clear();
 }
 
-void StatementLog::record(const std::shared_ptr<const std::string>& text) {
-    if (!enabled()) return;
+void recordStatement(const std::shared_ptr<const std::string>& text) {
+    if (!StatementLog::enabled()) return;
     std::lock_guard lock(logMutex);
     logEntries.push_back(text);
 }

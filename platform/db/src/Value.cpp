@@ -24,7 +24,7 @@ bool parseWhole(std::string_view text, Number& number) {
 }
 
 [[noreturn]] void notANumber(std::string_view text) {
-    throw Oraerror::EOraError(1722, "niepoprawna liczba: '" + std::string(text) + "'");
+    throw Oraerror::EOraError(Oraerror::Code::InvalidNumber, "niepoprawna liczba: '" + std::string(text) + "'");
 }
 
 double textToDouble(std::string_view text) {
@@ -57,7 +57,7 @@ std::int64_t ValueView::convertedToInt64() const {
 int ValueView::asInt() const {
     const std::int64_t wide = asInt64();
     if (wide < INT_MIN || wide > INT_MAX)
-        throw Oraerror::EOraError(1455, "wartość " + std::to_string(wide) + " nie mieści się w liczbie całkowitej");
+        throw Oraerror::EOraError(Oraerror::Code::IntegerOverflow, "wartość " + std::to_string(wide) + " nie mieści się w liczbie całkowitej");
     return static_cast<int>(wide);
 }
 

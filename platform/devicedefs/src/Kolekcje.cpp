@@ -8,15 +8,17 @@ namespace Kolvenia {
 
 namespace {
 
+std::string typeIs(TTypUrzadzenia type) { return "nNrTypuUrz = " + std::to_string(type); }
+
 // The condition of each collection, in terms of Urzadzenie's columns.
-const char* const kCashRegister = "nNrTypuUrz = 0";
-const char* const kEnabled = "bWlaczone = 1";
-const char* const kAvailable = "bWlaczone = 1 and bDostepne = 1";
-const char* const kInstalledCashRegister = "nNrTypuUrz = 0 and bWlaczone = 1 and bZainstalowane = 1";
-const char* const kWorkingCashRegister =
-    "nNrTypuUrz = 0 and bWlaczone = 1 and bZainstalowane = 1 and bDostepne = 1 and bCzynne = 1";
-const char* const kCashRegisterOrScaleInTransmission = "nNrTypuUrz in (0, 1) and bWlaczone = 1 and bTransmisja = 1";
-const char* const kScanner = "nNrTypuUrz = 2";
+const std::string kCashRegister = typeIs(tuKasa);
+const std::string kEnabled = "bWlaczone = 1";
+const std::string kAvailable = "bWlaczone = 1 and bDostepne = 1";
+const std::string kInstalledCashRegister = kCashRegister + " and bWlaczone = 1 and bZainstalowane = 1";
+const std::string kWorkingCashRegister = kInstalledCashRegister + " and bDostepne = 1 and bCzynne = 1";
+const std::string kCashRegisterOrScaleInTransmission = "nNrTypuUrz in (" + std::to_string(tuKasa) + ", " +
+                                                       std::to_string(tuWaga) + ") and bWlaczone = 1 and bTransmisja = 1";
+const std::string kScanner = typeIs(tuSkaner);
 
 std::unique_ptr<TUrzadzenie> deviceOfCurrentRow(const DBKernel::Sql::Query& q) {
     auto device = std::make_unique<TUrzadzenie>();
@@ -30,12 +32,12 @@ std::unique_ptr<TUrzadzenie> deviceOfCurrentRow(const DBKernel::Sql::Query& q) {
     return device;
 }
 
-// condition: a where clause, or nullptr for every device.
-TUrzadzenieCollectionPtr collectionWhere(const char* condition) {
+// condition: a where clause, or empty for every device.
+TUrzadzenieCollectionPtr collectionWhere(const std::string& condition) {
     std::string sql =
         "select lUrzadzenieRef, nNrTypuUrz, nNrSekcji, nNrKolvenia, bWlaczone, bDostepne, bRozszerzonaTransmisja\n"
         "from Urzadzenie\n";
-    if (condition) sql += std::string("where ") + condition + "\n";
+    if (!condition.empty()) sql += "where " + condition + "\n";
     sql += "order by nNrTypuUrz, nNrSekcji, nNrKolvenia, lUrzadzenieRef";
 
     DBKernel::Sql::OpenedQuery q(sql, TSessionHolder(true));
@@ -48,7 +50,7 @@ TUrzadzenieCollectionPtr collectionWhere(const char* condition) {
 }  // namespace
 
 TUrzadzenieCollectionPtr kolekcjaUrzadzen() {
-    return collectionWhere(nullptr);
+    return collectionWhere({});
 }
 
 TUrzadzenieCollectionPtr kolekcjaKas() {

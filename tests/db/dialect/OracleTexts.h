@@ -1,5 +1,6 @@
-// The Oracle SQL texts the module issues that need rewriting, assembled here exactly as
-// the module assembles them, so that the proof tests run the real texts.
+// The Oracle SQL texts the module issues that need rewriting, so that the proof tests
+// run the real texts: the PLU engine's own, taken from the module, and written-out
+// copies of those whose subsystems the module does not have yet.
 #pragma once
 
 #include <string>

@@ -29,6 +29,7 @@ namespace Korvel {
 // Raises the library's logic error (Core::PlacedLogicError) with the message as given.
 [[noreturn]] void raise_logic_error(const std::string& message, const Core::SrcInfo& place);
 
+// Host contract: the configuration key and its typed access.
 class TKey {
 public:
     class TRep;

@@ -33,6 +33,15 @@ public:
     java::pointer<IUnknown> invoke(const std::shared_ptr<IAction>& action, java::pointer<IUnknown> args) override;
 };
 
+// Runs an action that takes no arguments (a factory such as the FTP connection action):
+// its executor gets an empty argument object.
+class NullInvoker : public IActionInvoker {
+public:
+    java::pointer<IUnknown> invoke(const std::shared_ptr<IAction>& action, java::pointer<IUnknown>) override {
+        return action->as<IExecutor>().execute({});
+    }
+};
+
 class CContainer {
 public:
     static CContainer& instance();

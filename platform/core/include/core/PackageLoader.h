@@ -3,6 +3,8 @@
 // ("Tankora.dll" -> <dir>/tankora.so). A module exports
 //     extern "C" int DllEntryPoint(void* instance, unsigned long reason, void* reserved);
 // called with reason 1 after loading and 0 before unloading; 0 at load refuses the module.
+// Modules that an entry loads while it attaches are unloaded before it, also when its
+// attach fails, so no registration they hold outlives the code that undoes it.
 #pragma once
 
 #include <filesystem>
@@ -13,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/Registration.h"
 #include "core/SrcInfo.h"
 
 namespace Core {
@@ -46,6 +49,9 @@ private:
     mutable std::recursive_mutex mutex_;
     std::filesystem::path moduleDirectory_;
     std::vector<Module> modules_;
+
+    // Detaches and unloads the modules from the position on, newest first.
+    void unloadFrom(std::size_t position);
 };
 
 // The loader that also runs the modules' queued initialisation functions. Shares the
@@ -59,13 +65,17 @@ public:
 };
 
 using InitializeModuleFunction = std::pair<SrcInfo, std::function<void()>>;
-void registerInitializeModuleFunction(InitializeModuleFunction function);
+// Host contract: queues the function for initializeModules. The handle takes it out of
+// the queue again while it has not run: a module keeps it in its registration list, so
+// that an attach that fails, or an unload, leaves no function of its code queued.
+[[nodiscard]] RegistrationHandle registerInitializeModuleFunction(InitializeModuleFunction function);
 
 namespace PackageLoaderWithDep {
 class Dependencies {
 public:
     static Dependencies& instance();
-    // Records that a module attached and takes part in deferred initialisation.
+    // Records that a module attached and takes part in deferred initialisation. A module
+    // is known by its handle: a null instance is refused with a logic error.
     void registerForDeferredLoadDependencies(void* instance, unsigned long reason);
     std::size_t registeredCount() const;
 

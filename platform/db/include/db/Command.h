@@ -11,6 +11,7 @@
 
 namespace DBKernel::Sql {
 
+// Host contract: the command class.
 class Command : public Statement {
 public:
     Command(SqlText sql, TSessionHolder session = TSessionHolder(true), QuerySettings settings = {});

@@ -44,6 +44,7 @@ enum TFieldKind { fkData, fkCalculated };
 
 class TDataSet;
 
+// Host contract: the dataset, its fields and their operations (VCL-style names).
 class TField {
 public:
     TField(TDataSet& dataSet, std::string name, TFieldType type, TFieldKind kind, std::size_t index);

@@ -24,7 +24,4 @@ enum TFieldType {
 
 enum TParamType { ptUnknown, ptInput, ptOutput, ptInputOutput, ptResult };
 
-// The kernel value type a field type holds (ftUnknown: Null, meaning "as the engine gives it").
-DBKernel::Sql::ValueType valueTypeOf(TFieldType type);
-
 }  // namespace Db

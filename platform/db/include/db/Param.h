@@ -13,6 +13,10 @@
 
 #include "db/Value.h"
 
+namespace DBKernel {
+class KernelAccess;
+}
+
 namespace DBKernel::Sql {
 
 class Param {
@@ -71,26 +75,12 @@ public:
     auto end() const { return params_.end(); }
     std::span<const Param> all() const noexcept { return params_; }
 
-    // Kernel side: the binds of a statement, in bind order.
+private:
+    friend class DBKernel::KernelAccess;
     void assignNames(const std::vector<std::string>& names);
     Param& add(std::string name, ValueType declaredType);
 
-private:
     std::vector<Param> params_;
 };
-
-// ASCII case-insensitive equality, the rule for bind, column and routine names.
-inline bool sameName(std::string_view a, std::string_view b) noexcept {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
-        if (x == y) continue;
-        if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x + ('a' - 'A'));
-        if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y + ('a' - 'A'));
-        if (x != y) return false;
-    }
-    return true;
-}
-std::string lowerName(std::string_view name);
 
 }  // namespace DBKernel::Sql

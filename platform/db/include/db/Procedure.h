@@ -27,6 +27,7 @@
 
 namespace DBKernel::Sql {
 
+// Host contract: the stored-procedure call class.
 class Procedure {
 public:
     explicit Procedure(std::string name, TSessionHolder session = TSessionHolder(true));

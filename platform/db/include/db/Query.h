@@ -17,6 +17,7 @@
 
 namespace DBKernel::Sql {
 
+// Host contract: the query classes and their row access.
 class Query : public Statement {
 public:
     // A column of the current row; an unknown name raises a logic error.

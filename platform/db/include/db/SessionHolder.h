@@ -31,6 +31,7 @@ class TDataSet;
 namespace DBKernel {
 
 class Session;
+class KernelAccess;
 
 enum class OpenMode { Existing, CreateIfMissing };
 
@@ -46,6 +47,7 @@ void resetDefaultSession();
 // A handle to a session and the transaction started through it. Copies are the same
 // holder: they share the session and the transaction. When the last copy of the holder
 // that started a transaction goes while the transaction is open, it is rolled back.
+// Host contract: the session holder and its transaction operations.
 class TSessionHolder {
 public:
     // true: the host's default session (one connection shared by all such holders);
@@ -65,12 +67,13 @@ public:
     void ExecuteNativeScript(const std::string& script) const;
     // Binds a dataset the caller made itself to this session.
     void AssignSession(Db::TDataSet& dataSet) const;
-
-    // Kernel side.
-    DBKernel::Session& session() const;
+    // Whether both holders stand for one session (copies, or both on the default one).
     bool sameSession(const TSessionHolder& other) const;
 
 private:
+    friend class DBKernel::KernelAccess;
+    DBKernel::Session& session() const;
+
     struct State;
     explicit TSessionHolder(std::shared_ptr<DBKernel::Session> session);
     std::shared_ptr<State> state_;

@@ -12,17 +12,7 @@
 #include "db/SessionHolder.h"
 
 namespace DBKernel {
-
 class PreparedStatement;
-
-// Kernel side: gives a prepared statement back to its session's cache.
-struct StatementReturn {
-    Session* session = nullptr;
-    bool reuse = true;
-    void operator()(PreparedStatement* statement) const;
-};
-using StatementLease = std::unique_ptr<PreparedStatement, StatementReturn>;
-
 }  // namespace DBKernel
 
 namespace DBKernel::Sql {
@@ -69,7 +59,8 @@ private:
     TSessionHolder session_;  // declared first: outlives the statement below
     QuerySettings settings_;
     std::string sql_;
-    StatementLease statement_;
+    // Lent by the session; going, it goes back to the session's cache.
+    std::unique_ptr<PreparedStatement, void (*)(PreparedStatement*)> statement_{nullptr, nullptr};
 };
 
 }  // namespace DBKernel::Sql

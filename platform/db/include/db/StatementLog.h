@@ -8,7 +8,6 @@
 // (transactions, GetRef, routine lookups).
 #pragma once
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,9 +19,6 @@ public:
     static bool enabled();
     static std::vector<std::string> entries();
     static void clear();
-
-    // Kernel side: the text is shared, not copied, so recording costs one pointer.
-    static void record(const std::shared_ptr<const std::string>& text);
 };
 
 }  // namespace DBKernel

@@ -3,6 +3,7 @@
 #include <boost/format.hpp>
 #include <charconv>
 
+#include "KernelNames.h"
 #include "PgStatement.h"
 #include "core/Debug.h"
 #include "db/OraError.h"
@@ -35,7 +36,8 @@ PgConnection::PgConnection(const std::string& displayUrl, const std::string& uri
         const std::string reason = withoutTrailingNewlines(PQerrorMessage(connection_));
         PQfinish(connection_);
         throw Oraerror::EOraError(
-            12541, (boost::format("nie można połączyć się z bazą danych \"%1%\": %2%") % displayUrl % reason).str());
+            Oraerror::Code::CannotOpen,
+            (boost::format("nie można połączyć się z bazą danych \"%1%\": %2%") % displayUrl % reason).str());
     }
     PQsetNoticeProcessor(connection_, &forwardNotice, nullptr);
 }
@@ -128,7 +130,7 @@ PgResult PgConnection::runGuarded(const Send& send, PgStatementKind kind) {
     if (!sent) {
         const std::string reason = withoutTrailingNewlines(PQerrorMessage(connection_));
         PQexitPipelineMode(connection_);
-        throw Oraerror::EOraError(3113, reason);
+        throw Oraerror::EOraError(Oraerror::Code::ConnectionLost, reason);
     }
     PgResult savepointResult = nextPipelineResult();
     PgResult statementResult = nextPipelineResult();

@@ -8,15 +8,19 @@ namespace DBKernel {
 
 namespace {
 
+namespace Code = Oraerror::Code;
+
 struct SqlStateCode {
     std::string_view sqlState;
     int oracleCode;
 };
 
 constexpr SqlStateCode sqlStateCodes[] = {
-    {"55P03", 54},   {"40P01", 60},   {"23505", 1},    {"23502", 1400}, {"23514", 2290},
-    {"23503", 2291}, {"42P01", 942},  {"42703", 904},  {"42883", 904},  {"42601", 900},
-    {"22003", 1438}, {"22012", 1476}, {"22P02", 1722}, {"22001", 12899},
+    {"55P03", Code::ResourceBusy},      {"40P01", Code::Deadlock},        {"23505", Code::UniqueViolated},
+    {"23502", Code::NullIntoNotNull},   {"23514", Code::CheckViolated},   {"23503", Code::ParentKeyNotFound},
+    {"42P01", Code::NoSuchTable},       {"42703", Code::InvalidIdentifier}, {"42883", Code::InvalidIdentifier},
+    {"42601", Code::InvalidStatement},  {"22003", Code::NumberTooLarge},  {"22012", Code::DivisionByZero},
+    {"22P02", Code::InvalidNumber},     {"22001", Code::TextTooLong},
 };
 
 std::string trimmedMessage(const char* message) {
@@ -29,11 +33,11 @@ std::string trimmedMessage(const char* message) {
 }  // namespace
 
 int oracleCodeForSqlState(std::string_view sqlState, PgStatementKind kind) {
-    if (sqlState == "42883" && kind == PgStatementKind::ProcedureCall) return 6550;
-    if (sqlState.substr(0, 2) == "08") return 3113;
+    if (sqlState == "42883" && kind == PgStatementKind::ProcedureCall) return Code::UnknownCall;
+    if (sqlState.substr(0, 2) == "08") return Code::ConnectionLost;
     for (const auto& entry : sqlStateCodes)
         if (entry.sqlState == sqlState) return entry.oracleCode;
-    return 20000;
+    return Code::OtherEngineError;
 }
 
 bool failed(const PGresult* result) {
@@ -45,7 +49,7 @@ bool failed(const PGresult* result) {
 void raisePgError(const PGresult* result, PGconn* connection, PgStatementKind kind) {
     const char* sqlState = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
     if (!sqlState) {  // no server error: the connection failed
-        throw Oraerror::EOraError(3113, trimmedMessage(result && *PQresultErrorMessage(result)
+        throw Oraerror::EOraError(Code::ConnectionLost, trimmedMessage(result && *PQresultErrorMessage(result)
                                                              ? PQresultErrorMessage(result)
                                                              : PQerrorMessage(connection)));
     }

@@ -6,6 +6,7 @@
 #include "SqliteErrors.h"
 #include "SqliteRoutines.h"
 #include "SqliteStatement.h"
+#include "core/ScopeExit.h"
 #include "db/OraError.h"
 
 namespace DBKernel {
@@ -14,7 +15,8 @@ namespace {
 
 [[noreturn]] void cannotOpen(const std::string& displayUrl, const std::string& reason) {
     throw Oraerror::EOraError(
-        12541, (boost::format("nie można otworzyć bazy danych \"%1%\": %2%") % displayUrl % reason).str());
+        Oraerror::Code::CannotOpen,
+        (boost::format("nie można otworzyć bazy danych \"%1%\": %2%") % displayUrl % reason).str());
 }
 
 bool onlySeparatorsLeft(const char* tail) {
@@ -56,7 +58,7 @@ std::unique_ptr<EngineStatement> SqliteConnection::prepare(const Dialect::Transl
     sqlite3_stmt* statement = compile(translation.sql, &tail);
     if (!onlySeparatorsLeft(tail)) {
         sqlite3_finalize(statement);
-        throw Oraerror::EOraError(911, "tekst zawiera więcej niż jedno polecenie: " + translation.sql);
+        throw Oraerror::EOraError(Oraerror::Code::MoreThanOneStatement, "tekst zawiera więcej niż jedno polecenie: " + translation.sql);
     }
     return std::make_unique<SqliteStatement>(*this, statement, translation.lock);
 }
@@ -67,7 +69,7 @@ sqlite3_stmt* SqliteConnection::compile(std::string_view sql, const char** tail)
         const int rc = sqlite3_prepare_v3(db_, sql.data(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
                                           &statement, tail);
         if (rc == SQLITE_OK && statement) return statement;
-        if (rc == SQLITE_OK) throw Oraerror::EOraError(900, "puste polecenie SQL");
+        if (rc == SQLITE_OK) throw Oraerror::EOraError(Oraerror::Code::InvalidStatement, "puste polecenie SQL");
         const std::string_view message = sqlite3_errmsg(db_);
         if (!retried && message.starts_with("no such function") && routines_ && routines_->registerFunctions() > 0)
             continue;
@@ -94,13 +96,8 @@ bool SqliteConnection::inTransaction() const { return sqlite3_get_autocommit(db_
 
 void SqliteConnection::beginImmediate(bool wait) {
     if (wait) sqlite3_busy_timeout(db_, lockWaitMilliseconds);
-    try {
-        run("begin immediate");
-    } catch (...) {
-        sqlite3_busy_timeout(db_, 0);
-        throw;
-    }
-    sqlite3_busy_timeout(db_, 0);
+    Core::ScopeExit noWaiting([this] { sqlite3_busy_timeout(db_, 0); });
+    run("begin immediate");
 }
 
 void SqliteConnection::probeWriteLock(bool wait) {
@@ -132,7 +129,7 @@ std::int64_t SqliteConnection::nextReference() {
     const int rc = sqlite3_step(statement);
     const std::int64_t reference = rc == SQLITE_ROW ? sqlite3_column_int64(statement, 0) : 0;
     finish(statement, rc);
-    if (rc != SQLITE_ROW) throw Oraerror::EOraError(1403, "tabela korvel_ref nie ma wiersza licznika");
+    if (rc != SQLITE_ROW) throw Oraerror::EOraError(Oraerror::Code::NoDataFound, "tabela korvel_ref nie ma wiersza licznika");
     return reference;
 }
 

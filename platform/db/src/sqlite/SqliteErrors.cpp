@@ -6,24 +6,26 @@ namespace DBKernel {
 
 namespace {
 
+namespace Code = Oraerror::Code;
+
 bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
 int constraintCode(int extendedCode) {
     switch (extendedCode) {
     case SQLITE_CONSTRAINT_UNIQUE:
-    case SQLITE_CONSTRAINT_PRIMARYKEY: return 1;
-    case SQLITE_CONSTRAINT_NOTNULL: return 1400;
-    case SQLITE_CONSTRAINT_CHECK: return 2290;
-    case SQLITE_CONSTRAINT_FOREIGNKEY: return 2291;
-    default: return 20000;
+    case SQLITE_CONSTRAINT_PRIMARYKEY: return Code::UniqueViolated;
+    case SQLITE_CONSTRAINT_NOTNULL: return Code::NullIntoNotNull;
+    case SQLITE_CONSTRAINT_CHECK: return Code::CheckViolated;
+    case SQLITE_CONSTRAINT_FOREIGNKEY: return Code::ParentKeyNotFound;
+    default: return Code::OtherEngineError;
     }
 }
 
 int errorCode(std::string_view message) {
-    if (startsWith(message, "no such table")) return 942;
-    if (startsWith(message, "no such column") || startsWith(message, "no such function")) return 904;
-    if (message.find("syntax error") != std::string_view::npos || startsWith(message, "incomplete input")) return 900;
-    return 20000;
+    if (startsWith(message, "no such table")) return Code::NoSuchTable;
+    if (startsWith(message, "no such column") || startsWith(message, "no such function")) return Code::InvalidIdentifier;
+    if (message.find("syntax error") != std::string_view::npos || startsWith(message, "incomplete input")) return Code::InvalidStatement;
+    return Code::OtherEngineError;
 }
 
 }  // namespace
@@ -31,10 +33,10 @@ int errorCode(std::string_view message) {
 int oracleCodeForSqlite(int extendedCode, std::string_view message) {
     switch (extendedCode & 0xff) {
     case SQLITE_BUSY:
-    case SQLITE_LOCKED: return 54;
+    case SQLITE_LOCKED: return Code::ResourceBusy;
     case SQLITE_CONSTRAINT: return constraintCode(extendedCode);
     case SQLITE_ERROR: return errorCode(message);
-    default: return 20000;
+    default: return Code::OtherEngineError;
     }
 }
 

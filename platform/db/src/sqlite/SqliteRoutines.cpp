@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <boost/format.hpp>
 
+#include "KernelNames.h"
 #include "SqliteErrors.h"
 #include "SqliteStatement.h"
 #include "db/OraError.h"
@@ -29,7 +30,7 @@ std::string columnText(sqlite3_stmt* statement, int column) {
     return text ? text : "";
 }
 
-[[noreturn]] void noSuchCall(const std::string& text) { throw Oraerror::EOraError(6550, text); }
+[[noreturn]] void noSuchCall(const std::string& text) { throw Oraerror::EOraError(Oraerror::Code::UnknownCall, text); }
 
 }  // namespace
 

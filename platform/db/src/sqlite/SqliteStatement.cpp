@@ -2,6 +2,7 @@
 
 #include "SqliteConnection.h"
 #include "SqliteErrors.h"
+#include "core/ScopeExit.h"
 
 namespace DBKernel {
 
@@ -52,12 +53,9 @@ void SqliteStatement::step() {
         sqlite3_reset(statement_);  // a finished statement holds no snapshot
         return;
     }
-    try {
-        raiseSqliteError(connection_.handle(), rc);
-    } catch (...) {
-        sqlite3_reset(statement_);
-        throw;
-    }
+    // Reset once the error is read from the connection: it would overwrite the message.
+    Core::ScopeExit reset([this] { sqlite3_reset(statement_); });
+    raiseSqliteError(connection_.handle(), rc);
 }
 
 void SqliteStatement::release() {

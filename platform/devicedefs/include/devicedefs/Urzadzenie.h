@@ -6,12 +6,13 @@
 
 #include "devicedefs/DBObject.h"
 
-// Values of nNrTypuUrz the system knows by name; any other value is another kind of
-// device, which the senders skip.
+// Host contract: the values of nNrTypuUrz the system knows by name; any other value is
+// another kind of device, which the senders skip.
 enum TTypUrzadzenia : std::int32_t {
     tuKasa = 0,
     tuWaga = 1,
     tuSkaner = 2,
+    tuWeryfikatorCen = 3,
 };
 
 class TUrzadzenie : public Core::TDBObject {

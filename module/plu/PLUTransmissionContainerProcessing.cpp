@@ -1,15 +1,15 @@
-// The record-processing half of the PLU engine: the walk over the main query in
+// TPLUTransmissionContainer, its processing half: the walk over the main query in
 // packages, one transaction and one PLU sender per package.
 #include <boost/format.hpp>
 #include <chrono>
 
 #include "cashregister/DeviceDirectories.h"
 #include "core/Debug.h"
+#include "db/TransactionScope.h"
 #include "frame/Configuration.h"
 #include "plu/PLUTransmissionContainer.h"
 #include "plu/PluRecordProcessor.h"
 #include "plu/PluSender.h"
-#include "plu/TransactionGuard.h"
 #include "scales/DevicesService.h"
 
 namespace {
@@ -44,7 +44,8 @@ int TPLUTransmissionContainer::ProcessRecord(std::shared_ptr<PluTransmission::T_
 
 void TPLUTransmissionContainer::walkRows(Core::ThreadUserIo::ISteppableProgressIndicator& progress) {
     const int size = configuredPackageSize();
-    PluTransmission::TransactionGuard transaction(session_);
+    // Each package commits as it ends, the caller's open work with the first one.
+    DBKernel::TransactionScope transaction(session_, DBKernel::TransactionScope::AdoptOpen);
     auto sender = createPluSender();
     mainQuery_.First();
     while (!mainQuery_.Eof()) {
@@ -55,8 +56,7 @@ void TPLUTransmissionContainer::walkRows(Core::ThreadUserIo::ISteppableProgressI
         if (counters_.processed % static_cast<unsigned>(size) == 0) {
             log("TPLUTransmissionContainer::ProcessDataSet: transaction.Commit(); creating new T_PLUSender");
             sender->endPackage();
-            transaction.commit();
-            transaction.start();
+            transaction.commitAndBegin();
             sender = createPluSender();
         }
     }

@@ -1,0 +1,118 @@
+// The host's promotion access over a real shop database, on both engines: which
+// promotions each read gives, the order of elements and of their items, and the send
+// mark.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "db/Command.h"
+#include "promotion/PromotionDao.h"
+#include "shopdb/Schema.h"
+#include "support/EngineDatabase.h"
+#include "support/ShopRows.h"
+
+namespace {
+
+using TestSupport::Engine;
+
+class PromotionDao : public ::testing::TestWithParam<Engine> {
+protected:
+    void SetUp() override {
+        database_.emplace(GetParam());
+        session_.emplace(database_->url(), DBKernel::OpenMode::CreateIfMissing);
+        ShopDb::createSchema(*session_);
+    }
+
+    void exec(const std::string& sql) { DBKernel::Sql::Command(sql, *session_).execute(); }
+    void addPromotion(int id, const std::string& guid, int sendStatus) {
+        exec("insert into Promotion (id, name, guid, promotion_number, send_status) values (" + std::to_string(id) +
+             ", 'Promocja', '" + guid + "', 'P-" + std::to_string(id) + "', " + std::to_string(sendStatus) + ")");
+    }
+    static std::vector<std::int64_t> idsOf(const std::vector<Promotion::PromotionPtr>& promotions) {
+        std::vector<std::int64_t> ids;
+        for (const auto& promotion : promotions) ids.push_back(promotion->getId());
+        return ids;
+    }
+
+    std::optional<TestSupport::EngineDatabase> database_;
+    std::optional<TSessionHolder> session_;
+};
+
+// Tells the element kinds apart by the visit they get.
+class KindNames : public Promotion::IPromotionElementVisitor {
+public:
+    std::vector<std::string> seen;
+    void visit(const Promotion::ArticlesQuantityValueCondition&) override { seen.push_back("articles"); }
+    void visit(const Promotion::GroupsQuantityValueCondition&) override { seen.push_back("groups"); }
+    void visit(const Promotion::GroupsAndArticlesQuantityValueCondition&) override { seen.push_back("groupsAndArticles"); }
+    void visit(const Promotion::EachGroupQuantityValueCondition&) override { seen.push_back("eachGroup"); }
+    void visit(const Promotion::PaymentTypeCondition&) override { seen.push_back("payment"); }
+    void visit(const Promotion::LoyaltyCardCondition&) override { seen.push_back("card"); }
+    void visit(const Promotion::TokenCondition&) override { seen.push_back("token"); }
+    void visit(const Promotion::BasketValueCondition&) override { seen.push_back("basket"); }
+    void visit(const Promotion::FrequencyCondition&) override { seen.push_back("frequency"); }
+    void visit(const Promotion::ProfiledCondition&) override { seen.push_back("profiled"); }
+    void visit(const Promotion::CustomerBirthdayCondition&) override { seen.push_back("birthday"); }
+    void visit(const Promotion::FirstPurchaseCondition&) override { seen.push_back("firstPurchase"); }
+    void visit(const Promotion::MobileApplicationCondition&) override { seen.push_back("mobile"); }
+    void visit(const Promotion::BoughtProductRebateBenefit&) override { seen.push_back("rebate"); }
+    void visit(const Promotion::BasketRebateBenefit&) override { seen.push_back("basketRebate"); }
+    void visit(const Promotion::GratisBenefit&) override { seen.push_back("gratis"); }
+    void visit(const Promotion::PresentBenefit&) override { seen.push_back("present"); }
+    void visit(const Promotion::FixedPriceForListBenefit&) override { seen.push_back("fixedPrice"); }
+    void visit(const Promotion::LoyaltyAccountDiscountForSoldArticleBenefitElement&) override { seen.push_back("account"); }
+    void visit(const Promotion::LoyaltyPointsBenefit&) override { seen.push_back("points"); }
+    void visit(const Promotion::ReceiptMessageBenefit&) override { seen.push_back("message"); }
+    void visit(const Promotion::NextPurchaseVoucherBenefit&) override { seen.push_back("voucher"); }
+    void visit(const Promotion::LotteryTicketBenefit&) override { seen.push_back("lottery"); }
+};
+
+TEST_P(PromotionDao, ReadsTheAskedPromotionsAndMarksThemSent) {
+    addPromotion(3, "{00000000-0000-0000-0000-00000000000C}", 2);
+    addPromotion(1, "{00000000-0000-0000-0000-00000000000A}", 0);
+    addPromotion(2, "{00000000-0000-0000-0000-00000000000B}", 1);
+    Promotion::PromotionOracleDao dao(*session_);
+    EXPECT_EQ(idsOf(dao.getAll()), (std::vector<std::int64_t>{1, 2, 3}));
+    EXPECT_EQ(idsOf(dao.getNewAndModified()), (std::vector<std::int64_t>{1, 3}));
+    const auto found = dao.findByGuid("{00000000-0000-0000-0000-00000000000b}");
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->getId(), 2);
+    EXPECT_EQ(found->header().sendStatus, Promotion::SendStatus::Sent);
+    EXPECT_FALSE(dao.findByGuid("{00000000-0000-0000-0000-0000000000FF}"));
+    EXPECT_FALSE(dao.findById(9));
+
+    dao.markAsSent(*dao.findById(3));
+    EXPECT_EQ(idsOf(dao.getNewAndModified()), (std::vector<std::int64_t>{1}));
+    EXPECT_EQ(TestSupport::integerOf(*session_, "select send_status from Promotion where id = 1"), 0);
+}
+
+TEST_P(PromotionDao, ElementsAndItemsFollowTheirOrderNotTheirIds) {
+    addPromotion(1, "{00000000-0000-0000-0000-00000000000A}", 0);
+    addPromotion(2, "{00000000-0000-0000-0000-00000000000B}", 0);
+    exec("insert into PromotionElement (id, promotion_id, seq, kind) values (30, 1, 1, 'Token')");
+    exec("insert into PromotionElement (id, promotion_id, seq, kind) values (20, 1, 2, 'GroupsAndArticlesQuantityValue')");
+    exec("insert into PromotionElement (id, promotion_id, seq, kind) values (10, 1, 3, 'Present')");
+    exec("insert into PromotionElement (id, promotion_id, seq, kind) values (40, 2, 1, 'LoyaltyCard')");
+    exec("insert into PromotionElementItem (element_id, seq, group_index) values (20, 3, 'PIE1')");
+    exec("insert into PromotionElementItem (element_id, seq, product_id) values (20, 2, 7)");
+    exec("insert into PromotionElementItem (element_id, seq, product_id) values (20, 1, 9)");
+    exec("insert into PromotionElementItem (element_id, seq, group_index) values (20, 0, 'NAB1')");
+
+    Promotion::PromotionOracleDao dao(*session_);
+    auto promotion = dao.findById(1);
+    dao.fillElements(*promotion);
+    KindNames kinds;
+    std::vector<std::int64_t> ids;
+    for (const auto& element : promotion->elements()) {
+        element->accept(kinds);
+        ids.push_back(element->getId());
+    }
+    EXPECT_EQ(kinds.seen, (std::vector<std::string>{"token", "groupsAndArticles", "present"}));
+    EXPECT_EQ(ids, (std::vector<std::int64_t>{30, 20, 10}));
+    EXPECT_EQ(promotion->elements()[1]->values().articles, (std::vector<unsigned>{9, 7}));
+    EXPECT_EQ(promotion->elements()[1]->values().groups, (std::vector<std::string>{"NAB1", "PIE1"}));
+}
+
+KORVEL_ON_EACH_ENGINE(PromotionDao);
+
+}  // namespace
