@@ -8,6 +8,7 @@ const char* const usageText =
     "  korvel [--database URL] db init [--demo] [--products N] [--seed S] [--force]\n"
     "  korvel [--config PLIK] [--database URL] evening [--day dd.mm.rrrr]\n"
     "  korvel [--config PLIK] [--database URL] gui\n"
+    "  korvel [--config PLIK] [--database URL] send-all --kinds KOD,... --devices REF,...|all\n"
     "  korvel [--config PLIK] actions\n"
     "  korvel --help\n"
     "\n"
@@ -22,6 +23,13 @@ const char* const usageText =
     "            stan każdej; kod wyjścia różny od 0, gdy któraś się nie powiodła\n"
     "  gui       otwiera okno programu z menu modułu (Transmisje, Spisy, Inne);\n"
     "            wybranie pozycji menu uruchamia jej akcję\n"
+    "  send-all  wysyła wszystkie dane do nowych kas: rodzaje danych o podanych kodach\n"
+    "            typu operacji (klucz \"Wysyłanie wszystkich danych\" konfiguracji),\n"
+    "            po kolei rosnąco według kodu, do urządzeń o podanych numerach\n"
+    "            lUrzadzenieRef albo all (kasy i wagi biorące udział w transmisji;\n"
+    "            wagi tylko dla rodzajów z \"Wysłanie na wagi\");\n"
+    "            Ctrl-C przerywa po bieżącym rodzaju (kod wyjścia 130); kod wyjścia 1,\n"
+    "            gdy wysyłanie się nie rozpoczęło albo rodzaj danych się nie powiódł\n"
     "  actions   wypisuje zarejestrowane akcje (GUID i klasa) w kolejności rejestracji\n"
     "\n"
     "Opcje:\n"
@@ -59,15 +67,15 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const char* (
     if (line.help) return line;
     if (line.command.empty()) throw UsageError("Brak polecenia.");
     if (line.command != "fire" && line.command != "actions" && line.command != "db" && line.command != "evening" &&
-        line.command != "gui")
+        line.command != "gui" && line.command != "send-all")
         throw UsageError("Nieznane polecenie " + line.command + ".");
     if (line.command == "fire" && line.arguments.empty()) throw UsageError("Polecenie fire wymaga GUID akcji.");
     if ((line.command == "actions" || line.command == "gui") && !line.arguments.empty())
         throw UsageError("Polecenie " + line.command + " nie przyjmuje argumentów.");
     if (!line.configPath) line.configPath = fromEnvironment(getenv, "KORVEL_CONFIG");
     if (!line.databaseUrl) line.databaseUrl = fromEnvironment(getenv, "KORVEL_DATABASE");
-    if (line.command == "evening" && !line.databaseUrl)
-        throw UsageError("Polecenie evening wymaga bazy danych (--database lub KORVEL_DATABASE).");
+    if ((line.command == "evening" || line.command == "send-all") && !line.databaseUrl)
+        throw UsageError("Polecenie " + line.command + " wymaga bazy danych (--database lub KORVEL_DATABASE).");
     return line;
 }
 

@@ -12,7 +12,7 @@ struct CommandLine {
     std::optional<std::string> configPath;    // --config, else KORVEL_CONFIG
     std::optional<std::string> databaseUrl;   // --database, else KORVEL_DATABASE
     bool help = false;
-    std::string command;                      // "fire", "actions", "db", "evening" or "gui"
+    std::string command;                      // "fire", "actions", "db", "evening", "gui" or "send-all"
     std::vector<std::string> arguments;       // what follows the command
 };
 

@@ -11,6 +11,7 @@
 #include "EveningCommand.h"
 #include "FireArguments.h"
 #include "Host.h"
+#include "SendAllCommand.h"
 #include "core/ActionContainer.h"
 #include "gui/GuiCommand.h"
 
@@ -49,12 +50,24 @@ int initDatabase(const CommandLine& line) {
     return EXIT_SUCCESS;
 }
 
+// Exit status 130 after Ctrl-C, as a shell reports an interrupted program.
+int sendAll(const SendAllOptions& options) {
+    switch (runSendAll(options, std::cout, std::cerr, isatty(STDERR_FILENO) ? &std::cerr : nullptr)) {
+        case SendAllOutcome::Completed: return EXIT_SUCCESS;
+        case SendAllOutcome::Cancelled: return 130;
+        case SendAllOutcome::Failed: break;
+    }
+    return EXIT_FAILURE;
+}
+
 int run(const CommandLine& line, const char* argv0) {
     if (line.command == "db") return initDatabase(line);
     const EveningOptions evening = line.command == "evening" ? parseEvening(line.arguments) : EveningOptions{};
+    const SendAllOptions sendAllOptions = line.command == "send-all" ? parseSendAll(line.arguments) : SendAllOptions{};
     Host host(line.configPath, line.databaseUrl, Host::defaultModuleDirectory(argv0));
     if (line.command == "gui") return Korvel::Gui::runGui(argv0);
     if (line.command == "evening") return runEvening(evening, std::cout, std::cerr) ? EXIT_SUCCESS : EXIT_FAILURE;
+    if (line.command == "send-all") return sendAll(sendAllOptions);
     return line.command == "fire" ? fire(line) : listActions();
 }
 

@@ -21,6 +21,8 @@
 #include "pricechecker/ElzabRsPriceCheckerSender.h"
 #include "pricechecker/SendAllPriceCheckerAction.h"
 #include "promotions/PromotionActions.h"
+#include "sendall/SendAllDataRegistration.h"
+#include "sendall/SendAllPluAction.h"
 #include "scales/ScaleDataTransferFileManager.h"
 
 namespace Kolvenia {
@@ -36,12 +38,15 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     Labels::registerElectronicLabelsActionsObjects(list);
     Dictionaries::registerMarkdownReasonsObjects(list);
     registerPromotionsActionsObjects(list);
+    AllPlus::registerSendAllPluObjects(list);
     Devices::PriceChecker::registerSendAllPriceCheckerObjects(list);
     Labels::registerElectronicLabelsSenderObjects(list);
     Devices::PriceChecker::registerElzabRsPriceCheckerSender(list);
     registerSendPLUForArticleObjects(list);
     Devices::registerGetDefaultManagerObjects(list);
     Dictionaries::registerCountriesObjects(list);
+    SendAll::registerSendAllDataObjects(list);
+    SendAll::registerSendAllDataDlgObjects(list);
     Dictionaries::registerReturnReasonsObjects(list);
     Dictionaries::registerAutomaticDiscountTypesObjects(list);
     BlockedVouchers::registerBlockedVoucherObjects(list);

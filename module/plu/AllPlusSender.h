@@ -1,6 +1,7 @@
 // Sends every valid PLU to the cash registers regardless of the transmission flags:
 // new and ordinary PLUs with a price, and those to be deleted or deleted; blocked ones
-// never. Run from the send-all-PLU dialog; writes nothing back but the flags reset.
+// never. Run from the send-all-PLU dialog and as a kind of the send-all-data run;
+// writes nothing back but the flags of the PLUs it sent, package by package.
 #pragma once
 
 #include <memory>
