@@ -2,9 +2,9 @@
 // registration order. The GUIDs are an external interface: menus, the evening
 // processing, other modules and console "fire" lines name them.
 //
-// Registered today: ProcessAndSendPlu, SendPluForArticle and CheckCommunication
-// (`korvel actions` lists them). The others are named ahead of their subsystems, which
-// register them at their places in registerObjects' fixed order.
+// Registered today: every GUID below except DeviceConfigurationDialog,
+// TransmissionProgressDialog and SendPluBrowser, whose windows are still to come
+// (`korvel actions` lists what is registered, in registration order).
 #pragma once
 
 namespace Kolvenia::ActionGuids {
