@@ -6,12 +6,11 @@
 #include "cashregister/TransferFiles.h"
 #include "config/Setup.h"
 #include "core/ActionContainer.h"
-#include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "db/Command.h"
 #include "db/StatementLog.h"
 #include "forms/FormKernel.h"
-#include "shopdb/Schema.h"
+#include "support/ShopModule.h"
 #include "support/CashRegisterConfig.h"
 #include "support/ShopRows.h"
 
@@ -27,24 +26,15 @@ Texts TransferFile::column(const char* attribute) const {
 
 void DictionaryShop::SetUp() {
     fs::create_directory(out);
-    database_.emplace(GetParam());
-    DBKernel::setDefaultSession(database_->url(), DBKernel::OpenMode::CreateIfMissing);
-    session_.emplace(true);
-    ShopDb::createSchema(*session_);
+    TestSupport::openShop(database_, session_, GetParam());
     configure(true);
-    auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
-    loader.load("Devices.dll");
-    loader.initializeModules();
+    TestSupport::loadShopModule();
     DBKernel::StatementLog::setEnabled(true);
 }
 
 void DictionaryShop::TearDown() {
     FormKernel::removeModalFormOpener();
-    DBKernel::StatementLog::setEnabled(false);
-    DBKernel::StatementLog::clear();
-    Core::SharedPackageLoader::instance().unloadAll();
-    session_.reset();
-    DBKernel::resetDefaultSession();
+    TestSupport::closeShop(session_);
 }
 
 void DictionaryShop::configure(bool eveningDiscounts) {

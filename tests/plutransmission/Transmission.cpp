@@ -9,13 +9,12 @@
 #include "cashregister/TransferFiles.h"
 #include "config/Setup.h"
 #include "core/DateTime.h"
-#include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "db/Command.h"
 #include "db/Query.h"
 #include "db/StatementLog.h"
 #include "external/ExternalDataSenders.h"
-#include "shopdb/Schema.h"
+#include "support/ShopModule.h"
 
 namespace fs = std::filesystem;
 
@@ -59,24 +58,15 @@ fs::path journalPath(const TestSupport::TempDir& root) { return root / "tankora.
 void Transmission::SetUp() {
     fs::create_directory(out);
     setenv("KORVEL_TANKORA_JOURNAL", journalPath(root).c_str(), 1);
-    database_.emplace(GetParam());
-    DBKernel::setDefaultSession(database_->url(), DBKernel::OpenMode::CreateIfMissing);
-    session_.emplace(true);
-    ShopDb::createSchema(*session_);
+    TestSupport::openShop(database_, session_, GetParam());
     configure({});
-    auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
-    loader.load("Devices.dll");
-    loader.initializeModules();
+    TestSupport::loadShopModule();
     DBKernel::StatementLog::setEnabled(true);
     DBKernel::StatementLog::clear();
 }
 
 void Transmission::TearDown() {
-    DBKernel::StatementLog::setEnabled(false);
-    DBKernel::StatementLog::clear();
-    Core::SharedPackageLoader::instance().unloadAll();
-    session_.reset();
-    DBKernel::resetDefaultSession();
+    TestSupport::closeShop(session_);
 }
 
 int Transmission::today() { return Core::DateTime::today(); }

@@ -4,12 +4,11 @@
 
 #include "config/Setup.h"
 #include "core/ActionContainer.h"
-#include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "db/Command.h"
 #include "db/Query.h"
 #include "db/StatementLog.h"
-#include "shopdb/Schema.h"
+#include "support/ShopModule.h"
 #include "support/ShopRows.h"
 #include "zentools/SysdateGetter.h"
 
@@ -20,24 +19,15 @@ namespace CrShop {
 void CashRegisterShop::SetUp() {
     fs::create_directory(out);
     fs::create_directory(import);
-    database_.emplace(GetParam());
-    DBKernel::setDefaultSession(database_->url(), DBKernel::OpenMode::CreateIfMissing);
-    session_.emplace(true);
-    ShopDb::createSchema(*session_);
+    TestSupport::openShop(database_, session_, GetParam());
     configure();
-    auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
-    loader.load("Devices.dll");
-    loader.initializeModules();
+    TestSupport::loadShopModule();
     DBKernel::StatementLog::setEnabled(true);
     DBKernel::StatementLog::clear();
 }
 
 void CashRegisterShop::TearDown() {
-    DBKernel::StatementLog::setEnabled(false);
-    DBKernel::StatementLog::clear();
-    Core::SharedPackageLoader::instance().unloadAll();
-    session_.reset();
-    DBKernel::resetDefaultSession();
+    TestSupport::closeShop(session_);
 }
 
 void CashRegisterShop::configure(const Settings& settings) {
