@@ -47,13 +47,12 @@ void DictionaryShop::exec(const std::string& sql) { DBKernel::Sql::Command(sql, 
 std::int64_t DictionaryShop::integerOf(const std::string& sql) { return TestSupport::integerOf(session(), sql); }
 
 void DictionaryShop::addDevice(const Device& device) {
-    const std::string ref = std::to_string(100 + device.number);
-    exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa, bWlaczone, bZainstalowane) values (" +
-         ref + ", " + std::to_string(device.type) + ", " + std::to_string(device.number) + ", 'Urządzenie', " +
-         (device.enabled ? "1" : "0") + ", " + (device.installed ? "1" : "0") + ")");
-    if (device.integrated)
-        exec("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (" + ref + ", " + ref +
-             ", 1, '" + (*device.integrated ? "1" : "0") + "')");
+    TestSupport::addDevice(session(), {.number = device.number,
+                                       .type = device.type,
+                                       .name = "Urządzenie",
+                                       .enabled = device.enabled,
+                                       .installed = device.installed,
+                                       .integrated = device.integrated});
 }
 
 void DictionaryShop::addCashRegisters(std::initializer_list<int> numbers) {

@@ -86,12 +86,8 @@ void Transmission::addCondition(int ref, int productId, std::optional<double> pr
 }
 
 void Transmission::addCashRegister(int number, bool installed) {
-    exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa, bZainstalowane) values (" +
-         std::to_string(100 + number) + ", 0, " + std::to_string(number) + ", 'Kasa " + std::to_string(number) + "', " +
-         (installed ? "1" : "0") + ")");
     // Not integrated: the transmission checks the cash-register server's directories.
-    exec("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (" + std::to_string(100 + number) +
-         ", " + std::to_string(100 + number) + ", 1, '0')");
+    TestSupport::addDevice(session(), {.number = number, .installed = installed, .integrated = false});
 }
 
 void Transmission::addStock(int productId, int day, double quantity) {

@@ -9,6 +9,7 @@
 #include "db/Command.h"
 #include "db/Query.h"
 #include "shopdb/Schema.h"
+#include "support/ShopModule.h"
 #include "support/ShopRows.h"
 
 namespace fs = std::filesystem;
@@ -108,12 +109,9 @@ std::vector<std::string> ShopDatabase::rows(const std::string& sql) {
 
 void ModuleDatabase::SetUp() {
     ShopDatabase::SetUp();
-    auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
-    loader.load("Devices.dll");
-    loader.initializeModules();
-    exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa) values (101, 0, 1, 'Kasa 1')");
+    TestSupport::loadShopModule();
     // Not integrated: the transmission checks the cash-register server's directories first.
-    exec("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (101, 101, 1, '0')");
+    TestSupport::addDevice(session(), {.number = 1, .integrated = false});
 }
 
 void ModuleDatabase::TearDown() {

@@ -68,9 +68,7 @@ void PromotionShop::exec(const std::string& sql) { DBKernel::Sql::Command(sql, s
 std::int64_t PromotionShop::integerOf(const std::string& sql) { return TestSupport::integerOf(session(), sql); }
 
 void PromotionShop::addCashRegister(int number, bool installed) {
-    exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa, bZainstalowane) values (" +
-         std::to_string(100 + number) + ", 0, " + std::to_string(number) + ", 'Kasa " + std::to_string(number) + "', " +
-         (installed ? "1" : "0") + ")");
+    TestSupport::addDevice(session(), {.number = number, .installed = installed});
 }
 
 void PromotionShop::addGift(int id, const std::string& name) {

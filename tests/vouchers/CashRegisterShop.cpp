@@ -48,13 +48,11 @@ void CashRegisterShop::exec(const std::string& sql) { DBKernel::Sql::Command(sql
 std::int64_t CashRegisterShop::integerOf(const std::string& sql) { return TestSupport::integerOf(session(), sql); }
 
 void CashRegisterShop::addCashRegister(const CashRegister& r) {
-    const std::string ref = std::to_string(100 + r.number);
-    exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa, bWlaczone, bZainstalowane, bDostepne, "
-         "bCzynne) values (" + ref + ", 0, " + std::to_string(r.number) + ", 'Kasa " + std::to_string(r.number) + "', " +
-         (r.enabled ? "1" : "0") + ", " + (r.installed ? "1" : "0") + ", " + (r.working ? "1, 1" : "0, 0") + ")");
-    if (r.integrated)
-        exec("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (" + ref + ", " + ref +
-             ", 1, '" + (*r.integrated ? "1" : "0") + "')");
+    TestSupport::addDevice(session(), {.number = r.number,
+                                       .enabled = r.enabled,
+                                       .installed = r.installed,
+                                       .working = r.working,
+                                       .integrated = r.integrated});
 }
 
 int CashRegisterShop::today() const { return Zentools::SysdateGetter::getDate(*session_); }
