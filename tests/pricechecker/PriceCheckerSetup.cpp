@@ -8,7 +8,6 @@
 #include "core/Singleton.h"
 #include "db/Command.h"
 #include "db/Query.h"
-#include "shopdb/Schema.h"
 #include "support/ShopModule.h"
 #include "support/ShopRows.h"
 
@@ -82,10 +81,7 @@ std::vector<std::string> filesIn(const fs::path& directory) {
 }
 
 void ShopDatabase::SetUp() {
-    database_.emplace(GetParam());
-    DBKernel::setDefaultSession(database_->url(), DBKernel::OpenMode::CreateIfMissing);
-    session_.emplace(true);
-    ShopDb::createSchema(*session_);
+    TestSupport::openShop(database_, session_, GetParam());
     configure({}, directories);
 }
 

@@ -12,6 +12,7 @@
 #include "frame/strategies/UrzCollectionModStrategies.h"
 #include "plu/PLUTransmissionContainer.h"
 #include "scales/ScaleXmlFileSender.h"
+#include "support/ShopModule.h"
 #include "support/ShopRows.h"
 
 namespace {
@@ -28,9 +29,7 @@ protected:
         ScaleShop::SetUp();
         fs::create_directories(cashRegisters);
         configure();
-        auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
-        loader.load("Devices.dll");
-        loader.initializeModules();
+        TestSupport::loadShopModule();
         addShop();
     }
     void TearDown() override {
