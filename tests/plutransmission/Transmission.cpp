@@ -14,6 +14,7 @@
 #include "db/Query.h"
 #include "db/StatementLog.h"
 #include "external/ExternalDataSenders.h"
+#include "support/CashRegisterConfig.h"
 #include "support/ShopModule.h"
 
 namespace fs = std::filesystem;
@@ -39,12 +40,7 @@ std::string configuration(const Settings& settings, const fs::path& out) {
     if (!settings.stockHandling)
         xml += "   <key name=\"Przetwarzanie sprzedazy\"><key name=\"Obsługa stanów wyłączona\" type=\"string\" "
                "value=\"{7E3F9A21-5C0D-4B86-9E14-2D6A8F03B5C7}\"/></key>\n";
-    return xml +
-           "   <key name=\"Serwer Kasowy\">\n"
-           "    <key name=\"Katalog - wyjście\" type=\"string\" value=\"" + out.string() + "\"/>\n"
-           "    <key name=\"Katalog - wejście\" type=\"string\" value=\"" + out.string() + "\"/>\n"
-           "    <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
-           "   </key>\n"
+    return xml + TestSupport::cashRegisterServerKeys(out) +
            "   <key name=\"PriceChecker\"><key name=\"Włączony\" type=\"bool\" value=\"false\"/></key>\n"
            "  </key>\n"
            " </key>\n"

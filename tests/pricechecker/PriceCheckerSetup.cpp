@@ -8,6 +8,7 @@
 #include "core/Singleton.h"
 #include "db/Command.h"
 #include "db/Query.h"
+#include "support/CashRegisterConfig.h"
 #include "support/ShopModule.h"
 #include "support/ShopRows.h"
 
@@ -40,12 +41,7 @@ std::string configuration(const Settings& settings, const Directories& directori
         "  <key name=\"FrontOffice\">\n";
     if (settings.packageSize)
         xml += "   <key name=\"Wielkość paczki zawierającej PLU\" type=\"int\" value=\"" + std::to_string(*settings.packageSize) + "\"/>\n";
-    return xml +
-           "   <key name=\"Serwer Kasowy\">\n"
-           "    <key name=\"Katalog - wyjście\" type=\"string\" value=\"" + directories.cashRegisters.string() + "\"/>\n"
-           "    <key name=\"Katalog - wejście\" type=\"string\" value=\"" + directories.cashRegisters.string() + "\"/>\n"
-           "    <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
-           "   </key>\n"
+    return xml + TestSupport::cashRegisterServerKeys(directories.cashRegisters) +
            "   <key name=\"PriceChecker\">\n"
            "    <key name=\"Włączony\" type=\"bool\" value=\"" + boolean(settings.directoryChecker) + "\"/>\n"
            "    <key name=\"Katalog\" type=\"string\" value=\"" + directories.directoryChecker.string() + "\"/>\n"
