@@ -6,12 +6,11 @@
 #include "cashregister/TransferFiles.h"
 #include "config/Setup.h"
 #include "core/ActionContainer.h"
-#include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "db/Command.h"
 #include "db/StatementLog.h"
 #include "forms/FormKernel.h"
-#include "shopdb/Schema.h"
+#include "support/ShopModule.h"
 #include "support/CashRegisterConfig.h"
 #include "support/ShopRows.h"
 
@@ -27,24 +26,15 @@ Texts TransferFile::column(const char* attribute) const {
 
 void DictionaryShop::SetUp() {
     fs::create_directory(out);
-    database_.emplace(GetParam());
-    DBKernel::setDefaultSession(database_->url(), DBKernel::OpenMode::CreateIfMissing);
-    session_.emplace(true);
-    ShopDb::createSchema(*session_);
+    TestSupport::openShop(database_, session_, GetParam());
     configure(true);
-    auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
-    loader.load("Devices.dll");
-    loader.initializeModules();
+    TestSupport::loadShopModule();
     DBKernel::StatementLog::setEnabled(true);
 }
 
 void DictionaryShop::TearDown() {
     FormKernel::removeModalFormOpener();
-    DBKernel::StatementLog::setEnabled(false);
-    DBKernel::StatementLog::clear();
-    Core::SharedPackageLoader::instance().unloadAll();
-    session_.reset();
-    DBKernel::resetDefaultSession();
+    TestSupport::closeShop(session_);
 }
 
 void DictionaryShop::configure(bool eveningDiscounts) {
@@ -57,13 +47,12 @@ void DictionaryShop::exec(const std::string& sql) { DBKernel::Sql::Command(sql, 
 std::int64_t DictionaryShop::integerOf(const std::string& sql) { return TestSupport::integerOf(session(), sql); }
 
 void DictionaryShop::addDevice(const Device& device) {
-    const std::string ref = std::to_string(100 + device.number);
-    exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa, bWlaczone, bZainstalowane) values (" +
-         ref + ", " + std::to_string(device.type) + ", " + std::to_string(device.number) + ", 'Urządzenie', " +
-         (device.enabled ? "1" : "0") + ", " + (device.installed ? "1" : "0") + ")");
-    if (device.integrated)
-        exec("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (" + ref + ", " + ref +
-             ", 1, '" + (*device.integrated ? "1" : "0") + "')");
+    TestSupport::addDevice(session(), {.number = device.number,
+                                       .type = device.type,
+                                       .name = "Urządzenie",
+                                       .enabled = device.enabled,
+                                       .installed = device.installed,
+                                       .integrated = device.integrated});
 }
 
 void DictionaryShop::addCashRegisters(std::initializer_list<int> numbers) {

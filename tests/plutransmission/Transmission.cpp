@@ -9,13 +9,13 @@
 #include "cashregister/TransferFiles.h"
 #include "config/Setup.h"
 #include "core/DateTime.h"
-#include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "db/Command.h"
 #include "db/Query.h"
 #include "db/StatementLog.h"
 #include "external/ExternalDataSenders.h"
-#include "shopdb/Schema.h"
+#include "support/CashRegisterConfig.h"
+#include "support/ShopModule.h"
 
 namespace fs = std::filesystem;
 
@@ -40,12 +40,7 @@ std::string configuration(const Settings& settings, const fs::path& out) {
     if (!settings.stockHandling)
         xml += "   <key name=\"Przetwarzanie sprzedazy\"><key name=\"Obsługa stanów wyłączona\" type=\"string\" "
                "value=\"{7E3F9A21-5C0D-4B86-9E14-2D6A8F03B5C7}\"/></key>\n";
-    return xml +
-           "   <key name=\"Serwer Kasowy\">\n"
-           "    <key name=\"Katalog - wyjście\" type=\"string\" value=\"" + out.string() + "\"/>\n"
-           "    <key name=\"Katalog - wejście\" type=\"string\" value=\"" + out.string() + "\"/>\n"
-           "    <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
-           "   </key>\n"
+    return xml + TestSupport::cashRegisterServerKeys(out) +
            "   <key name=\"PriceChecker\"><key name=\"Włączony\" type=\"bool\" value=\"false\"/></key>\n"
            "  </key>\n"
            " </key>\n"
@@ -59,24 +54,15 @@ fs::path journalPath(const TestSupport::TempDir& root) { return root / "tankora.
 void Transmission::SetUp() {
     fs::create_directory(out);
     setenv("KORVEL_TANKORA_JOURNAL", journalPath(root).c_str(), 1);
-    database_.emplace(GetParam());
-    DBKernel::setDefaultSession(database_->url(), DBKernel::OpenMode::CreateIfMissing);
-    session_.emplace(true);
-    ShopDb::createSchema(*session_);
+    TestSupport::openShop(database_, session_, GetParam());
     configure({});
-    auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
-    loader.load("Devices.dll");
-    loader.initializeModules();
+    TestSupport::loadShopModule();
     DBKernel::StatementLog::setEnabled(true);
     DBKernel::StatementLog::clear();
 }
 
 void Transmission::TearDown() {
-    DBKernel::StatementLog::setEnabled(false);
-    DBKernel::StatementLog::clear();
-    Core::SharedPackageLoader::instance().unloadAll();
-    session_.reset();
-    DBKernel::resetDefaultSession();
+    TestSupport::closeShop(session_);
 }
 
 int Transmission::today() { return Core::DateTime::today(); }
@@ -96,12 +82,8 @@ void Transmission::addCondition(int ref, int productId, std::optional<double> pr
 }
 
 void Transmission::addCashRegister(int number, bool installed) {
-    exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa, bZainstalowane) values (" +
-         std::to_string(100 + number) + ", 0, " + std::to_string(number) + ", 'Kasa " + std::to_string(number) + "', " +
-         (installed ? "1" : "0") + ")");
     // Not integrated: the transmission checks the cash-register server's directories.
-    exec("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (" + std::to_string(100 + number) +
-         ", " + std::to_string(100 + number) + ", 1, '0')");
+    TestSupport::addDevice(session(), {.number = number, .installed = installed, .integrated = false});
 }
 
 void Transmission::addStock(int productId, int day, double quantity) {

@@ -8,7 +8,8 @@
 #include "core/Singleton.h"
 #include "db/Command.h"
 #include "db/Query.h"
-#include "shopdb/Schema.h"
+#include "support/CashRegisterConfig.h"
+#include "support/ShopModule.h"
 #include "support/ShopRows.h"
 
 namespace fs = std::filesystem;
@@ -40,12 +41,7 @@ std::string configuration(const Settings& settings, const Directories& directori
         "  <key name=\"FrontOffice\">\n";
     if (settings.packageSize)
         xml += "   <key name=\"Wielkość paczki zawierającej PLU\" type=\"int\" value=\"" + std::to_string(*settings.packageSize) + "\"/>\n";
-    return xml +
-           "   <key name=\"Serwer Kasowy\">\n"
-           "    <key name=\"Katalog - wyjście\" type=\"string\" value=\"" + directories.cashRegisters.string() + "\"/>\n"
-           "    <key name=\"Katalog - wejście\" type=\"string\" value=\"" + directories.cashRegisters.string() + "\"/>\n"
-           "    <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
-           "   </key>\n"
+    return xml + TestSupport::cashRegisterServerKeys(directories.cashRegisters) +
            "   <key name=\"PriceChecker\">\n"
            "    <key name=\"Włączony\" type=\"bool\" value=\"" + boolean(settings.directoryChecker) + "\"/>\n"
            "    <key name=\"Katalog\" type=\"string\" value=\"" + directories.directoryChecker.string() + "\"/>\n"
@@ -81,10 +77,7 @@ std::vector<std::string> filesIn(const fs::path& directory) {
 }
 
 void ShopDatabase::SetUp() {
-    database_.emplace(GetParam());
-    DBKernel::setDefaultSession(database_->url(), DBKernel::OpenMode::CreateIfMissing);
-    session_.emplace(true);
-    ShopDb::createSchema(*session_);
+    TestSupport::openShop(database_, session_, GetParam());
     configure({}, directories);
 }
 
@@ -108,12 +101,9 @@ std::vector<std::string> ShopDatabase::rows(const std::string& sql) {
 
 void ModuleDatabase::SetUp() {
     ShopDatabase::SetUp();
-    auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
-    loader.load("Devices.dll");
-    loader.initializeModules();
-    exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa) values (101, 0, 1, 'Kasa 1')");
+    TestSupport::loadShopModule();
     // Not integrated: the transmission checks the cash-register server's directories first.
-    exec("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (101, 101, 1, '0')");
+    TestSupport::addDevice(session(), {.number = 1, .integrated = false});
 }
 
 void ModuleDatabase::TearDown() {

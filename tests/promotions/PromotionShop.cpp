@@ -7,11 +7,9 @@
 
 #include "config/Setup.h"
 #include "core/ActionContainer.h"
-#include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "db/Command.h"
-#include "db/StatementLog.h"
-#include "shopdb/Schema.h"
+#include "support/ShopModule.h"
 #include "support/ShopRows.h"
 
 namespace fs = std::filesystem;
@@ -35,22 +33,13 @@ std::string guidOf(int id) {
 void PromotionShop::SetUp() {
     fs::create_directory(out);
     setenv("KORVEL_TANKORA_JOURNAL", journalPath(root).c_str(), 1);
-    database_.emplace(GetParam());
-    DBKernel::setDefaultSession(database_->url(), DBKernel::OpenMode::CreateIfMissing);
-    session_.emplace(true);
-    ShopDb::createSchema(*session_);
+    TestSupport::openShop(database_, session_, GetParam());
     configure(true);
-    auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
-    loader.load("Devices.dll");
-    loader.initializeModules();
+    TestSupport::loadShopModule();
 }
 
 void PromotionShop::TearDown() {
-    DBKernel::StatementLog::setEnabled(false);
-    DBKernel::StatementLog::clear();
-    Core::SharedPackageLoader::instance().unloadAll();
-    session_.reset();
-    DBKernel::resetDefaultSession();
+    TestSupport::closeShop(session_);
 }
 
 void PromotionShop::configure(bool petrolStation) {
@@ -79,9 +68,7 @@ void PromotionShop::exec(const std::string& sql) { DBKernel::Sql::Command(sql, s
 std::int64_t PromotionShop::integerOf(const std::string& sql) { return TestSupport::integerOf(session(), sql); }
 
 void PromotionShop::addCashRegister(int number, bool installed) {
-    exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa, bZainstalowane) values (" +
-         std::to_string(100 + number) + ", 0, " + std::to_string(number) + ", 'Kasa " + std::to_string(number) + "', " +
-         (installed ? "1" : "0") + ")");
+    TestSupport::addDevice(session(), {.number = number, .installed = installed});
 }
 
 void PromotionShop::addGift(int id, const std::string& name) {

@@ -10,6 +10,7 @@
 #include "core/Singleton.h"
 #include "db/Command.h"
 #include "shopdb/Schema.h"
+#include "support/ShopModule.h"
 #include "support/ShopRows.h"
 
 namespace fs = std::filesystem;
@@ -76,10 +77,7 @@ std::string utf8Lines(const std::string& bytes) {
 }
 
 void ScaleShop::SetUp() {
-    database_.emplace(GetParam());
-    DBKernel::setDefaultSession(database_->url(), DBKernel::OpenMode::CreateIfMissing);
-    session_.emplace(true);
-    ShopDb::createSchema(*session_);
+    TestSupport::openShop(database_, session_, GetParam());
     server.createDirectories();
     configure(server.keys());
 }

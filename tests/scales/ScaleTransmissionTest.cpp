@@ -12,6 +12,8 @@
 #include "frame/strategies/UrzCollectionModStrategies.h"
 #include "plu/PLUTransmissionContainer.h"
 #include "scales/ScaleXmlFileSender.h"
+#include "support/CashRegisterConfig.h"
+#include "support/ShopModule.h"
 #include "support/ShopRows.h"
 
 namespace {
@@ -28,9 +30,7 @@ protected:
         ScaleShop::SetUp();
         fs::create_directories(cashRegisters);
         configure();
-        auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
-        loader.load("Devices.dll");
-        loader.initializeModules();
+        TestSupport::loadShopModule();
         addShop();
     }
     void TearDown() override {
@@ -39,11 +39,8 @@ protected:
     }
     void configure(int packageSize = 500) {
         ScaleTest::configure("<key name=\"Wielkość paczki zawierającej PLU\" type=\"int\" value=\"" + std::to_string(packageSize) +
-                             "\"/><key name=\"Serwer Kasowy\">"
-                             "<key name=\"Katalog - wyjście\" type=\"string\" value=\"" + cashRegisters.string() + "\"/>"
-                             "<key name=\"Katalog - wejście\" type=\"string\" value=\"" + cashRegisters.string() + "\"/>"
-                             "<key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>"
-                             "</key><key name=\"PriceChecker\"><key name=\"Włączony\" type=\"bool\" value=\"false\"/></key>" +
+                             "\"/>" + TestSupport::cashRegisterServerKeys(cashRegisters) +
+                             "<key name=\"PriceChecker\"><key name=\"Włączony\" type=\"bool\" value=\"false\"/></key>" +
                              server.keys());
     }
 

@@ -4,12 +4,11 @@
 
 #include "config/Setup.h"
 #include "core/ActionContainer.h"
-#include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "db/Command.h"
 #include "db/Query.h"
 #include "db/StatementLog.h"
-#include "shopdb/Schema.h"
+#include "support/ShopModule.h"
 #include "support/ShopRows.h"
 #include "zentools/SysdateGetter.h"
 
@@ -20,24 +19,15 @@ namespace CrShop {
 void CashRegisterShop::SetUp() {
     fs::create_directory(out);
     fs::create_directory(import);
-    database_.emplace(GetParam());
-    DBKernel::setDefaultSession(database_->url(), DBKernel::OpenMode::CreateIfMissing);
-    session_.emplace(true);
-    ShopDb::createSchema(*session_);
+    TestSupport::openShop(database_, session_, GetParam());
     configure();
-    auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
-    loader.load("Devices.dll");
-    loader.initializeModules();
+    TestSupport::loadShopModule();
     DBKernel::StatementLog::setEnabled(true);
     DBKernel::StatementLog::clear();
 }
 
 void CashRegisterShop::TearDown() {
-    DBKernel::StatementLog::setEnabled(false);
-    DBKernel::StatementLog::clear();
-    Core::SharedPackageLoader::instance().unloadAll();
-    session_.reset();
-    DBKernel::resetDefaultSession();
+    TestSupport::closeShop(session_);
 }
 
 void CashRegisterShop::configure(const Settings& settings) {
@@ -58,13 +48,11 @@ void CashRegisterShop::exec(const std::string& sql) { DBKernel::Sql::Command(sql
 std::int64_t CashRegisterShop::integerOf(const std::string& sql) { return TestSupport::integerOf(session(), sql); }
 
 void CashRegisterShop::addCashRegister(const CashRegister& r) {
-    const std::string ref = std::to_string(100 + r.number);
-    exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa, bWlaczone, bZainstalowane, bDostepne, "
-         "bCzynne) values (" + ref + ", 0, " + std::to_string(r.number) + ", 'Kasa " + std::to_string(r.number) + "', " +
-         (r.enabled ? "1" : "0") + ", " + (r.installed ? "1" : "0") + ", " + (r.working ? "1, 1" : "0, 0") + ")");
-    if (r.integrated)
-        exec("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (" + ref + ", " + ref +
-             ", 1, '" + (*r.integrated ? "1" : "0") + "')");
+    TestSupport::addDevice(session(), {.number = r.number,
+                                       .enabled = r.enabled,
+                                       .installed = r.installed,
+                                       .working = r.working,
+                                       .integrated = r.integrated});
 }
 
 int CashRegisterShop::today() const { return Zentools::SysdateGetter::getDate(*session_); }

@@ -15,6 +15,18 @@ std::string cashRegisterServer(const std::filesystem::path& outputDirectory) {
            " </key></key>\n";
 }
 
+}  // namespace
+
+std::string cashRegisterServerKeys(const std::filesystem::path& directory) {
+    return "   <key name=\"Serwer Kasowy\">\n"
+           "    <key name=\"Katalog - wyjście\" type=\"string\" value=\"" + directory.string() + "\"/>\n"
+           "    <key name=\"Katalog - wejście\" type=\"string\" value=\"" + directory.string() + "\"/>\n"
+           "    <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
+           "   </key>\n";
+}
+
+namespace {
+
 std::string labelKeys(const std::optional<LabelServer>& labels) {
     if (!labels) return "";
     return "<key name=\"Parametry sklepu\"><key name=\"Towary\"><key name=\"Etykiety elektroniczne\">\n"

@@ -52,6 +52,32 @@ void addCondition(TSessionHolder& session, int ref, int productId, std::optional
     condition.execute();
 }
 
+void addDevice(TSessionHolder& session, const ShopDevice& device) {
+    const std::string ref = std::to_string(100 + device.number);
+    const auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
+    std::string columns = "lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa";
+    std::string values = ref + ", " + std::to_string(device.type) + ", " + std::to_string(device.number) + ", '" +
+                         (device.name.empty() ? "Kasa " + std::to_string(device.number) : device.name) + "'";
+    if (device.enabled) {
+        columns += ", bWlaczone";
+        values += ", " + flag(*device.enabled);
+    }
+    if (device.installed) {
+        columns += ", bZainstalowane";
+        values += ", " + flag(*device.installed);
+    }
+    if (device.working) {
+        columns += ", bDostepne, bCzynne";
+        values += ", " + flag(*device.working) + ", " + flag(*device.working);
+    }
+    DBKernel::Sql::Command("insert into Urzadzenie (" + columns + ") values (" + values + ")", session).execute();
+    if (device.integrated)
+        DBKernel::Sql::Command("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (" + ref +
+                                   ", " + ref + ", 1, '" + flag(*device.integrated) + "')",
+                               session)
+            .execute();
+}
+
 std::int64_t integerOf(const TSessionHolder& session, const std::string& sql) {
     return DBKernel::Sql::OpenedQuery(sql, session).at(0).asInt64();
 }

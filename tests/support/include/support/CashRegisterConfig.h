@@ -9,6 +9,10 @@
 
 namespace TestSupport {
 
+// The "Serwer Kasowy" key of a server whose transfer files go out to and come back from
+// one directory, through the XML transmission module.
+std::string cashRegisterServerKeys(const std::filesystem::path& directory);
+
 std::string cashRegisterConfiguration(const std::filesystem::path& outputDirectory, bool eveningDiscounts);
 
 // Where the electronic labels go: the local label folder and an FTP server.
