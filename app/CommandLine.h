@@ -9,11 +9,11 @@
 namespace Korvel::App {
 
 struct CommandLine {
-    std::optional<std::string> configPath;    // --config, else KORVEL_CONFIG
-    std::optional<std::string> databaseUrl;   // --database, else KORVEL_DATABASE
+    std::optional<std::string> configPath;   // --config, else KORVEL_CONFIG
+    std::optional<std::string> databaseUrl;  // --database, else KORVEL_DATABASE
     bool help = false;
-    std::string command;                      // "fire", "actions", "db", "evening", "gui" or "send-all"
-    std::vector<std::string> arguments;       // what follows the command
+    std::string command;                 // "fire", "actions", "db", "evening", "gui" or "send-all"
+    std::vector<std::string> arguments;  // what follows the command
 };
 
 class UsageError : public std::runtime_error {

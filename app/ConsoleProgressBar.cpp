@@ -35,8 +35,9 @@ void ConsoleProgressBar::finish() {
 void ConsoleProgressBar::draw() {
     const long long shown = maximum_ > 0 ? std::clamp(done_, 0LL, maximum_) : 0;
     const int filled = maximum_ > 0 ? static_cast<int>(shown * Width / maximum_) : 0;
-    out_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#') << std::string(static_cast<std::size_t>(Width - filled), '-')
-         << "] " << done_ << '/' << maximum_ << "  " << text_ << "\033[K" << std::flush;
+    out_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
+         << std::string(static_cast<std::size_t>(Width - filled), '-') << "] " << done_ << '/' << maximum_ << "  "
+         << text_ << "\033[K" << std::flush;
     drawn_ = true;
     lastDraw_ = std::chrono::steady_clock::now();
 }

@@ -33,7 +33,8 @@ std::optional<std::filesystem::path> newSqliteFile(const std::string& url) {
 
 void removeDatabaseFiles(const std::filesystem::path& file) {
     std::error_code ignored;
-    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) std::filesystem::remove(file.string() + suffix, ignored);
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+        std::filesystem::remove(file.string() + suffix, ignored);
 }
 
 void initialise(const std::string& url, const DbInitOptions& options, std::ostream& out, std::ostream* progress) {
@@ -48,7 +49,8 @@ void initialise(const std::string& url, const DbInitOptions& options, std::ostre
         *progress << "\rSklep demonstracyjny: " << done << " z " << total << " towarów" << (done == total ? "\n" : "")
                   << std::flush;
     };
-    const auto summary = ShopDb::DemoShop(demoOptions).generate(session, progress ? ShopDb::DemoShop::Progress(report) : nullptr);
+    const auto summary =
+        ShopDb::DemoShop(demoOptions).generate(session, progress ? ShopDb::DemoShop::Progress(report) : nullptr);
     out << "Sklep demonstracyjny: towarów " << summary.products << ", PLU " << summary.plus << ", warunków sprzedaży "
         << summary.priceConditions << ", zestawów " << summary.bundles << ", urządzeń " << summary.devices << '\n';
 }
@@ -77,7 +79,8 @@ DbInitOptions parseDbInit(const std::vector<std::string>& arguments) {
     return options;
 }
 
-void runDbInit(const std::string& databaseUrl, const DbInitOptions& options, std::ostream& out, std::ostream* progress) {
+void runDbInit(const std::string& databaseUrl, const DbInitOptions& options, std::ostream& out,
+               std::ostream* progress) {
     const auto created = newSqliteFile(databaseUrl);
     try {
         initialise(databaseUrl, options, out, progress);

@@ -76,8 +76,8 @@ bool runEvening(const EveningOptions& options, std::ostream& out, std::ostream& 
     for (const auto& listing : container.listings()) {
         StepResult result{true, ""};
         try {
-            const auto action = std::dynamic_pointer_cast<EveningProcessing::OdczytWieczornyAction>(
-                container.getAction(listing.guid));
+            const auto action =
+                std::dynamic_pointer_cast<EveningProcessing::OdczytWieczornyAction>(container.getAction(listing.guid));
             if (!action) continue;
             result = runStep(*action, day);
         } catch (const std::exception& e) {

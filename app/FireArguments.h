@@ -14,7 +14,8 @@ class FireArguments : public Core::IArgVectorGetter,
                       public Core::IOStreamGetter,
                       public Core::IExternalExecutionArgsGetter {
 public:
-    FireArguments(std::vector<std::string> arguments, std::ostream& out) : arguments_(std::move(arguments)), out_(out) {}
+    FireArguments(std::vector<std::string> arguments, std::ostream& out)
+        : arguments_(std::move(arguments)), out_(out) {}
 
     const std::vector<std::string>& getArgVector() const override { return arguments_; }
     std::ostream& getOStream() override { return out_; }

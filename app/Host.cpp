@@ -4,9 +4,9 @@
 #include <regex>
 
 #include "config/Setup.h"
+#include "core/Errors.h"
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
-#include "core/Errors.h"
 #include "db/SessionHolder.h"
 #include "ftp/FtpConnection.h"
 #include "shopdb/Schema.h"
@@ -25,9 +25,9 @@ std::string displayName(const std::string& url) {
 // deep inside the first action with the engine's "no such table".
 void requireShopSchema(const std::string& url) {
     if (!ShopDb::hasSchema(TSessionHolder(true)))
-        throw Core::PlacedRuntimeError("Baza danych " + displayName(url) +
-                                           " nie zawiera schematu sklepu. Utwórz go poleceniem: korvel db init",
-                                       CORE_SRC_INFO("Korvel::App::Host::Host"));
+        throw Core::PlacedRuntimeError(
+            "Baza danych " + displayName(url) + " nie zawiera schematu sklepu. Utwórz go poleceniem: korvel db init",
+            CORE_SRC_INFO("Korvel::App::Host::Host"));
 }
 
 }  // namespace

@@ -51,7 +51,8 @@ std::set<int> numbers(const std::string& option, const std::string& list) {
             used = 0;
         }
         if (item.empty() || used != item.size())
-            throw UsageError("Opcja " + option + " wymaga liczb całkowitych oddzielonych przecinkami, a nie \"" + list + "\".");
+            throw UsageError("Opcja " + option + " wymaga liczb całkowitych oddzielonych przecinkami, a nie \"" + list +
+                             "\".");
         values.insert(value);
         start = comma + 1;
     }
@@ -138,8 +139,10 @@ SendAllOptions parseSendAll(const std::vector<std::string>& arguments) {
             throw UsageError("Nieznany argument polecenia send-all: " + option + ".");
         if (i + 1 >= arguments.size()) throw UsageError("Opcja " + option + " wymaga listy wartości.");
         const std::string& list = arguments[++i];
-        if (option == "--devices" && list == "all") options.allDevices = true;
-        else (option == "--kinds" ? options.kinds : options.devices) = numbers(option, list);
+        if (option == "--devices" && list == "all")
+            options.allDevices = true;
+        else
+            (option == "--kinds" ? options.kinds : options.devices) = numbers(option, list);
         seen = true;
     }
     if (!kinds || !devices) throw UsageError("Polecenie send-all wymaga opcji --kinds i --devices.");

@@ -13,8 +13,8 @@
 namespace Korvel::App {
 
 struct SendAllOptions {
-    std::set<int> kinds;    // --kinds: "Kod typu operacji" of each kind
-    std::set<int> devices;  // --devices: lUrzadzenieRef of each cash register or scale
+    std::set<int> kinds;      // --kinds: "Kod typu operacji" of each kind
+    std::set<int> devices;    // --devices: lUrzadzenieRef of each cash register or scale
     bool allDevices = false;  // --devices all: every cash register and scale taking part in transmission
 };
 

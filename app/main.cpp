@@ -28,7 +28,8 @@ java::pointer<Core::IUnknown> fireArguments(const CommandLine& line, ConsoleProg
 int fire(const CommandLine& line) {
     ConsoleProgressBar bar(std::cerr);
     auto invoker = std::make_shared<Core::Action::ExecutorInvoker>();
-    auto result = Core::Action::CContainer::instance().invoke(line.arguments.front(), invoker, fireArguments(line, bar));
+    auto result =
+        Core::Action::CContainer::instance().invoke(line.arguments.front(), invoker, fireArguments(line, bar));
     std::cout.flush();
     if (result && result->is<Core::ActionStatus>() && !result->as<Core::ActionStatus>().succeeded()) {
         std::cerr << "korvel: " << result->as<Core::ActionStatus>().message() << '\n';
@@ -53,9 +54,9 @@ int initDatabase(const CommandLine& line) {
 // Exit status 130 after Ctrl-C, as a shell reports an interrupted program.
 int sendAll(const SendAllOptions& options) {
     switch (runSendAll(options, std::cout, std::cerr, isatty(STDERR_FILENO) ? &std::cerr : nullptr)) {
-        case SendAllOutcome::Completed: return EXIT_SUCCESS;
-        case SendAllOutcome::Cancelled: return 130;
-        case SendAllOutcome::Failed: break;
+    case SendAllOutcome::Completed: return EXIT_SUCCESS;
+    case SendAllOutcome::Cancelled: return 130;
+    case SendAllOutcome::Failed: break;
     }
     return EXIT_FAILURE;
 }

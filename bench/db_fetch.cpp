@@ -19,8 +19,7 @@
 namespace {
 
 constexpr int rowCount = 1'000'000;
-const char* const selectAll =
-    "select id, code, name, price, qty, vat, weight, flag, unit, ref from bench_rows";
+const char* const selectAll = "select id, code, name, price, qty, vat, weight, flag, unit, ref from bench_rows";
 
 // One database for the whole run, filled once.
 const std::string& databaseUrl() {
@@ -28,12 +27,17 @@ const std::string& databaseUrl() {
     static const std::string url = [] {
         const std::string url = "sqlite:" + (directory / "bench.db").string();
         TSessionHolder session(url, DBKernel::OpenMode::CreateIfMissing);
-        DBKernel::Sql::Command("create table bench_rows (id integer primary key, code varchar(13), name varchar(40), "
-                               "price double precision, qty integer, vat integer, weight double precision, "
-                               "flag integer, unit varchar(4), ref integer)", session).execute();
+        DBKernel::Sql::Command(
+            "create table bench_rows (id integer primary key, code varchar(13), name varchar(40), "
+            "price double precision, qty integer, vat integer, weight double precision, "
+            "flag integer, unit varchar(4), ref integer)",
+            session)
+            .execute();
         session.StartTransaction();
-        DBKernel::Sql::Command insert("insert into bench_rows values (:id, :code, :name, :price, :qty, :vat, :weight, "
-                                      ":flag, :unit, :ref)", session);
+        DBKernel::Sql::Command insert(
+            "insert into bench_rows values (:id, :code, :name, :price, :qty, :vat, :weight, "
+            ":flag, :unit, :ref)",
+            session);
         for (int i = 1; i <= rowCount; ++i) {
             insert.Params["id"] = i;
             insert.Params["code"] = std::to_string(5900000000000LL + i);
@@ -60,8 +64,8 @@ void kernelFetch(benchmark::State& state) {
         double reals = 0;
         std::size_t textLength = 0;
         for (DBKernel::Sql::OpenedQuery q(selectAll, session); q; q.next()) {
-            integers += q["id"].asInt64() + q["qty"].asInt64() + q["vat"].asInt64() + q["flag"].asInt64() +
-                        q["ref"].asInt64();
+            integers +=
+                q["id"].asInt64() + q["qty"].asInt64() + q["vat"].asInt64() + q["flag"].asInt64() + q["ref"].asInt64();
             reals += q["price"].asDouble() + q["weight"].asDouble();
             const std::string code = q["code"].asString(), name = q["name"].asString(), unit = q["unit"].asString();
             textLength += code.size() + name.size() + unit.size();

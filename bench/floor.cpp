@@ -79,8 +79,10 @@ public:
         return *this;
     }
     Statement& bind(int index, const Value& value) {
-        if (value) sqlite3_bind_double(statement_, index, *value);
-        else sqlite3_bind_null(statement_, index);
+        if (value)
+            sqlite3_bind_double(statement_, index, *value);
+        else
+            sqlite3_bind_null(statement_, index);
         return *this;
     }
     Statement& bind(int index, const std::optional<std::int64_t>& value) {
@@ -100,7 +102,8 @@ public:
     Statement& bindNamed(const std::map<std::string, Argument>& arguments) {
         for (int i = 1; i <= sqlite3_bind_parameter_count(statement_); ++i) {
             const auto found = arguments.find(lower(sqlite3_bind_parameter_name(statement_, i) + 1));
-            if (found == arguments.end()) throw Failure("no value for a parameter of: " + std::string(sqlite3_sql(statement_)));
+            if (found == arguments.end())
+                throw Failure("no value for a parameter of: " + std::string(sqlite3_sql(statement_)));
             std::visit([&](auto value) { bind(i, value); }, found->second);
         }
         return *this;
@@ -115,8 +118,7 @@ public:
     }
     // Runs to the end; the rows changed for a write.
     std::int64_t run() {
-        while (step()) {
-        }
+        while (step()) {}
         const std::int64_t changed = sqlite3_stmt_readonly(statement_) ? 0 : sqlite3_changes64(db_);
         sqlite3_reset(statement_);
         return changed;
@@ -135,7 +137,9 @@ public:
             switch (sqlite3_value_type(value)) {
             case SQLITE_INTEGER: bytes += sizeof(sqlite3_value_int64(value)); break;
             case SQLITE_FLOAT: bytes += sizeof(sqlite3_value_double(value)); break;
-            case SQLITE_TEXT: bytes += std::string(reinterpret_cast<const char*>(sqlite3_value_text(value))).size(); break;
+            case SQLITE_TEXT:
+                bytes += std::string(reinterpret_cast<const char*>(sqlite3_value_text(value))).size();
+                break;
             default: break;
             }
         }
@@ -172,7 +176,8 @@ private:
 };
 
 void exec(sqlite3* db, const char* sql) {
-    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) throw Failure(std::string(sqlite3_errmsg(db)) + " in: " + sql);
+    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw Failure(std::string(sqlite3_errmsg(db)) + " in: " + sql);
 }
 
 // A stored procedure: its body's statements, run in order inside a savepoint.
@@ -184,7 +189,8 @@ public:
         while (start < body.size()) {
             const std::size_t end = std::min(body.find(';', start), body.size());
             const std::string text = body.substr(start, end - start);
-            if (text.find_first_not_of(" \t\r\n") != std::string::npos) statements_.push_back(std::make_unique<Statement>(db, text));
+            if (text.find_first_not_of(" \t\r\n") != std::string::npos)
+                statements_.push_back(std::make_unique<Statement>(db, text));
             start = end + 1;
         }
     }
@@ -213,8 +219,10 @@ std::string routineBody(sqlite3* db, const char* name) {
 void lastStnDateFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
     auto* body = static_cast<Statement*>(sqlite3_user_data(context));
     sqlite3_bind_value(body->handle(), 1, arguments[0]);
-    if (body->step()) sqlite3_result_value(context, sqlite3_column_value(body->handle(), 0));
-    else sqlite3_result_null(context);
+    if (body->step())
+        sqlite3_result_value(context, sqlite3_column_value(body->handle(), 0));
+    else
+        sqlite3_result_null(context);
     body->reset();
 }
 
@@ -260,7 +268,8 @@ public:
         exec(db_, "pragma synchronous = normal");
         exec(db_, "pragma foreign_keys = on");
         lastStnDate_ = std::make_unique<Statement>(db_, routineBody(db_, "laststndate"));
-        sqlite3_create_function_v2(db_, "laststndate", 1, SQLITE_UTF8, lastStnDate_.get(), lastStnDateFunction, nullptr, nullptr, nullptr);
+        sqlite3_create_function_v2(db_, "laststndate", 1, SQLITE_UTF8, lastStnDate_.get(), lastStnDateFunction, nullptr,
+                                   nullptr, nullptr);
         prepare();
     }
     ~Floor() {
@@ -310,7 +319,8 @@ private:
         allDevices_ = &add(
             "select lUrzadzenieRef, nNrTypuUrz, nNrSekcji, nNrKolvenia, bWlaczone, bDostepne, bRozszerzonaTransmisja\n"
             "from Urzadzenie\norder by nNrTypuUrz, nNrSekcji, nNrKolvenia, lUrzadzenieRef");
-        usagePeriod_ = &add("\n select pu.swartoscparam parameterValue\n from paramurz pu\n where pu.lurzadzenieref = ?1\n and pu.nparamid = ?2");
+        usagePeriod_ = &add(
+            "\n select pu.swartoscparam parameterValue\n from paramurz pu\n where pu.lurzadzenieref = ?1\n and pu.nparamid = ?2");
         oldScaleNumbers_ = &add("select ProductId, SectionNumber, NumberOnScale from DeletedProductScaleNumber");
         saleUnits_ = &add("select nJm, sSymbol from JednostkaMiary");
         Statement scales(db_, "select lUrzadzenieRef from Urzadzenie where nNrTypuUrz = 1 and bWlaczone = 1");
@@ -342,20 +352,22 @@ private:
     void readRows() {
         Statement query(db_, mainQuery_);
         const int code = query.column("sPLU"), pluRef = query.column("lPluRef"), productRef = query.column("lTowarRef"),
-                  conditionRef = query.column("lWarSprzRef"), origin = query.column("byFlaga"), status = query.column("byStatus"),
-                  blocked = query.column("byBlokada"), sendNow = query.column("bySendNat"), sendEvening = query.column("bySendWiecz"),
+                  conditionRef = query.column("lWarSprzRef"), origin = query.column("byFlaga"),
+                  status = query.column("byStatus"), blocked = query.column("byBlokada"),
+                  sendNow = query.column("bySendNat"), sendEvening = query.column("bySendWiecz"),
                   conditionSent = query.column("byCenaWyslana"), packageRef = query.column("lOpakRef"),
                   grouping = query.column("lTowarGrupujacyRef"), productPrice = query.column("dCenaSprzedTowar"),
                   conditionPrice = query.column("dCenaSprzedWar"), promotion = query.column("lPromocjaRef"),
                   alternativePrices = query.column("alternativePrices");
         while (query.step()) {
             query.touchRow();
-            rows_.push_back({query.text(code), query.integer(pluRef), query.integer(productRef), query.integer(conditionRef),
-                             static_cast<int>(query.integer(origin)), static_cast<int>(query.integer(status)),
-                             static_cast<int>(query.integer(blocked)), query.optionalInteger(sendNow),
-                             query.optionalInteger(sendEvening), query.optionalInteger(conditionSent),
-                             query.optionalInteger(packageRef), query.optionalInteger(grouping), query.real(productPrice),
-                             query.real(conditionPrice), wholeNumber(query.real(promotion)), query.text(alternativePrices)});
+            rows_.push_back({query.text(code), query.integer(pluRef), query.integer(productRef),
+                             query.integer(conditionRef), static_cast<int>(query.integer(origin)),
+                             static_cast<int>(query.integer(status)), static_cast<int>(query.integer(blocked)),
+                             query.optionalInteger(sendNow), query.optionalInteger(sendEvening),
+                             query.optionalInteger(conditionSent), query.optionalInteger(packageRef),
+                             query.optionalInteger(grouping), query.real(productPrice), query.real(conditionPrice),
+                             wholeNumber(query.real(promotion)), query.text(alternativePrices)});
         }
     }
 
@@ -417,7 +429,9 @@ private:
             stock_->reset();
         }
         if ((row.origin & fromPluState) && (row.status == 3 || row.status == 1)) {
-            pluStatus_->bind(1, std::int64_t{row.status == 3 ? 4 : 2}).bind(2, row.pluRef).bind(3, std::int64_t{row.status});
+            pluStatus_->bind(1, std::int64_t{row.status == 3 ? 4 : 2})
+                .bind(2, row.pluRef)
+                .bind(3, std::int64_t{row.status});
             if (pluStatus_->run() == 0 && !row.groupingProductRef) throw Failure("PLU " + row.code + " not updated");
         }
         if (first) writeProduct(row, condition, priceChanged, stock);
@@ -427,7 +441,9 @@ private:
 
     void writeProduct(const Row& row, bool condition, bool priceChanged, const Value& stock) {
         if (condition && row.conditionSent && *row.conditionSent == 0) {
-            conditionSent_->bind(1, std::int64_t{1}).bind(2, row.conditionRef).bind(3, Value(row.conditionPrice.value_or(0.0)));
+            conditionSent_->bind(1, std::int64_t{1})
+                .bind(2, row.conditionRef)
+                .bind(3, Value(row.conditionPrice.value_or(0.0)));
             if (conditionSent_->run() == 0) throw Failure("condition of " + row.code + " not updated");
         }
         const Value price = condition ? row.conditionPrice : Value();
@@ -436,7 +452,12 @@ private:
         const std::int64_t sendNow = clearSendNow ? 0 : row.sendNow.value_or(0);
         std::int64_t updated = 1;
         if (price) {
-            updated = productWithPrice_->bind(1, sendEvening).bind(2, sendNow).bind(3, price).bind(4, row.promotion).bind(5, row.productRef).run();
+            updated = productWithPrice_->bind(1, sendEvening)
+                          .bind(2, sendNow)
+                          .bind(3, price)
+                          .bind(4, row.promotion)
+                          .bind(5, row.productRef)
+                          .run();
         } else if (clearSendNow) {
             updated = productFlags_->bind(1, sendEvening).bind(2, sendNow).bind(3, row.productRef).run();
         }
@@ -455,7 +476,11 @@ private:
                                      {"productstockquantity", *stock}});
 
         const Value salePrice = carriesPrice(row.code) ? Value() : condition ? row.conditionPrice : row.productPrice;
-        currentSaleParams_->bind(1, salePrice).bind(2, row.promotion).bind(3, row.alternativePrices).bind(4, row.productRef).run();
+        currentSaleParams_->bind(1, salePrice)
+            .bind(2, row.promotion)
+            .bind(3, row.alternativePrices)
+            .bind(4, row.productRef)
+            .run();
     }
 
     sqlite3* db_ = nullptr;
@@ -464,10 +489,11 @@ private:
     std::vector<Row> rows_;
     std::vector<std::unique_ptr<Statement>> statements_;
     std::unique_ptr<Statement> lastStnDate_;
-    Statement *links_ = nullptr, *devices_ = nullptr, *bundles_ = nullptr, *activityStatuses_ = nullptr, *discounts_ = nullptr,
-              *packageCode_ = nullptr, *composition_ = nullptr, *stock_ = nullptr, *pluStatus_ = nullptr,
-              *conditionSent_ = nullptr, *productWithPrice_ = nullptr, *productFlags_ = nullptr, *currentSaleParams_ = nullptr,
-              *allDevices_ = nullptr, *usagePeriod_ = nullptr, *oldScaleNumbers_ = nullptr, *saleUnits_ = nullptr;
+    Statement *links_ = nullptr, *devices_ = nullptr, *bundles_ = nullptr, *activityStatuses_ = nullptr,
+              *discounts_ = nullptr, *packageCode_ = nullptr, *composition_ = nullptr, *stock_ = nullptr,
+              *pluStatus_ = nullptr, *conditionSent_ = nullptr, *productWithPrice_ = nullptr, *productFlags_ = nullptr,
+              *currentSaleParams_ = nullptr, *allDevices_ = nullptr, *usagePeriod_ = nullptr,
+              *oldScaleNumbers_ = nullptr, *saleUnits_ = nullptr;
     std::vector<std::int64_t> scales_;  // the enabled scales
     std::unique_ptr<Procedure> stockRevaluation_, markdownProtocol_;
     bool activityStatusesRead_ = false;

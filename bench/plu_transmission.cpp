@@ -54,9 +54,12 @@ Options parse(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
-        if (word == "--runs" && i + 1 < argc) options.runs = std::stoi(argv[++i]);
-        else if (word == "--seed" && i + 1 < argc) options.seed = static_cast<unsigned>(std::stoul(argv[++i]));
-        else options.sizes.push_back(std::stoi(word));
+        if (word == "--runs" && i + 1 < argc)
+            options.runs = std::stoi(argv[++i]);
+        else if (word == "--seed" && i + 1 < argc)
+            options.seed = static_cast<unsigned>(std::stoul(argv[++i]));
+        else
+            options.sizes.push_back(std::stoi(word));
     }
     if (options.sizes.empty()) options.sizes = {10'000, 100'000};
     if (options.runs < 1) throw std::invalid_argument("--runs must be at least 1");
@@ -65,7 +68,8 @@ Options parse(int argc, char** argv) {
 
 long counter(const std::string& text, const std::string& pattern) {
     std::smatch match;
-    if (!std::regex_search(text, match, std::regex(pattern + R"(\s*(\d+))"))) throw std::runtime_error("no \"" + pattern + "\" in:\n" + text);
+    if (!std::regex_search(text, match, std::regex(pattern + R"(\s*(\d+))")))
+        throw std::runtime_error("no \"" + pattern + "\" in:\n" + text);
     return std::stol(match[1]);
 }
 
@@ -80,17 +84,23 @@ void writeText(const fs::path& path, const std::string& text) {
 std::string withPriceCheckers(std::string xml, const fs::path& files) {
     auto replace = [&](const std::string& from, const std::string& to) {
         const auto at = xml.find(from);
-        if (at == std::string::npos) throw std::runtime_error("no \"" + from + "\" in the transmission's configuration");
+        if (at == std::string::npos)
+            throw std::runtime_error("no \"" + from + "\" in the transmission's configuration");
         xml.replace(at, from.size(), to);
     };
     replace("<key name=\"Parametry programu\">",
             "<key name=\"Parametry programu\">\n    <key name=\"Katalog tymczasowy\" type=\"string\" value=\"" +
                 (files / "tmp").string() + "\"/>");
-    replace("<key name=\"PriceChecker\">\n        <key name=\"Włączony\" type=\"bool\" value=\"false\"/>\n      </key>",
-            "<key name=\"PriceChecker\">\n        <key name=\"Włączony\" type=\"bool\" value=\"true\"/>\n"
-            "        <key name=\"Katalog\" type=\"string\" value=\"" + (files / "pc").string() + "\"/>\n      </key>\n"
+    replace(
+        "<key name=\"PriceChecker\">\n        <key name=\"Włączony\" type=\"bool\" value=\"false\"/>\n      </key>",
+        "<key name=\"PriceChecker\">\n        <key name=\"Włączony\" type=\"bool\" value=\"true\"/>\n"
+        "        <key name=\"Katalog\" type=\"string\" value=\"" +
+            (files / "pc").string() +
+            "\"/>\n      </key>\n"
             "      <key name=\"PriceChecker Elzab RS\">\n        <key name=\"Włączony\" type=\"bool\" value=\"true\"/>\n"
-            "        <key name=\"Folder\" type=\"string\" value=\"" + (files / "elzab").string() + "\"/>\n"
+            "        <key name=\"Folder\" type=\"string\" value=\"" +
+            (files / "elzab").string() +
+            "\"/>\n"
             "        <key name=\"Maksymalna ilość PLU w pliku\" type=\"int\" value=\"1000\"/>\n"
             "        <key name=\"Maksymalna liczba PLU\" type=\"int\" value=\"200000\"/>\n"
             "        <key name=\"Id weryfikatorów\"><key name=\"1\"/><key name=\"2\"/></key>\n      </key>");
@@ -128,7 +138,8 @@ long long scalar(sqlite3* db, const std::string& sql) {
     const int rc = sqlite3_step(statement);
     const long long value = rc == SQLITE_ROW ? sqlite3_column_int64(statement, 0) : -1;
     sqlite3_finalize(statement);
-    if (rc != SQLITE_ROW && rc != SQLITE_DONE) throw std::runtime_error(std::string(sqlite3_errmsg(db)) + " in: " + sql);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        throw std::runtime_error(std::string(sqlite3_errmsg(db)) + " in: " + sql);
     return value;
 }
 
@@ -136,8 +147,8 @@ long long scalar(sqlite3* db, const std::string& sql) {
 long long differingRows(sqlite3* db, const std::string& first, const std::string& second, const std::string& table) {
     const std::string& columns = writtenColumns.at(table);
     auto except = [&](const std::string& a, const std::string& b) {
-        return scalar(db, "select count(*) from (select " + columns + " from " + a + "." + table + " except select " + columns +
-                              " from " + b + "." + table + ")");
+        return scalar(db, "select count(*) from (select " + columns + " from " + a + "." + table + " except select " +
+                              columns + " from " + b + "." + table + ")");
     };
     return except(first, second) + except(second, first);
 }
@@ -160,7 +171,8 @@ long long compareWork(const fs::path& shop, const fs::path& engine, const fs::pa
             disagreements += " " + table + " (" + std::to_string(differing) + " rows)";
     }
     sqlite3_close(db);
-    if (!disagreements.empty()) throw std::runtime_error("the floor left other data than the engine in:" + disagreements);
+    if (!disagreements.empty())
+        throw std::runtime_error("the floor left other data than the engine in:" + disagreements);
     if (changed == 0) throw std::runtime_error("the transmission changed nothing");
     return changed;
 }
@@ -204,8 +216,8 @@ SizeResult measure(int products, const Options& options, const fs::path& korvel,
     std::printf("%d products: generating the demo shop (seed %u)...\n", products, options.seed);
     std::fflush(stdout);
     mustSucceed(KorvelRun::run(korvel,
-                               {"--database", "sqlite:" + shop.string(), "db", "init", "--demo", "--products", std::to_string(products),
-                                "--seed", std::to_string(options.seed)},
+                               {"--database", "sqlite:" + shop.string(), "db", "init", "--demo", "--products",
+                                std::to_string(products), "--seed", std::to_string(options.seed)},
                                dir.path()),
                 "korvel db init");
     const KorvelRun::ScaleDirectories scales(dir / "wagi");
@@ -217,27 +229,33 @@ SizeResult measure(int products, const Options& options, const fs::path& korvel,
     // SQLite dialect the kernel hands the engine.
     const int day = Core::DateTime::today();
     using DBKernel::Dialect::translate;
-    writeText(dir / "marking.sql", translate(PluTransmission::markPlusStatement(day, "PLU"), DBKernel::Dialect::Engine::SQLite).sql);
-    writeText(dir / "main.sql", translate(PluTransmission::mainQueryStatement({day, false, false}, {}), DBKernel::Dialect::Engine::SQLite).sql);
+    writeText(dir / "marking.sql",
+              translate(PluTransmission::markPlusStatement(day, "PLU"), DBKernel::Dialect::Engine::SQLite).sql);
+    writeText(
+        dir / "main.sql",
+        translate(PluTransmission::mainQueryStatement({day, false, false}, {}), DBKernel::Dialect::Engine::SQLite).sql);
 
     SizeResult result{products, 0, 0, {}, {}, {}, {}};
     for (int run = 1; run <= options.runs; ++run) {
         freshDirectories({out});
         scales.reset();
         KorvelRun::copySqliteDatabase(shop, engineDb);
-        const Outcome engine =
-            mustSucceed(KorvelRun::run(korvel, KorvelRun::fireArguments(dir / "config.xml", "sqlite:" + engineDb.string()), dir.path()),
-                        "korvel fire");
-        KorvelRun::copySqliteDatabase(shop, floorDb);
-        const Outcome floor = mustSucceed(
-            KorvelRun::run(floorProgram, {floorDb.string(), (dir / "marking.sql").string(), (dir / "main.sql").string(), std::to_string(day)},
+        const Outcome engine = mustSucceed(
+            KorvelRun::run(korvel, KorvelRun::fireArguments(dir / "config.xml", "sqlite:" + engineDb.string()),
                            dir.path()),
-            "floor");
+            "korvel fire");
+        KorvelRun::copySqliteDatabase(shop, floorDb);
+        const Outcome floor = mustSucceed(KorvelRun::run(floorProgram,
+                                                         {floorDb.string(), (dir / "marking.sql").string(),
+                                                          (dir / "main.sql").string(), std::to_string(day)},
+                                                         dir.path()),
+                                          "floor");
         freshDirectories({out, pcFiles / "tmp", pcFiles / "pc", pcFiles / "elzab"});
         scales.reset();
         KorvelRun::copySqliteDatabase(shop, pcDb);
         const Outcome priceCheckers = mustSucceed(
-            KorvelRun::run(korvel, KorvelRun::fireArguments(dir / "config-pc.xml", "sqlite:" + pcDb.string()), dir.path()),
+            KorvelRun::run(korvel, KorvelRun::fireArguments(dir / "config-pc.xml", "sqlite:" + pcDb.string()),
+                           dir.path()),
             "korvel fire with the price checkers");
         if (fs::is_empty(pcFiles / "pc") || fs::is_empty(pcFiles / "elzab"))
             throw std::runtime_error("the run with the price checkers wrote no price-checker file");
@@ -252,21 +270,24 @@ SizeResult measure(int products, const Options& options, const fs::path& korvel,
         if (scaleFiles == 0) throw std::runtime_error("the engine wrote no scale file");
 
         KorvelRun::copySqliteDatabase(shop, engineDb);
-        switchScalesOff(engineDb);  // the scales write nothing to the database: the data comparison holds for this run too
+        switchScalesOff(
+            engineDb);  // the scales write nothing to the database: the data comparison holds for this run too
         scales.reset();
         const Outcome withoutScales = mustSucceed(
-            KorvelRun::run(korvel, KorvelRun::fireArguments(dir / "config.xml", "sqlite:" + engineDb.string()), dir.path()),
+            KorvelRun::run(korvel, KorvelRun::fireArguments(dir / "config.xml", "sqlite:" + engineDb.string()),
+                           dir.path()),
             "korvel fire without scales");
         if (!fs::is_empty(scales.data)) throw std::runtime_error("scale files written with the scales switched off");
         result.engine.add(engine);
         result.floor.add(floor);
         result.priceCheckers.add(priceCheckers);
         result.withoutScales.add(withoutScales);
-        std::printf("  run %d: engine %.3f s (cpu %.3f s), %.1f MB, %ld scale files; with price checkers %.3f s; without scales "
-                    "%.3f s (cpu %.3f s); floor %.3f s, %.1f MB\n",
-                    run, engine.wallTime.count(), engine.cpuTime.count(), engine.peakKilobytes / 1024.0, static_cast<long>(scaleFiles),
-                    priceCheckers.wallTime.count(), withoutScales.wallTime.count(), withoutScales.cpuTime.count(),
-                    floor.wallTime.count(), floor.peakKilobytes / 1024.0);
+        std::printf(
+            "  run %d: engine %.3f s (cpu %.3f s), %.1f MB, %ld scale files; with price checkers %.3f s; without scales "
+            "%.3f s (cpu %.3f s); floor %.3f s, %.1f MB\n",
+            run, engine.wallTime.count(), engine.cpuTime.count(), engine.peakKilobytes / 1024.0,
+            static_cast<long>(scaleFiles), priceCheckers.wallTime.count(), withoutScales.wallTime.count(),
+            withoutScales.cpuTime.count(), floor.wallTime.count(), floor.peakKilobytes / 1024.0);
         std::fflush(stdout);
     }
     const long long changed = compareWork(shop, engineDb, floorDb);
@@ -286,14 +307,14 @@ int main(int argc, char** argv) {
         for (int products : options.sizes) results.push_back(measure(products, options, korvel, floor));
 
         std::printf("\nPLU transmission on SQLite, median of %d runs (wall time of the whole process)\n", options.runs);
-        std::printf("%9s %8s %7s %10s %9s %9s %9s %10s %12s %10s %10s\n", "products", "rows", "sent", "engine s", "rows/s", "peak MB",
-                    "floor s", "floor MB", "engine/floor", "no-scale s", "scales x");
+        std::printf("%9s %8s %7s %10s %9s %9s %9s %10s %12s %10s %10s\n", "products", "rows", "sent", "engine s",
+                    "rows/s", "peak MB", "floor s", "floor MB", "engine/floor", "no-scale s", "scales x");
         for (const auto& r : results) {
             const double engine = r.engine.medianSeconds(), floorTime = r.floor.medianSeconds(),
                          plain = r.withoutScales.medianSeconds();
-            std::printf("%9d %8ld %7ld %10.3f %9.0f %9.1f %9.3f %10.1f %12.2f %10.3f %10.2f\n", r.products, r.processed, r.sent,
-                        engine, r.processed / engine, r.engine.medianMegabytes(), floorTime, r.floor.medianMegabytes(),
-                        engine / floorTime, plain, engine / plain);
+            std::printf("%9d %8ld %7ld %10.3f %9.0f %9.1f %9.3f %10.1f %12.2f %10.3f %10.2f\n", r.products, r.processed,
+                        r.sent, engine, r.processed / engine, r.engine.medianMegabytes(), floorTime,
+                        r.floor.medianMegabytes(), engine / floorTime, plain, engine / plain);
         }
         const SizeResult& largest = results.back();
         const double rowsPerSecond = largest.processed / largest.engine.medianSeconds();
@@ -303,13 +324,14 @@ int main(int argc, char** argv) {
         std::printf("  engine/floor <= 2: %.2f, %s\n", overFloor, verdict(overFloor <= 2.0));
         const double scaleCost = largest.engine.medianSeconds() / largest.withoutScales.medianSeconds();
         const double scaleCpuCost = largest.engine.medianCpuSeconds() / largest.withoutScales.medianCpuSeconds();
-        std::printf("  with scales / without <= 1.15: %.2f wall time, %.2f processor time, %s\n", scaleCost, scaleCpuCost,
-                    verdict(scaleCost <= 1.15));
+        std::printf("  with scales / without <= 1.15: %.2f wall time, %.2f processor time, %s\n", scaleCost,
+                    scaleCpuCost, verdict(scaleCost <= 1.15));
         std::printf("  peak memory <= 300 MB: %.1f MB, %s\n", largest.engine.medianMegabytes(),
                     verdict(largest.engine.medianMegabytes() <= 300.0));
         const double withPriceCheckers = largest.priceCheckers.medianSeconds() / largest.engine.medianSeconds();
-        std::printf("  with price checkers / without <= 1.15: %.3f s / %.3f s = %.2f, %s\n", largest.priceCheckers.medianSeconds(),
-                    largest.engine.medianSeconds(), withPriceCheckers, verdict(withPriceCheckers <= 1.15));
+        std::printf("  with price checkers / without <= 1.15: %.3f s / %.3f s = %.2f, %s\n",
+                    largest.priceCheckers.medianSeconds(), largest.engine.medianSeconds(), withPriceCheckers,
+                    verdict(withPriceCheckers <= 1.15));
         if (results.size() >= 2) {
             const double ratio = largest.engine.medianSeconds() / results.front().engine.medianSeconds();
             std::printf("  time %d/%d products <= 12: %.1f, %s\n", largest.products, results.front().products, ratio,

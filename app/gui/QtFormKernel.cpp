@@ -28,8 +28,9 @@ const std::map<std::string, ModalWindow>& modalWindows() {
 }
 
 [[noreturn]] void noSuchWindow(const std::string& formClass, const char* function) {
-    throw Core::PlacedRuntimeError((boost::format("Okno %1% nie jest jeszcze dostępne w tym programie.") % formClass).str(),
-                                   CORE_SRC_INFO(function));
+    throw Core::PlacedRuntimeError(
+        (boost::format("Okno %1% nie jest jeszcze dostępne w tym programie.") % formClass).str(),
+        CORE_SRC_INFO(function));
 }
 
 void openForm(const std::string& formClass, const FormKernel::TBaseFormArgs&, FormKernel::IBaseForm*) {

@@ -14,8 +14,8 @@ struct CountryRow {
 };
 
 const CountryRow countries[] = {
-    {1, "PL", "Polska", 0},  {2, "DE", "Niemcy", 0},   {3, "CZ", "Czechy", 0},     {4, "SK", "Słowacja", 0},
-    {5, "LT", "Litwa", 0},   {6, "UA", "Ukraina", 0},  {7, "ES", "Hiszpania", 0},  {8, "IT", "Włochy", 0},
+    {1, "PL", "Polska", 0},   {2, "DE", "Niemcy", 0},      {3, "CZ", "Czechy", 0},    {4, "SK", "Słowacja", 0},
+    {5, "LT", "Litwa", 0},    {6, "UA", "Ukraina", 0},     {7, "ES", "Hiszpania", 0}, {8, "IT", "Włochy", 0},
     {9, "NL", "Holandia", 0}, {10, "YU", "Jugosławia", 2},
 };
 
@@ -26,7 +26,7 @@ struct ReturnReasonRow {
 };
 
 const ReturnReasonRow returnReasons[] = {
-    {1, "Towar wadliwy", 0},  {2, "Niezgodność z umową", 0}, {3, "Pomyłka kasjera", 0},
+    {1, "Towar wadliwy", 0},      {2, "Niezgodność z umową", 0}, {3, "Pomyłka kasjera", 0},
     {4, "Rezygnacja klienta", 0}, {5, "Przeterminowany", 1},
 };
 

@@ -86,21 +86,22 @@ struct Parameter {
 
 std::vector<Parameter> parametersOf(const Device& device) {
     switch (device.type) {
-        case tuKasa: return {{1, device.number == 4 ? "1" : "0"},
-                             {3, device.number == 2 ? "2" : "0"},
-                             {10, "1"},
-                             {12, "15"},
-                             {23, "2"},
-                             {43, "Sklep Demonstracyjny\nul. Przykładowa 1, 00-001 Warszawa"},
-                             {44, "Dziękujemy za zakupy!"}};
-        case tuWaga: {
-            std::vector<Parameter> parameters{{130, "2000"}, {131, "Sklep Demonstracyjny - świeże produkty"}};
-            // The first section's scales print a default shelf life; the second's have none.
-            if (device.section == 1) parameters.push_back({133, device.number == 1 ? "5" : "7"});
-            return parameters;
-        }
-        case tuSkaner: return {{150, "1"}, {151, "9600"}, {152, "8"}, {153, "N"}, {154, "1"}};
-        default: return {};
+    case tuKasa:
+        return {{1, device.number == 4 ? "1" : "0"},
+                {3, device.number == 2 ? "2" : "0"},
+                {10, "1"},
+                {12, "15"},
+                {23, "2"},
+                {43, "Sklep Demonstracyjny\nul. Przykładowa 1, 00-001 Warszawa"},
+                {44, "Dziękujemy za zakupy!"}};
+    case tuWaga: {
+        std::vector<Parameter> parameters{{130, "2000"}, {131, "Sklep Demonstracyjny - świeże produkty"}};
+        // The first section's scales print a default shelf life; the second's have none.
+        if (device.section == 1) parameters.push_back({133, device.number == 1 ? "5" : "7"});
+        return parameters;
+    }
+    case tuSkaner: return {{150, "1"}, {151, "9600"}, {152, "8"}, {153, "N"}, {154, "1"}};
+    default: return {};
     }
 }
 

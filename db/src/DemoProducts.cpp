@@ -21,14 +21,14 @@ constexpr std::uint32_t maxPriceCodes = 9999;
 constexpr std::uint32_t maxShortCodes = 8999;
 constexpr std::int64_t maxCarriedPrice = 99999;  // five digits of grosze
 constexpr int promotions = 20;                   // simplified promotions the products refer to
-constexpr std::int64_t bottle = 1, crate = 2;     // the deposit products
+constexpr std::int64_t bottle = 1, crate = 2;    // the deposit products
 
 double vatPercent(int vat) {
     switch (vat) {
-        case Vat23: return 23;
-        case Vat8: return 8;
-        case Vat5: return 5;
-        default: return 0;
+    case Vat23: return 23;
+    case Vat8: return 8;
+    case Vat5: return 5;
+    default: return 0;
     }
 }
 
@@ -68,13 +68,13 @@ struct DemoProducts::Product {
     int scaleNumber = 0;
     int multipack = 0;
     bool returnableBottle = false;
-    bool inStoreCode = false;     // the main code is an in-store EAN-13
-    bool ownCodes = true;         // a multi-price element sells under its parent's codes
+    bool inStoreCode = false;  // the main code is an in-store EAN-13
+    bool ownCodes = true;      // a multi-price element sells under its parent's codes
     bool multiPrice = false;
     std::optional<std::int64_t> multiPriceParent;
     std::optional<int> brand;
     int activityStatus = 0;
-    std::optional<int> securityWeight;  // grams, for self-checkouts
+    std::optional<int> securityWeight;    // grams, for self-checkouts
     std::vector<std::int32_t> stockDays;  // ascending
 };
 
@@ -137,8 +137,8 @@ DemoProducts::Product DemoProducts::ordinary() {
     product.multipack = family.multipack;
     product.returnableBottle = family.returnableBottle;
     // The family's place within its group makes the second part of the group index.
-    const auto first = std::find_if(families.begin(), families.end(),
-                                    [&](const ProductFamily& f) { return f.group == &group; });
+    const auto first =
+        std::find_if(families.begin(), families.end(), [&](const ProductFamily& f) { return f.group == &group; });
     product.groupIndex = std::string(group.code) + std::to_string(1 + (familyIndex - (first - families.begin())) % 10);
 
     product.name = std::string(family.base) + " " + std::string(pickFrom(random_, family.variants));
@@ -149,8 +149,10 @@ DemoProducts::Product DemoProducts::ordinary() {
         product.name += " " + std::string(size.label);
         // Larger packs cost more, though less than in proportion.
         const PackSize& smallest = family.sizes.front();
-        if (size.amount > 0 && smallest.amount > 0) zloty *= std::pow(size.amount / smallest.amount, 0.8);
-        else zloty *= 1.0 + 0.6 * static_cast<double>(sizeIndex);
+        if (size.amount > 0 && smallest.amount > 0)
+            zloty *= std::pow(size.amount / smallest.amount, 0.8);
+        else
+            zloty *= 1.0 + 0.6 * static_cast<double>(sizeIndex);
         if (size.unit != NoUnit) {
             product.conversionUnit = size.unit;
             product.conversionAmount = size.amount;
@@ -271,8 +273,10 @@ void DemoProducts::writeProduct(const Product& product) {
     }
     towar["bCenaOtwarta"] = product.type == 0 && random_.chance(0.01) ? 1 : 0;
     const double labels = random_.fraction();
-    if (labels < 0.4) towar["byElEtyk"] = 1;
-    else if (labels < 0.45) towar["byElEtyk"] = 0;
+    if (labels < 0.4)
+        towar["byElEtyk"] = 1;
+    else if (labels < 0.45)
+        towar["byElEtyk"] = 0;
     towar["nJmSprz"] = product.saleUnit;
     towar["nJmPrzelicznik"] = product.conversionUnit;
     towar["dPrzelicznik"] = product.conversionAmount;
@@ -280,10 +284,10 @@ void DemoProducts::writeProduct(const Product& product) {
         towar["nOkresPrzydatnosci"] = product.group->shelfLifeDays + static_cast<int>(random_.between(-1, 3));
     const double activity = random_.fraction();
     towar["nStatusAktywnosci"] = product.activityStatus != 0 ? product.activityStatus
-                                 : activity < 0.93       ? 0
-                                 : activity < 0.97       ? 1
-                                 : activity < 0.99       ? 2
-                                                         : 3;
+                                 : activity < 0.93           ? 0
+                                 : activity < 0.97           ? 1
+                                 : activity < 0.99           ? 2
+                                                             : 3;
     if (!product.stockDays.empty()) towar["dLastStnDate"] = product.stockDays.back();
     if (product.returnableBottle && product.name.ends_with("0,5 l") && total_ >= bottle) towar["lOpakRef"] = bottle;
     if (product.group && product.group->ageLimit > 0) {
@@ -355,11 +359,13 @@ void DemoProducts::writeCodes(const Product& product) {
     }
     if (product.group && product.group->code == "PIE" && random_.chance(0.1) && shortCodes_ < maxShortCodes)
         writeCode(ref, PluCodes::shortCode(shortCodes_++), Plu::Status::Ordinary);
-    if (random_.chance(0.03)) writeCode(ref, PluCodes::ean13(scatteredItem(++ean13s_)),
-                                          random_.chance(0.5) ? Plu::Status::ToDelete : Plu::Status::Deleted);
+    if (random_.chance(0.03))
+        writeCode(ref, PluCodes::ean13(scatteredItem(++ean13s_)),
+                  random_.chance(0.5) ? Plu::Status::ToDelete : Plu::Status::Deleted);
     if (!product.weighed && product.priceInGrosze > 0 && random_.chance(0.015) && priceCodes_ < maxPriceCodes) {
         const std::int64_t price = markedDown(*product.priceInGrosze, 0.5, 0.8);
-        if (price > 0 && price <= maxCarriedPrice) writeCode(ref, PluCodes::priceCarrying(++priceCodes_, price), Plu::Status::Ordinary);
+        if (price > 0 && price <= maxCarriedPrice)
+            writeCode(ref, PluCodes::priceCarrying(++priceCodes_, price), Plu::Status::Ordinary);
     }
 }
 
@@ -389,7 +395,8 @@ void DemoProducts::writePriceConditions(const Product& product) {
             conditionPrice = std::min(conditionPrice, markedDown(conditionPrice, 0.75, 0.95));
             const bool olderAndSent = i + 1 < conditions;
             writePriceCondition(ref, today_ - static_cast<std::int32_t>(random_.between(0, 3)),
-                                today_ + static_cast<std::int32_t>(random_.between(0, 14)), conditionPrice, olderAndSent);
+                                today_ + static_cast<std::int32_t>(random_.between(0, 14)), conditionPrice,
+                                olderAndSent);
         }
     } else if (kind < 0.055) {
         writePriceCondition(ref, today_, today_ + 7, 0, false);  // a wrongly entered price
@@ -437,7 +444,8 @@ void DemoProducts::writeStock(const Product& product) {
 void DemoProducts::writeSupplyData(const Product& product) {
     if (!product.priceInGrosze || *product.priceInGrosze <= 0 || product.type != 0) return;
     const double net = money(*product.priceInGrosze) / (1.0 + vatPercent(product.vat) / 100.0);
-    const double purchase = std::round(net / (1.0 + static_cast<double>(random_.between(15, 40)) / 100.0) * 10000.0) / 10000.0;
+    const double purchase =
+        std::round(net / (1.0 + static_cast<double>(random_.between(15, 40)) / 100.0) * 10000.0) / 10000.0;
     if (random_.chance(0.2)) {
         auto& warzak = tables_.warzak;
         const std::int64_t ref = references_.next();

@@ -9,7 +9,8 @@ struct DemoTables {
     explicit DemoTables(const TSessionHolder& session);
 
     TableInsert brand, firma, firmaAtrybut, productSet, prezent, financialTransactionType, automaticDiscountType;
-    TableInsert towar, salesParams, plu, jmiar, warSprz, sklad, stn, zestaw, productSetLink, productDiscount, productFeature;
+    TableInsert towar, salesParams, plu, jmiar, warSprz, sklad, stn, zestaw, productSetLink, productDiscount,
+        productFeature;
     TableInsert warzak, dostawa, deletedScaleNumber;
     TableInsert urzadzenie, paramUrz, paragnag, saleVerification;
 };

@@ -97,12 +97,36 @@ const std::vector<ProductFamily> families{
 // clang-format on
 
 const std::vector<std::string_view> brands{
-    "Złoty Kłos", "Mazurskie Smaki", "Sadownik", "Łąkowa", "Podlaska Chata", "Zagroda Pod Lipą",
-    "Kraina Mleka", "Bałtycka Fala", "Dobre Ziarno", "Słoneczny Sad", "Wiejska Spiżarnia",
-    "Młyn Nadwiślański", "Górski Potok", "Kuźnia Smaku", "Browar Pod Żurawiem", "Winnica Świętokrzyska",
-    "Cukiernia Bursztyn", "Pałacowe Słodkości", "Czysty Dom", "Perłowa Piana", "Zielona Łąka",
-    "Stary Młynarz", "Jutrzenka", "Pod Dębem", "Kasztelan Smaku", "Żurawinowy Gaj", "Świeżynka",
-    "Wrzosowisko", "Polskie Pola", "Gospodarstwo Jędrzejów",
+    "Złoty Kłos",
+    "Mazurskie Smaki",
+    "Sadownik",
+    "Łąkowa",
+    "Podlaska Chata",
+    "Zagroda Pod Lipą",
+    "Kraina Mleka",
+    "Bałtycka Fala",
+    "Dobre Ziarno",
+    "Słoneczny Sad",
+    "Wiejska Spiżarnia",
+    "Młyn Nadwiślański",
+    "Górski Potok",
+    "Kuźnia Smaku",
+    "Browar Pod Żurawiem",
+    "Winnica Świętokrzyska",
+    "Cukiernia Bursztyn",
+    "Pałacowe Słodkości",
+    "Czysty Dom",
+    "Perłowa Piana",
+    "Zielona Łąka",
+    "Stary Młynarz",
+    "Jutrzenka",
+    "Pod Dębem",
+    "Kasztelan Smaku",
+    "Żurawinowy Gaj",
+    "Świeżynka",
+    "Wrzosowisko",
+    "Polskie Pola",
+    "Gospodarstwo Jędrzejów",
 };
 
 const std::vector<Supplier> suppliers{
@@ -124,8 +148,8 @@ const std::vector<Supplier> suppliers{
 };
 
 const std::vector<std::string_view> productSets{
-    "Produkty regionalne", "Bez glutenu", "Produkty wegańskie", "Oferta weekendowa",
-    "Świąteczne przysmaki", "Na grilla", "Śniadanie do szkoły", "Polskie owoce",
+    "Produkty regionalne",  "Bez glutenu", "Produkty wegańskie",  "Oferta weekendowa",
+    "Świąteczne przysmaki", "Na grilla",   "Śniadanie do szkoły", "Polskie owoce",
 };
 
 const std::vector<std::string_view> gifts{

@@ -16,9 +16,9 @@ enum Unit : int { NoUnit = 0, Piece = 1, Litre = 2, Kilogram = 3, Pack = 4 };
 enum VatRate : int { Vat23 = 1, Vat8 = 2, Vat5 = 3, Vat0 = 4, VatExempt = 5 };
 
 struct ProductGroup {
-    std::string_view code;         // three letters; a group index is the code and a digit
-    int productType;               // Towar.byTyp: 0 goods, 1 service
-    std::string_view pkwiu;        // statistical classification of the group's goods
+    std::string_view code;   // three letters; a group index is the code and a digit
+    int productType;         // Towar.byTyp: 0 goods, 1 service
+    std::string_view pkwiu;  // statistical classification of the group's goods
     VatRate vat;
     int scaleSection;              // weighed goods go to the scales of this section
     int shelfLifeDays;             // 0: none printed
@@ -37,11 +37,11 @@ struct ProductFamily {
     const ProductGroup* group;
     std::string_view base;
     std::vector<std::string_view> variants;
-    std::vector<PackSize> sizes;   // empty: sold loose, by the sale unit
+    std::vector<PackSize> sizes;  // empty: sold loose, by the sale unit
     Unit saleUnit;
-    double minPrice, maxPrice;     // per piece or per sale unit, in złoty
-    int multipack;                 // pieces in a carton sold under its own code; 0: none
-    bool returnableBottle = false; // its 0,5 l bottles carry a deposit
+    double minPrice, maxPrice;      // per piece or per sale unit, in złoty
+    int multipack;                  // pieces in a carton sold under its own code; 0: none
+    bool returnableBottle = false;  // its 0,5 l bottles carry a deposit
 };
 
 const std::vector<ProductFamily>& productFamilies();

@@ -24,7 +24,6 @@ std::string_view engineScript(Engine engine) {
     return engine == Engine::PostgreSQL ? SchemaScripts::postgresql : SchemaScripts::sqlite;
 }
 
-
 std::string dropStatement(const CreatedObject& object) {
     std::string statement = "drop " + object.kind + " if exists " + object.name;
     if (object.kind == "schema") statement += " cascade";
@@ -70,9 +69,10 @@ void createSchema(TSessionHolder session, bool force) {
 void reserveReferences(TSessionHolder session, std::int64_t lastUsed) {
     if (session.engine() == Engine::PostgreSQL) {
         // setval's "is_called" true: the next value is one above.
-        PreparedQuery query("select setval('korvel_ref_seq', greatest(:lastUsed, "
-                            "(select last_value from korvel_ref_seq))) as last_value from dual",
-                            session, oneOff);
+        PreparedQuery query(
+            "select setval('korvel_ref_seq', greatest(:lastUsed, "
+            "(select last_value from korvel_ref_seq))) as last_value from dual",
+            session, oneOff);
         query.Params["lastUsed"] = lastUsed;
         query.execute();
         return;

@@ -44,8 +44,9 @@ public:
 
     // Equal when the items are equal one by one, whoever holds them.
     friend bool operator==(const BundleItemCollection& a, const BundleItemCollection& b) {
-        return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                          [](const BundleItemPtr& x, const BundleItemPtr& y) { return x == y || (x && y && *x == *y); });
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const BundleItemPtr& x, const BundleItemPtr& y) {
+            return x == y || (x && y && *x == *y);
+        });
     }
 
 private:
@@ -71,7 +72,8 @@ public:
             return;
         }
         items_ = std::make_shared<BundleItemCollection>();
-        for (const BundleItemPtr& item : *other.items_) items_->add(item ? std::make_shared<BundleItem>(*item) : nullptr);
+        for (const BundleItemPtr& item : *other.items_)
+            items_->add(item ? std::make_shared<BundleItem>(*item) : nullptr);
     }
 
     // Compares the items, not the pointers to their collection.

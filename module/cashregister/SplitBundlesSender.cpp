@@ -23,7 +23,8 @@ std::string splitBundlesSql() {
 }
 
 CashRegisterServerCommunication::CashRegisterServerCommunicationFactory& factory() {
-    return Core::SingletonImplHolder<CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::instance();
+    return Core::SingletonImplHolder<
+        CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::instance();
 }
 
 BundleItemPtr componentOf(const DBKernel::Sql::Query& row) {

@@ -29,7 +29,8 @@ unsigned highestSequence(const std::string& pattern, std::size_t offset) {
     unsigned highest = 0;
     for (const std::string& name : Files::findFiles(pattern)) {
         unsigned number = 0;
-        for (std::size_t i = offset; i < offset + 4 && i < name.size() && std::isdigit(static_cast<unsigned char>(name[i])); ++i)
+        for (std::size_t i = offset;
+             i < offset + 4 && i < name.size() && std::isdigit(static_cast<unsigned char>(name[i])); ++i)
             number = number * 10 + static_cast<unsigned>(name[i] - '0');
         highest = std::max(highest, number);
     }
@@ -83,21 +84,24 @@ void clearOldTempFiles(const std::string& directory, int days) {
 }
 
 void clearOldTempFiles(const std::string& directory) {
-    clearOldTempFiles(directory,
-                      Config::key({"Parametry programu", "FrontOffice", "Serwer Kasowy", "Usuwaj pliki tymczasowe starsze niż X dni"})
-                          .GetVal<int>());
+    clearOldTempFiles(directory, Config::key({"Parametry programu", "FrontOffice", "Serwer Kasowy",
+                                              "Usuwaj pliki tymczasowe starsze niż X dni"})
+                                     .GetVal<int>());
 }
 
 void checkTransferDirectory(std::string directory, const std::string& errorTitle) {
     if (directory.empty() || directory.back() != '/') directory += '/';
     char remembered[2048];
     if (!getcwd(remembered, sizeof remembered))
-        throw Core::PlacedRuntimeError("Nie mogę pobrać aktualnego katalogu!", CORE_SRC_INFO("Kolvenia::Kasa::checkTransferDirectory"));
-    if (chdir(directory.c_str()) != 0)
-        throw Core::PlacedRuntimeError(errorTitle + "\nNie mogę znaleźć katalogu '" + directory + "'\nSprawdź dane w konfiguracji!",
+        throw Core::PlacedRuntimeError("Nie mogę pobrać aktualnego katalogu!",
                                        CORE_SRC_INFO("Kolvenia::Kasa::checkTransferDirectory"));
+    if (chdir(directory.c_str()) != 0)
+        throw Core::PlacedRuntimeError(
+            errorTitle + "\nNie mogę znaleźć katalogu '" + directory + "'\nSprawdź dane w konfiguracji!",
+            CORE_SRC_INFO("Kolvenia::Kasa::checkTransferDirectory"));
     if (chdir(remembered) != 0)
-        throw Core::PlacedRuntimeError("Nie mogę przywrócić starego katalogu!", CORE_SRC_INFO("Kolvenia::Kasa::checkTransferDirectory"));
+        throw Core::PlacedRuntimeError("Nie mogę przywrócić starego katalogu!",
+                                       CORE_SRC_INFO("Kolvenia::Kasa::checkTransferDirectory"));
 }
 
 }  // namespace Kolvenia::Kasa

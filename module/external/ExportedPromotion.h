@@ -107,7 +107,9 @@ public:
     std::optional<int> getVisitFrequencyThresholdOffset() const { return visitFrequencyThresholdOffset_; }
     void setVisitFrequencyThresholdOffset(std::optional<int> value) { visitFrequencyThresholdOffset_ = value; }
     std::string getCardOrTicketNumberAcceptanceRegExp() const { return cardOrTicketNumberAcceptanceRegExp_; }
-    void setCardOrTicketNumberAcceptanceRegExp(const std::string& value) { cardOrTicketNumberAcceptanceRegExp_ = value; }
+    void setCardOrTicketNumberAcceptanceRegExp(const std::string& value) {
+        cardOrTicketNumberAcceptanceRegExp_ = value;
+    }
     void setXmlSerializeFunction(XmlSerializeFunction value) { serialize_ = std::move(value); }
 
     bool isConditionSerializable() const { return static_cast<bool>(serialize_); }
@@ -121,7 +123,8 @@ public:
         return a.id_ == b.id_ && a.name_ == b.name_ && a.guid_ == b.guid_ && a.conditionType_ == b.conditionType_ &&
                detail::samePointee(a.articles_, b.articles_) && detail::samePointee(a.groups_, b.groups_) &&
                a.productQuantityThreshold_ == b.productQuantityThreshold_ &&
-               a.productValueThreshold_ == b.productValueThreshold_ && a.receiptValueThreshold_ == b.receiptValueThreshold_ &&
+               a.productValueThreshold_ == b.productValueThreshold_ &&
+               a.receiptValueThreshold_ == b.receiptValueThreshold_ &&
                a.receiptValueThresholdOffset_ == b.receiptValueThresholdOffset_ && a.paymentRef_ == b.paymentRef_ &&
                a.paymentValue_ == b.paymentValue_ && a.visitFrequencyPeriod_ == b.visitFrequencyPeriod_ &&
                a.visitFrequencyThreshold_ == b.visitFrequencyThreshold_ &&

@@ -17,7 +17,8 @@ bool petrolStationSupportOn() {
 
 Core::RegistrationHandle registerSenderCreator(const char* name, SenderCreator creator) {
     if (Core::Debug::loggingEnabled())
-        Core::Debug::logLine(std::string("Registering sender creator: ") + name, CORE_SRC_INFO("registerSenderCreator"));
+        Core::Debug::logLine(std::string("Registering sender creator: ") + name,
+                             CORE_SRC_INFO("registerSenderCreator"));
     return Core::SingletonImplHolder<ExternalDataSenders>::instance().addSenderCreator(name, std::move(creator));
 }
 

@@ -24,7 +24,7 @@ using IPluDeletionPredicatePtr = std::shared_ptr<const IPluDeletionPredicate>;
 }  // namespace Devices
 
 struct PLUSenderArgs {
-    TSessionHolder session;                            // the transmission's connection and transaction
+    TSessionHolder session;  // the transmission's connection and transaction
     Devices::IPluDeletionPredicatePtr deletionPredicate;
-    int day = 0;                                       // the transmission day, a host day number
+    int day = 0;  // the transmission day, a host day number
 };

@@ -2,6 +2,7 @@
 
 #include "cashregister/CashRegisterModuleName.h"
 #include "cashregister/CheckCommunicationAction.h"
+#include "cashregister/config/ConfigSendActions.h"
 #include "cashregister/dictionaries/CountriesActions.h"
 #include "cashregister/dictionaries/DiscountsActions.h"
 #include "cashregister/dictionaries/MeasureUnitsActions.h"
@@ -9,7 +10,6 @@
 #include "cashregister/dictionaries/PaymentsAction.h"
 #include "cashregister/dictionaries/ReturnReasonsAction.h"
 #include "cashregister/dictionaries/VatRatesActions.h"
-#include "cashregister/config/ConfigSendActions.h"
 #include "cashregister/turnover/DailyTurnoverActions.h"
 #include "cashregister/vouchers/BlockedVoucherActions.h"
 #include "core/ModuleEntry.h"
@@ -21,9 +21,9 @@
 #include "pricechecker/ElzabRsPriceCheckerSender.h"
 #include "pricechecker/SendAllPriceCheckerAction.h"
 #include "promotions/PromotionActions.h"
+#include "scales/ScaleDataTransferFileManager.h"
 #include "sendall/SendAllDataRegistration.h"
 #include "sendall/SendAllPluAction.h"
-#include "scales/ScaleDataTransferFileManager.h"
 
 namespace Kolvenia {
 

@@ -1,8 +1,8 @@
 #include "labels/DecimalPicture.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
@@ -28,8 +28,10 @@ std::string scaledDigits(double value, int decimals) {
     if (roundUp) {
         int i = static_cast<int>(result.size()) - 1;
         for (; i >= 0 && result[i] == '9'; --i) result[i] = '0';
-        if (i < 0) result.insert(result.begin(), '1');
-        else ++result[i];
+        if (i < 0)
+            result.insert(result.begin(), '1');
+        else
+            ++result[i];
     }
     return result.empty() ? "0" : result;
 }

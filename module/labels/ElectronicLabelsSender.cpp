@@ -2,8 +2,8 @@
 
 #include "core/Errors.h"
 #include "core/I18n.h"
-#include "labels/LabelRecord.h"
 #include "labels/LabelFileName.h"
+#include "labels/LabelRecord.h"
 #include "producttools/PricesBeforePromotion.h"
 
 namespace Labels {
@@ -14,7 +14,9 @@ constexpr const char* kPricePicture = "0000.00";
 constexpr char kDecimalPoint = '.';
 constexpr int kPluCodeWidth = 13;
 
-std::string price(double value) { return Senders::IElectronicLabelsSender::formatValue(value, kDecimalPoint, kPricePicture); }
+std::string price(double value) {
+    return Senders::IElectronicLabelsSender::formatValue(value, kDecimalPoint, kPricePicture);
+}
 
 std::string leftAligned(const std::string& text, int width) {
     return Senders::IElectronicLabelsSender::formatValue(text, width, ' ', std::left);
@@ -82,12 +84,13 @@ void ElectronicLabelsSender::send(const std::shared_ptr<Label>& label) {
 }
 
 std::string ElectronicLabelsSender::lineOf(const Label& label) {
-    std::string line = std::to_string(label.getOperation()) +
-                       formatValue(label.getPluCode(), kPluCodeWidth, ' ', std::right);
+    std::string line =
+        std::to_string(label.getOperation()) + formatValue(label.getPluCode(), kPluCodeWidth, ' ', std::right);
     if (label.getOperation() == Label::Show) {
-        line += price(label.getSellingPrice()) + leftAligned(label.getDescription(), 40) + leftAligned(label.getBrand(), 15) +
-                leftAligned(label.getProductIndex(), 8) + "-" + leftAligned(label.getGroupIndex(), 4) + std::string(12, ' ') +
-                price(label.getPricePerUnitOfMeasure()) + std::to_string(mappedUnit(label.getUnitOfMeasure()));
+        line += price(label.getSellingPrice()) + leftAligned(label.getDescription(), 40) +
+                leftAligned(label.getBrand(), 15) + leftAligned(label.getProductIndex(), 8) + "-" +
+                leftAligned(label.getGroupIndex(), 4) + std::string(12, ' ') + price(label.getPricePerUnitOfMeasure()) +
+                std::to_string(mappedUnit(label.getUnitOfMeasure()));
         if (label.getPreviousPrice()) line += price(*label.getPreviousPrice()) + "R";
         line += label.getPromotion() ? "1" : "0";
     }

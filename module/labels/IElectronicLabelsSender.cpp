@@ -1,8 +1,8 @@
 #include "labels/IElectronicLabelsSender.h"
 
+#include <algorithm>
 #include <boost/format.hpp>
 #include <boost/lexical_cast.hpp>
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -85,7 +85,8 @@ IElectronicLabelsSender::IElectronicLabelsSender() {
     if (!labelsKey_) return;
     enabled_ = labelsKey_->GetRequiredVal<bool>("Włączone");
     if (auto mapping = labelsKey_->FindKey("Mapowanie jednostek miar"))
-        for (const Korvel::TKey& unit : *mapping) unitMapping_[boost::lexical_cast<int>(unit.Name())] = unit.GetVal<int>();
+        for (const Korvel::TKey& unit : *mapping)
+            unitMapping_[boost::lexical_cast<int>(unit.Name())] = unit.GetVal<int>();
 }
 
 IElectronicLabelsSender::~IElectronicLabelsSender() = default;
@@ -97,7 +98,8 @@ void IElectronicLabelsSender::enableFor(const std::string& className) {
 int IElectronicLabelsSender::mappedUnit(int measureUnit) { return unitMapping_[measureUnit]; }
 
 void IElectronicLabelsSender::prepareFilesFolder() {
-    std::string folder = Files::expandEnvironmentVariables(labelsKey_->GetRequiredVal<std::string>("Katalog plików etykiet"));
+    std::string folder =
+        Files::expandEnvironmentVariables(labelsKey_->GetRequiredVal<std::string>("Katalog plików etykiet"));
     if (!folder.empty() && folder.back() != '/') folder += '/';
     std::error_code error;
     fs::create_directories(folder, error);
@@ -111,7 +113,8 @@ void IElectronicLabelsSender::prepareFilesFolder() {
 std::string IElectronicLabelsSender::formatValue(const std::string& value, int width, char fill,
                                                  std::ios_base& (*adjust)(std::ios_base&)) {
     std::string text = value.substr(0, static_cast<std::size_t>(std::max(width, 0)));
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\t' || c == '\r'; }, ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\n' || c == '\t' || c == '\r'; }, ' ');
     const std::string padding(static_cast<std::size_t>(std::max(width, 0)) - text.size(), fill);
     return adjust == static_cast<std::ios_base& (*)(std::ios_base&)>(std::left) ? text + padding : padding + text;
 }

@@ -25,7 +25,8 @@ std::string localTimeNow(const char* format) {
 // The state file, open and locked for this process; closing it releases the lock.
 class LockedLastName {
 public:
-    explicit LockedLastName(const std::string& folder) : fd_(::open((folder + kLastNameFile).c_str(), O_RDWR | O_CREAT, 0644)) {
+    explicit LockedLastName(const std::string& folder)
+        : fd_(::open((folder + kLastNameFile).c_str(), O_RDWR | O_CREAT, 0644)) {
         if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
             ::close(fd_);
             fd_ = -1;

@@ -10,9 +10,13 @@ bool LabelRecord::isNull(const char* column) const { return row_.FieldByName(col
 
 std::string LabelRecord::text(const char* column) const { return toLabelCodePage(row_.FieldByName(column).AsString()); }
 
-double LabelRecord::number(const char* column) const { return isNull(column) ? 0.0 : row_.FieldByName(column).AsFloat(); }
+double LabelRecord::number(const char* column) const {
+    return isNull(column) ? 0.0 : row_.FieldByName(column).AsFloat();
+}
 
-int LabelRecord::integer(const char* column) const { return isNull(column) ? 0 : static_cast<int>(row_.FieldByName(column).AsLargeInt()); }
+int LabelRecord::integer(const char* column) const {
+    return isNull(column) ? 0 : static_cast<int>(row_.FieldByName(column).AsLargeInt());
+}
 
 std::string LabelRecord::fullPluCode() const { return fullFormOf(row_.FieldByName("sPlu").AsString()); }
 

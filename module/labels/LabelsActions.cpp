@@ -75,7 +75,9 @@ java::pointer<Core::IUnknown> ActionSendElectronicLabels::execute(java::pointer<
     return {};
 }
 
-bool EveningProcessingSendElectronicLabelsAction::areExecuteConditionsSatisfied() { return electronicLabelsSwitchedOn(); }
+bool EveningProcessingSendElectronicLabelsAction::areExecuteConditionsSatisfied() {
+    return electronicLabelsSwitchedOn();
+}
 
 void EveningProcessingSendElectronicLabelsAction::executeEveningWork(EveningProcessing::IEveningArgs& args) {
     StockChangeLabels labels(static_cast<int>(args.dateFrom()), static_cast<int>(args.dateTo()));
@@ -108,7 +110,8 @@ CFormCreator::CFormCreator(std::string guid, std::string formClass, std::string 
     : guid_(std::move(guid)), formClass_(std::move(formClass)), menuPath_(std::move(menuPath)) {}
 
 java::pointer<Core::IUnknown> CFormCreator::execute(java::pointer<Core::IUnknown> args) {
-    FormKernel::IBaseForm* parent = args && args->is<FormKernel::IBaseForm>() ? &args->as<FormKernel::IBaseForm>() : nullptr;
+    FormKernel::IBaseForm* parent =
+        args && args->is<FormKernel::IBaseForm>() ? &args->as<FormKernel::IBaseForm>() : nullptr;
     FormKernel::showForm(formClass_, FormKernel::TBaseFormArgs{menuPath_}, parent, "CFormCreator");
     return {};
 }

@@ -10,8 +10,8 @@
 #include "core/I18n.h"
 #include "db/Command.h"
 #include "db/Query.h"
-#include "labels/LabelRecord.h"
 #include "labels/LabelFileName.h"
+#include "labels/LabelRecord.h"
 #include "producttools/PricesBeforePromotion.h"
 #include "tools/Plu.h"
 
@@ -46,12 +46,14 @@ std::string ddmmyy(int day) {
     const std::chrono::year_month_day date = Core::DateTime::calendarDate(day);
     if (int(date.year()) < 1) return "000000";
     char text[16];
-    std::snprintf(text, sizeof text, "%02u%02u%02d", unsigned(date.day()), unsigned(date.month()), int(date.year()) % 100);
+    std::snprintf(text, sizeof text, "%02u%02u%02d", unsigned(date.day()), unsigned(date.month()),
+                  int(date.year()) % 100);
     return text;
 }
 
 std::string stock(double value) {
-    if (value < 0) return Senders::IElectronicLabelsSender::formatValue(std::max(value, kLowestStock), kComma, "00000000.000");
+    if (value < 0)
+        return Senders::IElectronicLabelsSender::formatValue(std::max(value, kLowestStock), kComma, "00000000.000");
     return Senders::IElectronicLabelsSender::formatValue(std::min(value, kHighestStock), kComma, "000000000.000");
 }
 
@@ -71,8 +73,9 @@ std::vector<Completion> completionsOf(Db::TDataSet& rows) {
     std::vector<Completion> completions;
     for (rows.First(); !rows.Eof(); rows.Next()) {
         const LabelRecord row(rows);
-        completions.push_back({static_cast<unsigned>(row.integer("lPluRef")), row.number("dStan"), row.integer("dSaleDateFrom"),
-                               row.integer("dSaleDateTo"), row.text("sKrNazwa"), row.text("sNazwa")});
+        completions.push_back({static_cast<unsigned>(row.integer("lPluRef")), row.number("dStan"),
+                               row.integer("dSaleDateFrom"), row.integer("dSaleDateTo"), row.text("sKrNazwa"),
+                               row.text("sNazwa")});
     }
     std::stable_sort(completions.begin(), completions.end(),
                      [](const Completion& a, const Completion& b) { return a.pluRef < b.pluRef; });

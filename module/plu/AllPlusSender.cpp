@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "business/ChangeHistory.h"
+#include "composition/CompositionOracleDao.h"
 #include "core/DateTime.h"
 #include "core/I18n.h"
-#include "composition/CompositionOracleDao.h"
-#include "db/DataSet.h"
 #include "db/Command.h"
+#include "db/DataSet.h"
 #include "db/TransactionScope.h"
 #include "frame/strategies/UrzCollectionModStrategies.h"
 #include "plu/PLUTransmissionContainer.h"
@@ -16,8 +16,8 @@
 #include "plu/RowValues.h"
 #include "plu/SeveralSalePrices.h"
 #include "products/ProductFeaturesCache.h"
-#include "tools/PluStatus.h"
 #include "scales/DevicesService.h"
+#include "tools/PluStatus.h"
 
 namespace Devices {
 
@@ -60,9 +60,11 @@ public:
         // transmission leaves them; the products' send flags are spent.
         changeState(session, New, Ordinary);
         changeState(session, ToDelete, Deleted);
-        DBKernel::Sql::Command("update Towar set bySendNat = 0, bySendWiecz = 0 where (bySendNat <> 0 or bySendWiecz <> 0)"
-                               " and lTowarRef in (" + products_ + ")",
-                               session)
+        DBKernel::Sql::Command(
+            "update Towar set bySendNat = 0, bySendWiecz = 0 where (bySendNat <> 0 or bySendWiecz <> 0)"
+            " and lTowarRef in (" +
+                products_ + ")",
+            session)
             .execute();
         plus_.clear();
         products_.clear();
@@ -70,8 +72,8 @@ public:
 
 private:
     void changeState(TSessionHolder& session, int from, int to) const {
-        DBKernel::Sql::Command("update PLU set byStatus = " + std::to_string(to) + " where byStatus = " +
-                                   std::to_string(from) + " and lPluRef in (" + plus_ + ")",
+        DBKernel::Sql::Command("update PLU set byStatus = " + std::to_string(to) +
+                                   " where byStatus = " + std::to_string(from) + " and lPluRef in (" + plus_ + ")",
                                session)
             .execute();
     }
@@ -85,7 +87,7 @@ Korvel::Products::IProductFeaturesCachePtr productFeaturesOf(Db::TDataSet& rows,
     for (rows.First(); !rows.Eof(); rows.Next()) products.insert(PluTransmission::integer(rows, "lTowarRef"));
     rows.First();
     return std::make_shared<Korvel::Products::ProductFeaturesCache>(session,
-                                                                     std::vector<int>(products.begin(), products.end()));
+                                                                    std::vector<int>(products.begin(), products.end()));
 }
 
 }  // namespace
@@ -106,10 +108,12 @@ int AllPlusSender::send(Core::ThreadUserIo::ISteppableProgressIndicator& progres
     progress.setText(translate("Przygotowywanie danych..."));
     Db::TDataSet rows(session_);
     rows.SetSQL(query(PluTransmission::severalSalePricesEnabled()));
-    TLogHistoriaZmian::logItem("Operacje", "NWYSLANIEWSZYSTKICHPLU", translate("Wysłanie wszystkich PLU do kas"), 3, session_);
+    TLogHistoriaZmian::logItem("Operacje", "NWYSLANIEWSZYSTKICHPLU", translate("Wysłanie wszystkich PLU do kas"), 3,
+                               session_);
     rows.Open();
     auto context = std::make_shared<PluTransmission::PluTransmissionContext>(
-        session_, Core::DateTime::today(), strategy_, std::make_shared<DevicesService>(), productFeaturesOf(rows, session_));
+        session_, Core::DateTime::today(), strategy_, std::make_shared<DevicesService>(),
+        productFeaturesOf(rows, session_));
     const int size = TPLUTransmissionContainer::configuredPackageSize();
     progress.setText(translate("Trwa wysyłanie..."));
     progress.setMaximum(rows.RecordCount());

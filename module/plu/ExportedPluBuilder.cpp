@@ -15,7 +15,7 @@ ExportedPluBuilder::ExportedPluBuilder(TSessionHolder session, Devices::IPluDele
       refundation_(session) {}
 
 std::optional<Kolvenia::ExportedPlu> ExportedPluBuilder::build(Db::TDataSet& row, Core::Price price,
-                                                                const Composition::ProductSetLinks& links) {
+                                                               const Composition::ProductSetLinks& links) {
     if (integer(row, "byBlokada") != 0) return std::nullopt;
     Kolvenia::ExportedPlu plu;
     plu.setArticleType(static_cast<Towar::Typ>(integer(row, "byTyp")));
@@ -32,7 +32,9 @@ void ExportedPluBuilder::fillProduct(Kolvenia::ExportedPlu& plu, Db::TDataSet& r
     plu.setArticleIndex(text(row, "sArtIndex"));
     plu.setArticleName(text(row, "sNazwa"));
     const auto vat = optionalUnsigned(row, "byVAT");
-    if (!vat) throw Core::PlacedRuntimeError("Towar nie posiada przypisanej stawki VAT.", CORE_SRC_INFO("ExportedPluBuilder::build"));
+    if (!vat)
+        throw Core::PlacedRuntimeError("Towar nie posiada przypisanej stawki VAT.",
+                                       CORE_SRC_INFO("ExportedPluBuilder::build"));
     plu.setVatRate(*vat);
     plu.setGroupIndex(text(row, "sGrIndex"));
     plu.setDiscountable(flag(row, "byRabatowy"));
@@ -52,7 +54,8 @@ void ExportedPluBuilder::fillLookups(Kolvenia::ExportedPlu& plu, Db::TDataSet& r
     plu.setAutomaticDiscounts(automaticDiscounts_.forProduct(productId));
     if (productFeatures_)
         plu.setKitchenPrintountLocation(productFeatures_->findFeature(productId, KitchenTypeFeature).value_or(""));
-    if (const auto method = optionalInt(row, "typObslugi")) plu.setHandlingMethod(static_cast<Plu::HandlingMethod::Method>(*method));
+    if (const auto method = optionalInt(row, "typObslugi"))
+        plu.setHandlingMethod(static_cast<Plu::HandlingMethod::Method>(*method));
     plu.setPackageCount(0);
     if (const auto package = optionalInt(row, "lOpakRef")) {
         if (const auto& code = packagePluCodes_.find(*package)) {
@@ -64,7 +67,8 @@ void ExportedPluBuilder::fillLookups(Kolvenia::ExportedPlu& plu, Db::TDataSet& r
     plu.setOpenPrice(flag(row, "bCenaOtwarta"));
     plu.setMultiEditions(flag(row, "bWieleWydan"));
     plu.setSellMeasurementUnit(static_cast<unsigned>(integer(row, "nJmSprz")));
-    if (const auto weightType = optionalInt(row, "byWeightType")) plu.setWeightType(static_cast<Towar::WeightType::Type>(*weightType));
+    if (const auto weightType = optionalInt(row, "byWeightType"))
+        plu.setWeightType(static_cast<Towar::WeightType::Type>(*weightType));
     plu.setPurchaseAgeLimit(optionalUnsigned(row, "nPurchaseAgeLimit"));
     plu.setSaleAgeLimit(optionalUnsigned(row, "nSaleAgeLimit"));
     plu.setIncreasedRisk(optionalBool(row, "bIncreasedRisk"));
@@ -82,7 +86,7 @@ void ExportedPluBuilder::fillLookups(Kolvenia::ExportedPlu& plu, Db::TDataSet& r
     plu.setSellPrice(price.asDouble());
     plu.setPKWiU(text(row, "PKWiU"));
     plu.setOnlineSaleRestrictionCheck(plu.getGroupingArticleId() ? OnlineSaleRestrictionCheck::GroupingArticle
-                                                                  : OnlineSaleRestrictionCheck::Article);
+                                                                 : OnlineSaleRestrictionCheck::Article);
     plu.setPromotionRefundation(refundation_.get(productId, text(row, "sArtIndex"), price));
     plu.setSimplifiedPromotionId(optionalReference(row, "lPromocjaRef"));
     plu.setAlternativePricesXml(text(row, "alternativePrices"));

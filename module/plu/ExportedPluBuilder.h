@@ -27,14 +27,16 @@ public:
     // Empty for a blocked PLU (no record at all, not a removal). Raises
     // "Towar nie posiada przypisanej stawki VAT." for a product without a VAT rate.
     // `links` are the product-set links of the sender's package.
-    std::optional<Kolvenia::ExportedPlu> build(Db::TDataSet& row, Core::Price price, const Composition::ProductSetLinks& links);
+    std::optional<Kolvenia::ExportedPlu> build(Db::TDataSet& row, Core::Price price,
+                                               const Composition::ProductSetLinks& links);
 
     // Features of products the dataset did not cache (the send-all run) read as none.
     static constexpr const char* KitchenTypeFeature = "Kitchen type";
 
 private:
     void fillProduct(Kolvenia::ExportedPlu& plu, Db::TDataSet& row);
-    void fillLookups(Kolvenia::ExportedPlu& plu, Db::TDataSet& row, Core::Price price, const Composition::ProductSetLinks& links);
+    void fillLookups(Kolvenia::ExportedPlu& plu, Db::TDataSet& row, Core::Price price,
+                     const Composition::ProductSetLinks& links);
 
     Devices::IPluDeletionPredicatePtr deletionPredicate_;
     Korvel::Products::IProductFeaturesCachePtr productFeatures_;

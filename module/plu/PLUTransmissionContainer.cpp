@@ -210,7 +210,8 @@ void TPLUTransmissionContainer::setIncludePriceless(bool include) {
 void TPLUTransmissionContainer::QueryCalcFields(Db::TDataSet* dataSet) {
     Db::TDataSet& row = *dataSet;
     calculatePrice(row);
-    row.FieldByName("sWyslij") = sendWhenText(isSet(row.FieldByName("bySendNat")), isSet(row.FieldByName("bySendWiecz")));
+    row.FieldByName("sWyslij") =
+        sendWhenText(isSet(row.FieldByName("bySendNat")), isSet(row.FieldByName("bySendWiecz")));
     row.FieldByName("sFlaga") = originText(row.FieldByName("byFlaga").AsInteger());
     row.FieldByName("sStatus") = statusText(row.FieldByName("byStatus").AsInteger());
     row.FieldByName("sBlokada") = row.FieldByName("byBlokada").AsInteger() == 1 ? "tak" : "nie";

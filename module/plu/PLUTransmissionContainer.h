@@ -12,13 +12,12 @@
 #include <list>
 #include <memory>
 #include <string>
-#include <string>
 
 #include "core/ProgressIndicator.h"
 #include "db/DataSet.h"
+#include "db/SessionHolder.h"
 #include "frame/strategies/IUrzCollectionModStrategy.h"
 #include "plu/PluCounters.h"
-#include "db/SessionHolder.h"
 #include "plu/PluOrigin.h"
 #include "plu/TransmissionKind.h"
 #include "products/IProductFeaturesCache.h"
@@ -86,7 +85,9 @@ public:
     void resetCounters() { counters_ = {}; }
     const PluTransmission::PluCounters& counters() const { return counters_; }
     // Narrows the cash registers the records go to (default: every installed one).
-    void setDeviceStrategy(std::shared_ptr<const IUrzCollectionModStrategy> strategy) { strategy_ = std::move(strategy); }
+    void setDeviceStrategy(std::shared_ptr<const IUrzCollectionModStrategy> strategy) {
+        strategy_ = std::move(strategy);
+    }
 
     // "Wielkość paczki zawierającej PLU", or 500 when it is missing or not positive.
     static int configuredPackageSize();

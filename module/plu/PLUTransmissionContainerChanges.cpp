@@ -15,7 +15,8 @@ bool changed(Db::TDataSet& rows, std::initializer_list<const char*> names) {
 }
 
 // One statement per table, by the row's key, binding the fields named in it.
-void writeRow(Db::TDataSet& rows, const TSessionHolder& session, const char* sql, std::initializer_list<const char*> names) {
+void writeRow(Db::TDataSet& rows, const TSessionHolder& session, const char* sql,
+              std::initializer_list<const char*> names) {
     DBKernel::Sql::Command command(sql, session);
     for (const char* name : names) command.Params[name] = rows.FieldByName(name).value();
     command.execute();
@@ -26,7 +27,8 @@ void writeRow(Db::TDataSet& rows, const TSessionHolder& session, const char* sql
 void TPLUTransmissionContainer::applyChanges() {
     mainQuery_.OnUpdateRecord = [this](Db::TDataSet& rows, Db::TUpdateKind) {
         if (changed(rows, {"byBlokada", "byStatus"}))
-            writeRow(rows, session_, "update PLU set byBlokada = :byBlokada, byStatus = :byStatus where lPluRef = :lPluRef",
+            writeRow(rows, session_,
+                     "update PLU set byBlokada = :byBlokada, byStatus = :byStatus where lPluRef = :lPluRef",
                      {"byBlokada", "byStatus", "lPluRef"});
         if (changed(rows, {"bySendNat", "bySendWiecz"}))
             writeRow(rows, session_,

@@ -15,7 +15,8 @@
 namespace {
 
 void log(const std::string& text) {
-    if (Core::Debug::loggingEnabled()) Core::Debug::logLine(text, CORE_SRC_INFO("TPLUTransmissionContainer::ProcessDataSet"));
+    if (Core::Debug::loggingEnabled())
+        Core::Debug::logLine(text, CORE_SRC_INFO("TPLUTransmissionContainer::ProcessDataSet"));
 }
 
 std::string formatDuration(std::chrono::steady_clock::duration elapsed) {
@@ -64,7 +65,8 @@ void TPLUTransmissionContainer::walkRows(Core::ThreadUserIo::ISteppableProgressI
     transaction.commit();
 }
 
-bool TPLUTransmissionContainer::ProcessDataSet(std::string& status, Core::ThreadUserIo::ISteppableProgressIndicator& progress) {
+bool TPLUTransmissionContainer::ProcessDataSet(std::string& status,
+                                               Core::ThreadUserIo::ISteppableProgressIndicator& progress) {
     log("TPLUTransmissionContainer::ProcessDataSet start");
     const auto started = std::chrono::steady_clock::now();
     resetCounters();
@@ -79,6 +81,7 @@ bool TPLUTransmissionContainer::ProcessDataSet(std::string& status, Core::Thread
             Core::Debug::logException(CORE_SRC_INFO("TPLUTransmissionContainer::ProcessDataSet"), e.what());
         return false;
     }
-    log("TPLUTransmissionContainer::ProcessDataSet end. Duration: " + formatDuration(std::chrono::steady_clock::now() - started));
+    log("TPLUTransmissionContainer::ProcessDataSet end. Duration: " +
+        formatDuration(std::chrono::steady_clock::now() - started));
     return true;
 }

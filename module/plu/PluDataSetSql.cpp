@@ -170,8 +170,7 @@ std::string productFlagsBranch(const BranchSource& source) {
 }
 
 std::string pluStateBranch(const BranchSource& source) {
-    return branchColumns(PluState) + source.groupingProduct + "\n           from towar t,\n           " +
-           source.table +
+    return branchColumns(PluState) + source.groupingProduct + "\n           from towar t,\n           " + source.table +
            " p,\n           Product_Current_Sale_Params pcsp\n           where t.lTowarRef = p.lTowarRef\n           "
            "and t.lTowarRef = pcsp.product_id\n           and (p.byStatus in (3,1) or p.byBlokada = 1)";
 }
@@ -206,15 +205,16 @@ std::string markPlusStatement(int day, const std::string& table) {
                               "           OR bySendWiecz = 1\n    )") %
                 day)
             .str();
-    return (boost::format("update PLU set byStatus = 1\n where byStatus = 2\n and lPluRef in\n   (\n      select lPluRef "
-                          "from\n      (\n       select p.lPluRef as lPluRef\n         from WarSprz w, %2% p, Towar t "
-                          "where\n         p.lTowarRef = w.lTowarRef and p.lTowarRef = t.lTowarRef\n         and "
-                          "p.byStatus in (2, 1, 3)\n         and w.lWarSprzRef = (\n            select max(lWarSprzRef) "
-                          "from warSprz where\n            byCenaWyslana = 0\n            and DataOd <= %1%\n         "
-                          "   and DataDo >= %1%\n            and lTowarRef = p.lTowarref\n         ) \n      union\n  "
-                          "       select p.lPluRef as lPluRef\n         from %2% p, Towar t\n         where t.lTowarRef "
-                          "= p.lTowarRef\n         and p.byStatus = 2\n         and (bySendNat = 1\n              or "
-                          "bySendWiecz = 1) \n      )\n      group by lPLURef\n   )") %
+    return (boost::format(
+                "update PLU set byStatus = 1\n where byStatus = 2\n and lPluRef in\n   (\n      select lPluRef "
+                "from\n      (\n       select p.lPluRef as lPluRef\n         from WarSprz w, %2% p, Towar t "
+                "where\n         p.lTowarRef = w.lTowarRef and p.lTowarRef = t.lTowarRef\n         and "
+                "p.byStatus in (2, 1, 3)\n         and w.lWarSprzRef = (\n            select max(lWarSprzRef) "
+                "from warSprz where\n            byCenaWyslana = 0\n            and DataOd <= %1%\n         "
+                "   and DataDo >= %1%\n            and lTowarRef = p.lTowarref\n         ) \n      union\n  "
+                "       select p.lPluRef as lPluRef\n         from %2% p, Towar t\n         where t.lTowarRef "
+                "= p.lTowarRef\n         and p.byStatus = 2\n         and (bySendNat = 1\n              or "
+                "bySendWiecz = 1) \n      )\n      group by lPLURef\n   )") %
             day % table)
         .str();
 }
@@ -249,13 +249,15 @@ std::string mainQueryStatement(const MainQueryOptions& options, const std::list<
         sql += column;
         sql += ',';
     }
-    sql += "\n       decode(sign(min(dCenaSprzedTowar)), 1, 0, 1) \n       * decode(sign(min(dCenaSprzedWar)), 1, 0, 1) "
-           "\n       as bBrakCeny ";
+    sql +=
+        "\n       decode(sign(min(dCenaSprzedTowar)), 1, 0, 1) \n       * decode(sign(min(dCenaSprzedWar)), 1, 0, 1) "
+        "\n       as bBrakCeny ";
     sql += "\n from \n (select pluData.* from (" + productFlagsBranch(source) + "\n union " + pluStateBranch(source) +
            "\n union " + conditionBranch(source, options.day) + ") pluData";
     sql += options.severalSalePrices ? "\n ) group by sPLU, lTowarRef " : "\n ) group by sPLU ";
-    sql += "\n ) dane,\n skladsurowcowytowaru sklad,\n brand b,\n jmiar jm\n where dane.ltowarref = sklad.ltowarref(+)\n "
-           "and dane.brandid = b.id (+)\n and dane.ltowarref = jm.ltowarref(+) \n and dane.njm = jm.njm(+) ";
+    sql +=
+        "\n ) dane,\n skladsurowcowytowaru sklad,\n brand b,\n jmiar jm\n where dane.ltowarref = sklad.ltowarref(+)\n "
+        "and dane.brandid = b.id (+)\n and dane.ltowarref = jm.ltowarref(+) \n and dane.njm = jm.njm(+) ";
     if (!options.includePriceless) sql += "\n    and (byStatus = 3 \n         or bBrakCeny = 0) ";
     if (!products.empty()) sql += "\n    and (" + productListCondition(products) + ")";
     sql += "\n order by ";

@@ -18,7 +18,8 @@ constexpr const char* StockHandlingOff = "{7E3F9A21-5C0D-4B86-9E14-2D6A8F03B5C7}
 
 void log(const std::string& text) {
     if (Core::Debug::loggingEnabled())
-        Core::Debug::logLine("TPLUTransmissionContainer::ProcessRecord: " + text, CORE_SRC_INFO("TPLUTransmissionContainer::ProcessRecord"));
+        Core::Debug::logLine("TPLUTransmissionContainer::ProcessRecord: " + text,
+                             CORE_SRC_INFO("TPLUTransmissionContainer::ProcessRecord"));
 }
 
 [[noreturn]] void inconsistent(const char* logText, const char* message) {
@@ -31,11 +32,13 @@ bool fromPluState(int origin) { return (origin & TPLUTransmissionContainer::From
 
 }  // namespace
 
-PluRecordProcessor::PluRecordProcessor(ETransKindName::TransmissionKind kind, TSessionHolder session, Db::TDataSet& rows)
+PluRecordProcessor::PluRecordProcessor(ETransKindName::TransmissionKind kind, TSessionHolder session,
+                                       Db::TDataSet& rows)
     : kind_(kind), session_(session), rows_(rows), writeBack_(session) {}
 
 void PluRecordProcessor::startRun() {
-    auto switchKey = Kolvenia::Config::findKey({"Parametry programu", "FrontOffice", "Przetwarzanie sprzedazy", "Obsługa stanów wyłączona"});
+    auto switchKey = Kolvenia::Config::findKey(
+        {"Parametry programu", "FrontOffice", "Przetwarzanie sprzedazy", "Obsługa stanów wyłączona"});
     stockHandling_ = !(switchKey && switchKey->GetVal<std::string>() == StockHandlingOff);
     writeBack_.prepareStockRevaluation();
 }
@@ -113,8 +116,10 @@ RecordResult PluRecordProcessor::processRecord(T_PLUSender& sender) {
     if (!lockProduct(productRef)) return TransactionError;
     if (status == Plu::Status::ToDelete) {
         const auto productPrice = optionalDouble(rows_, "dCenaSprzedTowar");
-        if (!productPrice) log("CENA Towar NULL i usuwamy");
-        else if (*productPrice == 0.0) log("CENA Towar 0.0 i usuwamy");
+        if (!productPrice)
+            log("CENA Towar NULL i usuwamy");
+        else if (*productPrice == 0.0)
+            log("CENA Towar 0.0 i usuwamy");
     }
     handOver(sender, productRef);
 
@@ -134,7 +139,8 @@ RecordResult PluRecordProcessor::processRecord(T_PLUSender& sender) {
 
 void PluRecordProcessor::writePluState(const PendingChanges& changes) {
     if (!changes.pluStatus) return;
-    const auto updated = writeBack_.updatePluStatus(integer(rows_, "lPluRef"), *changes.pluStatus, integer(rows_, "byStatus"));
+    const auto updated =
+        writeBack_.updatePluStatus(integer(rows_, "lPluRef"), *changes.pluStatus, integer(rows_, "byStatus"));
     if (updated == 0 && rows_.FieldByName("lTowarGrupujacyRef").IsNull())
         inconsistent("Niespojne PLU", "Błąd w trakcie aktualizacji PLU.");
 }
@@ -160,8 +166,8 @@ void PluRecordProcessor::writeProduct(int productRef, const PendingChanges& chan
         if (updated == 0) inconsistent("Niespojny towar", "Błąd w trakcie aktualizacji towaru.");
     }
     writeStock(productRef, changes);
-    writeBack_.updateCurrentSaleParams(productRef, optionalDouble(rows_, "dCenaSprzed"), optionalReference(rows_, "lPromocjaRef"),
-                                       text(rows_, "alternativePrices"));
+    writeBack_.updateCurrentSaleParams(productRef, optionalDouble(rows_, "dCenaSprzed"),
+                                       optionalReference(rows_, "lPromocjaRef"), text(rows_, "alternativePrices"));
 }
 
 void PluRecordProcessor::writeStock(int productRef, const PendingChanges& changes) {
@@ -172,7 +178,8 @@ void PluRecordProcessor::writeStock(int productRef, const PendingChanges& change
     }
     if (changes.priceChanged && changes.stockQuantity && *changes.stockQuantity != 0.0 && stockHandling_) {
         log("Protokol autoprzeceny");
-        writeBack_.appendMarkdownProtocol(static_cast<double>(Core::DateTime::today()), productRef, *changes.stockQuantity, newPrice,
+        writeBack_.appendMarkdownProtocol(static_cast<double>(Core::DateTime::today()), productRef,
+                                          *changes.stockQuantity, newPrice,
                                           optionalDouble(rows_, "dCenaSprzedTowar").value_or(0.0));
     } else {
         log("Stan 0 lub wyłączona obsługa stanów - brak protokołu autoprzeceny");

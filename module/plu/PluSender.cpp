@@ -7,8 +7,8 @@
 #include "core/Singleton.h"
 #include "devicedefs/Kolekcje.h"
 #include "plu/PriceCarryingCode.h"
-#include "pricechecker/DirectoryPriceChecker.h"
 #include "plu/ProductDataForFrontOfficeFromDataSet.h"
+#include "pricechecker/DirectoryPriceChecker.h"
 #include "scales/ScaleXmlFileSender.h"
 
 namespace PluTransmission {
@@ -20,7 +20,8 @@ void log(const std::string& text) {
 }
 
 CashRegisterServerCommunication::CashRegisterServerCommunicationFactory& factory() {
-    return Core::SingletonImplHolder<CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::instance();
+    return Core::SingletonImplHolder<
+        CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::instance();
 }
 
 // The directory price checker's route: one PLU file per package.
@@ -122,7 +123,8 @@ void T_PLUSender::SendRecordPLU() {
 Core::Price T_PLUSender::readPrice() const {
     const std::string code = rows_.FieldByName("sPLU").AsString();
     try {
-        if (!wrongPlu_ && plu_.type() == Plu::TPlu::PriceCarrying) return Core::Price::fromDouble(priceCarriedByCode(code).value());
+        if (!wrongPlu_ && plu_.type() == Plu::TPlu::PriceCarrying)
+            return Core::Price::fromDouble(priceCarriedByCode(code).value());
         const Db::TField& price = rows_.FieldByName("dCenaSprzed");
         return Core::Price::fromDouble(price.IsNull() ? 0.0 : price.AsFloat());
     } catch (const std::exception&) {

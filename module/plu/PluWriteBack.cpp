@@ -10,16 +10,28 @@ namespace PluTransmission {
 // statement log and the tests compare them as issued.
 PluWriteBack::PluWriteBack(TSessionHolder session)
     : session_(session),
-      pluStatus_("update PLU set byStatus = :byStatus  where lPLURef = :lPLURef    and nvl(byBlokada, 0) <> 1    and byStatus  = :OLDbyStatus", session),
-      conditionSent_("update warsprz set byCenaWyslana = :byCenaWyslana  where lWarSprzRef = :lWarSprzRef    and dCenaSprzed = :OLDdCenaSprzed", session),
-      productWithPrice_("update towar set bySendWiecz = :bySendWiecz,    bySendNat = :bySendNat,    dCenaSprzed = :dCenaSprzed,    lPromocjaRef = :lPromocjaRef  where lTowarRef = :lTowarRef ", session),
-      productFlags_("update towar set bySendWiecz = :bySendWiecz, bySendNat = :bySendNat  where lTowarRef = :lTowarRef ", session),
-      currentSaleParams_("\n update Product_Current_Sale_Params set\n \tsale_price = :sale_price\n \t, simplified_promotion_id = :simplified_promotion_id\n \t, alternative_prices = :alternative_prices\n where product_id = :product_id", session),
+      pluStatus_(
+          "update PLU set byStatus = :byStatus  where lPLURef = :lPLURef    and nvl(byBlokada, 0) <> 1    and byStatus  = :OLDbyStatus",
+          session),
+      conditionSent_(
+          "update warsprz set byCenaWyslana = :byCenaWyslana  where lWarSprzRef = :lWarSprzRef    and dCenaSprzed = :OLDdCenaSprzed",
+          session),
+      productWithPrice_(
+          "update towar set bySendWiecz = :bySendWiecz,    bySendNat = :bySendNat,    dCenaSprzed = :dCenaSprzed,    lPromocjaRef = :lPromocjaRef  where lTowarRef = :lTowarRef ",
+          session),
+      productFlags_(
+          "update towar set bySendWiecz = :bySendWiecz, bySendNat = :bySendNat  where lTowarRef = :lTowarRef ",
+          session),
+      currentSaleParams_(
+          "\n update Product_Current_Sale_Params set\n \tsale_price = :sale_price\n \t, simplified_promotion_id = :simplified_promotion_id\n \t, alternative_prices = :alternative_prices\n where product_id = :product_id",
+          session),
       pluBlock_("update PLU set byBlokada = :byBlokada  where lPLURef = :lPLURef", session),
-      productFlagsOnly_("update towar set bySendWiecz = :bySendWiecz,  bySendNat = :bySendNat where lTowarRef = :lTowarRef", session),
+      productFlagsOnly_(
+          "update towar set bySendWiecz = :bySendWiecz,  bySendNat = :bySendNat where lTowarRef = :lTowarRef", session),
       product_("select * from towar where lTowarRef = :lTowarRef", session),
       plu_("select * from PLU where lPLURef = :lPLURef", session),
-      stock_("select dStan stockQuantity from stn where lTowarRef = :productId and data = lastStnDate(:productId)", session) {}
+      stock_("select dStan stockQuantity from stn where lTowarRef = :productId and data = lastStnDate(:productId)",
+             session) {}
 
 std::int64_t PluWriteBack::updatePluStatus(int pluRef, int newStatus, int oldStatus) {
     pluStatus_.Params["byStatus"] = newStatus;
@@ -53,7 +65,8 @@ std::int64_t PluWriteBack::updateProductFlags(int productRef, int sendEvening, i
 }
 
 void PluWriteBack::updateCurrentSaleParams(int productRef, std::optional<double> salePrice,
-                                           std::optional<std::int64_t> promotionRef, const std::string& alternativePrices) {
+                                           std::optional<std::int64_t> promotionRef,
+                                           const std::string& alternativePrices) {
     currentSaleParams_.Params["sale_price"] = salePrice;
     currentSaleParams_.Params["simplified_promotion_id"] = promotionRef;
     currentSaleParams_.Params["alternative_prices"] = alternativePrices;
@@ -63,8 +76,9 @@ void PluWriteBack::updateCurrentSaleParams(int productRef, std::optional<double>
 
 void PluWriteBack::lockProduct(int productRef) {
     // One-off text per product: not kept for reuse.
-    DBKernel::Sql::OpenedQuery((boost::format("select * from towar where ltowarref = %1% for update nowait") % productRef).str(),
-                               session_, {.reuseStatement = false});
+    DBKernel::Sql::OpenedQuery(
+        (boost::format("select * from towar where ltowarref = %1% for update nowait") % productRef).str(), session_,
+        {.reuseStatement = false});
 }
 
 std::optional<double> PluWriteBack::stockQuantity(int productRef) {
@@ -74,8 +88,7 @@ std::optional<double> PluWriteBack::stockQuantity(int productRef) {
     if (stock_ && !stock_["stockQuantity"].isNull()) quantity = stock_["stockQuantity"].asDouble();
     // Read to the end: a statement left on a row holds its snapshot, and SQLite could not
     // checkpoint its log at the package commits.
-    while (stock_.next()) {
-    }
+    while (stock_.next()) {}
     return quantity;
 }
 
@@ -93,7 +106,8 @@ void PluWriteBack::revalueStock(double today, int productRef, double newPrice) {
     stockRevaluation_->execute();
 }
 
-void PluWriteBack::appendMarkdownProtocol(double today, int productRef, double quantity, double newPrice, double oldPrice) {
+void PluWriteBack::appendMarkdownProtocol(double today, int productRef, double quantity, double newPrice,
+                                          double oldPrice) {
     DBKernel::Sql::Procedure protocol("PPA.appendPpa", session_);
     protocol.param("par_date", Db::ptInput, Db::ftDateTime) = today;
     protocol.param("par_ppaType", Db::ptInput, Db::ftInteger) = 2;

@@ -23,8 +23,8 @@ public:
     std::int64_t updateProductWithPrice(int productRef, int sendEvening, int sendNow, double price,
                                         std::optional<std::int64_t> promotionRef);
     std::int64_t updateProductFlags(int productRef, int sendEvening, int sendNow);
-    void updateCurrentSaleParams(int productRef, std::optional<double> salePrice, std::optional<std::int64_t> promotionRef,
-                                 const std::string& alternativePrices);
+    void updateCurrentSaleParams(int productRef, std::optional<double> salePrice,
+                                 std::optional<std::int64_t> promotionRef, const std::string& alternativePrices);
 
     // Takes the product row's lock at once; a held lock raises EOraError 54.
     void lockProduct(int productRef);

@@ -17,8 +17,7 @@ void PredecessorCache::load() {
         "\n select tp.ltowarref predecessor_id, ts.ltowarref successor_id\n from towar tp, towar ts\n where "
         "tp.successor_id = ts.ltowarref",
         session_);
-    for (; query; query.next())
-        predecessors_[query["successor_id"].asInt()].push_back(query["predecessor_id"].asInt());
+    for (; query; query.next()) predecessors_[query["successor_id"].asInt()].push_back(query["predecessor_id"].asInt());
     loaded_ = true;
 }
 

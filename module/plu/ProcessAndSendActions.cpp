@@ -29,13 +29,15 @@ ProgressSet progressOf(Core::IUnknown& args) {
         auto& visual = args.as<IVisualPluSender>();
         return {&visual.getProgressIndicator(), visual.getTickCallback(), visual.getResultFlag()};
     }
-    if (args.is<Core::IProgressIndicatorGetter>()) return {&args.as<Core::IProgressIndicatorGetter>().getProgressIndicator(), {}, 0};
+    if (args.is<Core::IProgressIndicatorGetter>())
+        return {&args.as<Core::IProgressIndicatorGetter>().getProgressIndicator(), {}, 0};
     return {};
 }
 
 // The summary of the day's transmission, written to the action's stream.
 void writeFullSummary(std::ostream& out, const PluTransmission::PluCounters& counters) {
-    out << boost::format(translate("Przetwarzanie PLU zakończone.\n\nStatus:\n   Przetworzono rekordów: %1%\n   Wysłano do urządzeń: %2%\n\n")) %
+    out << boost::format(translate(
+               "Przetwarzanie PLU zakończone.\n\nStatus:\n   Przetworzono rekordów: %1%\n   Wysłano do urządzeń: %2%\n\n")) %
                counters.processed % counters.sent;
     if (!counters.anyNotSent()) return;
     out << boost::format(translate(
@@ -50,8 +52,8 @@ java::pointer<Core::IUnknown> ActionProcessAndSendPLU::execute(java::pointer<Cor
     const int day = Core::DateTime::today();
     std::ostream& out = args->as<Core::IOStreamGetter>().getOStream();
     const ProgressSet progress = progressOf(*args);
-    out << boost::format(translate("[%1%]: Rozpoczynam tworzenie datasetu za dzień: %2% (%3%)\n")) % Core::DateTime::timestamp() %
-               Core::DateTime::formatDate(day) % day;
+    out << boost::format(translate("[%1%]: Rozpoczynam tworzenie datasetu za dzień: %2% (%3%)\n")) %
+               Core::DateTime::timestamp() % Core::DateTime::formatDate(day) % day;
     TSessionHolder session(true);
     TPLUTransmissionContainer engine(ETransKindName::Immediate, session);
     engine.CreateDataSet(static_cast<float>(day));
@@ -77,7 +79,8 @@ java::pointer<Core::IUnknown> SendPLUForArticle::execute(java::pointer<Core::IUn
     const int day = Core::DateTime::today();
     // Checked before the dataset marks anything: without registers nothing may change.
     if (!Kolvenia::kolekcjaZainstalowanychKas())
-        throw Core::PlacedRuntimeError(translate("Brak zainstalowanych kas."), CORE_SRC_INFO("SendPLUForArticle::execute"));
+        throw Core::PlacedRuntimeError(translate("Brak zainstalowanych kas."),
+                                       CORE_SRC_INFO("SendPLUForArticle::execute"));
     TSessionHolder session(true);
     TPLUTransmissionContainer engine(ETransKindName::Immediate, session);
     engine.CreateDataSet(static_cast<float>(day), args->as<FormKernel::IBaseFormArgs>().getReferences());
@@ -89,11 +92,13 @@ java::pointer<Core::IUnknown> SendPLUForArticle::execute(java::pointer<Core::IUn
 }
 
 void registerActionProcessAndSendPLUObjects(Core::ModuleRegistrationList& list) {
-    list.add(Kolvenia::regActionCreator(Kolvenia::ActionGuids::ProcessAndSendPlu, [] { return std::make_shared<ActionProcessAndSendPLU>(); },
-                                        CORE_SRC_INFO("registerActionProcessAndSendPLUObjects")));
+    list.add(Kolvenia::regActionCreator(
+        Kolvenia::ActionGuids::ProcessAndSendPlu, [] { return std::make_shared<ActionProcessAndSendPLU>(); },
+        CORE_SRC_INFO("registerActionProcessAndSendPLUObjects")));
 }
 
 void registerSendPLUForArticleObjects(Core::ModuleRegistrationList& list) {
-    list.add(Kolvenia::regActionCreator(Kolvenia::ActionGuids::SendPluForArticle, [] { return std::make_shared<SendPLUForArticle>(); },
-                                        CORE_SRC_INFO("registerSendPLUForArticleObjects")));
+    list.add(Kolvenia::regActionCreator(
+        Kolvenia::ActionGuids::SendPluForArticle, [] { return std::make_shared<SendPLUForArticle>(); },
+        CORE_SRC_INFO("registerSendPLUForArticleObjects")));
 }

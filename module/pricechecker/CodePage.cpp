@@ -27,7 +27,8 @@ std::string firstCharacters(const std::string& utf8, std::size_t count) {
     std::size_t end = 0;
     for (std::size_t characters = 0; end < utf8.size() && characters < count; ++characters) {
         ++end;
-        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;  // continuation bytes
+        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
+            ++end;  // continuation bytes
     }
     return utf8.substr(0, end);
 }

@@ -1,8 +1,8 @@
 #include "pricechecker/DeviceFiles.h"
 
 #include <algorithm>
-#include <cctype>
 #include <boost/format.hpp>
+#include <cctype>
 #include <filesystem>
 
 #include "core/Errors.h"
@@ -27,7 +27,8 @@ void copyFile(const std::string& source, const std::string& destination) {
     fs::copy_file(source, destination, fs::copy_options::overwrite_existing, error);
     if (error)
         throw Core::PlacedRuntimeError(
-            (boost::format("Nie można skopiować pliku '%1%' do '%2%': %3%") % source % destination % error.message()).str(),
+            (boost::format("Nie można skopiować pliku '%1%' do '%2%': %3%") % source % destination % error.message())
+                .str(),
             CORE_SRC_INFO("Devices::PriceChecker::copyFile"));
 }
 
@@ -35,8 +36,9 @@ void removeFile(const std::string& path) {
     std::error_code error;
     fs::remove(path, error);
     if (error)
-        throw Core::PlacedRuntimeError((boost::format("Nie można usunąć pliku '%1%': %2%") % path % error.message()).str(),
-                                       CORE_SRC_INFO("Devices::PriceChecker::removeFile"));
+        throw Core::PlacedRuntimeError(
+            (boost::format("Nie można usunąć pliku '%1%': %2%") % path % error.message()).str(),
+            CORE_SRC_INFO("Devices::PriceChecker::removeFile"));
 }
 
 }  // namespace Devices::PriceChecker

@@ -10,8 +10,8 @@ namespace {
 
 // Host contract: the PLU lookup of the price-checker route.
 std::string productCodesSql() {
-    return "select sPLU from PLU where lTowarRef=:lTowarRef  and byStatus in (" + std::to_string(Plu::Status::New) + ", " +
-           std::to_string(Plu::Status::Ordinary) + ") order by NVL(byBlokada, 0)";
+    return "select sPLU from PLU where lTowarRef=:lTowarRef  and byStatus in (" + std::to_string(Plu::Status::New) +
+           ", " + std::to_string(Plu::Status::Ordinary) + ") order by NVL(byBlokada, 0)";
 }
 
 }  // namespace
@@ -21,12 +21,14 @@ DirectoryPriceCheckerSettings DirectoryPriceCheckerSettings::read() {
     const auto enabled = Kolvenia::Config::findKey({"Parametry programu", "FrontOffice", "PriceChecker", "Włączony"});
     DirectoryPriceCheckerSettings settings;
     settings.enabled = enabled && enabled->GetVal<bool>();
-    if (settings.enabled) settings.directory = Kolvenia::Config::directory({"Parametry programu", "FrontOffice", "PriceChecker", "Katalog"});
+    if (settings.enabled)
+        settings.directory =
+            Kolvenia::Config::directory({"Parametry programu", "FrontOffice", "PriceChecker", "Katalog"});
     return settings;
 }
 
-std::optional<DirectoryPriceChecker> DirectoryPriceChecker::configured(TSessionHolder session,
-                                                                       Devices::IPluDeletionPredicatePtr deletionPredicate) {
+std::optional<DirectoryPriceChecker> DirectoryPriceChecker::configured(
+    TSessionHolder session, Devices::IPluDeletionPredicatePtr deletionPredicate) {
     const DirectoryPriceCheckerSettings settings = DirectoryPriceCheckerSettings::read();
     if (!settings.enabled) return std::nullopt;
     return DirectoryPriceChecker{session, settings.directory, std::move(deletionPredicate),
@@ -47,8 +49,10 @@ void DirectoryPriceCheckerPackage::send(Db::TDataSet& row, Core::Price price) {
     if (!code) return;
     const std::string name = row.FieldByName("sNazwa").AsString();
     const std::string unit = checker_.units->getSymbolFromCode(row.FieldByName("nJmSprz").AsInteger());
-    if (deletion) sender_.deleteTowar(*code, name, price.asDouble(), unit);
-    else sender_.sendTowar(*code, name, price.asDouble(), unit);
+    if (deletion)
+        sender_.deleteTowar(*code, name, price.asDouble(), unit);
+    else
+        sender_.sendTowar(*code, name, price.asDouble(), unit);
     ++records_;
 }
 
@@ -63,8 +67,10 @@ std::optional<std::string> DirectoryPriceCheckerPackage::substituteCode(int prod
 }
 
 void DirectoryPriceCheckerPackage::end() {
-    if (records_ == 0) sender_.abandon();
-    else sender_.endSending();
+    if (records_ == 0)
+        sender_.abandon();
+    else
+        sender_.endSending();
 }
 
 }  // namespace Devices::PriceChecker

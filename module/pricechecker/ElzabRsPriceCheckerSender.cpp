@@ -28,7 +28,9 @@ constexpr std::size_t CheckerIdWidth = 2;
 constexpr const char* InfoChild = ".info";
 
 // Host contract: the sender's configuration key.
-Korvel::TKey senderKey() { return Kolvenia::Config::key({"Parametry programu", "FrontOffice", "PriceChecker Elzab RS"}); }
+Korvel::TKey senderKey() {
+    return Kolvenia::Config::key({"Parametry programu", "FrontOffice", "PriceChecker Elzab RS"});
+}
 
 // Host contract: "Błąd otwarcia pliku: %1%" from openStream.
 template <class Stream>
@@ -46,7 +48,8 @@ long long nextStartTime() {
     static std::mutex guard;
     static long long last = 0;
     const long long now =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch())
+            .count();
     std::lock_guard lock(guard);
     last = std::max(now, last + 1);
     return last;
@@ -69,7 +72,8 @@ ElzabRsPriceCheckerSender::~ElzabRsPriceCheckerSender() {
 }
 
 void ElzabRsPriceCheckerSender::init(const PLUSenderArgs& args) {
-    const auto enabled = Kolvenia::Config::findKey({"Parametry programu", "FrontOffice", "PriceChecker Elzab RS", "Włączony"});
+    const auto enabled =
+        Kolvenia::Config::findKey({"Parametry programu", "FrontOffice", "PriceChecker Elzab RS", "Włączony"});
     enabled_ = enabled && enabled->GetVal<bool>();
     if (!enabled_) return;
     deletionPredicate_ = args.deletionPredicate;

@@ -43,11 +43,13 @@ public:
     // Host contract: file kinds and the name of a file, "%1%%2%_P%3%_D%4%".
     static constexpr const char* SendKind = "ElzabRsSendPlu";
     static constexpr const char* DeleteKind = "ElzabRsDeletePlu";
-    static std::string fileName(const std::string& kind, const std::string& startTime, int index, const std::string& checkerId);
+    static std::string fileName(const std::string& kind, const std::string& startTime, int index,
+                                const std::string& checkerId);
     // "yyyy_mm_dd__hh_nn_ss_zzz" of a local time in milliseconds since the epoch.
     static std::string formatStartTime(long long millisecondsSinceEpoch);
     // The record lines, without the line end.
-    static std::string productLine(int number, const std::string& shortName, int unit, const std::string& fullCode, double price);
+    static std::string productLine(int number, const std::string& shortName, int unit, const std::string& fullCode,
+                                   double price);
     static std::string deletionLine(int number);
 
 private:

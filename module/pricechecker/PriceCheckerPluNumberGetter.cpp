@@ -31,8 +31,9 @@ std::string removedPluNumberSql() {
 
 PriceCheckerPluNumberGetter::PriceCheckerPluNumberGetter(TSessionHolder session)
     : session_(std::move(session)),
-      maximum_(Kolvenia::Config::key({"Parametry programu", "FrontOffice", "PriceChecker Elzab RS", "Maksymalna liczba PLU"})
-                   .GetVal<int>()) {
+      maximum_(
+          Kolvenia::Config::key({"Parametry programu", "FrontOffice", "PriceChecker Elzab RS", "Maksymalna liczba PLU"})
+              .GetVal<int>()) {
     load();
 }
 
@@ -70,7 +71,8 @@ std::optional<std::int32_t> PriceCheckerPluNumberGetter::takeNumberOfRemovedPlu(
     DBKernel::Sql::OpenedQuery removed(removedPluNumberSql(), session_);
     if (removed["id"].isNull()) return std::nullopt;
     const std::int32_t number = removed["id"].asInt();
-    const auto holder = std::find_if(cache_.begin(), cache_.end(), [&](const auto& entry) { return entry.second == number; });
+    const auto holder =
+        std::find_if(cache_.begin(), cache_.end(), [&](const auto& entry) { return entry.second == number; });
     if (holder != cache_.end()) cache_.erase(holder);
     return number;
 }

@@ -36,7 +36,9 @@ int numberOf(const std::string& name) {
 
 // Hundredths cut toward zero; the tiny nudge only absorbs binary representation error
 // (1.15 is 114.999... hundredths as a double).
-long long hundredths(double price) { return static_cast<long long>(std::trunc(price * 100 + std::copysign(1e-7, price))); }
+long long hundredths(double price) {
+    return static_cast<long long>(std::trunc(price * 100 + std::copysign(1e-7, price)));
+}
 
 std::string fitted(const std::string& utf8, std::size_t width) {
     return fitLeft(toWindows1250(firstCharacters(utf8, width)), width);
@@ -56,7 +58,8 @@ void TPriceCheckerSender::setReloadMode() { reload_ = true; }
 
 int TPriceCheckerSender::nextFileNumber(const std::string& directory) {
     int greatest = -1;
-    for (const std::string& name : Files::findFiles(std::filesystem::path(directory) / "PLU*.txt", Files::LetterCase::Ignored))
+    for (const std::string& name :
+         Files::findFiles(std::filesystem::path(directory) / "PLU*.txt", Files::LetterCase::Ignored))
         greatest = std::max(greatest, numberOf(name));
     return greatest + 1;
 }
@@ -69,7 +72,8 @@ void TPriceCheckerSender::startSending() {
                                        CORE_SRC_INFO("TPriceCheckerSender::startSending"));
 }
 
-void TPriceCheckerSender::sendTowar(const std::string& plu, const std::string& name, double price, const std::string& unit) {
+void TPriceCheckerSender::sendTowar(const std::string& plu, const std::string& name, double price,
+                                    const std::string& unit) {
     write(reload_ ? Reload : Update, plu, name, price, unit);
 }
 
@@ -100,8 +104,8 @@ void TPriceCheckerSender::abandon() noexcept {
 
 std::string TPriceCheckerSender::recordLine(char type, const std::string& plu, const std::string& name, double price,
                                             const std::string& unit) {
-    return type + fitLeft(plu, CodeWidth) + fitted(name, NameWidth) +
-           (boost::format("%9d") % hundredths(price)).str() + fitted(unit, UnitWidth);
+    return type + fitLeft(plu, CodeWidth) + fitted(name, NameWidth) + (boost::format("%9d") % hundredths(price)).str() +
+           fitted(unit, UnitWidth);
 }
 
 std::string TPriceCheckerSender::codeOf(const Plu::TPlu& plu) {

@@ -44,8 +44,10 @@ java::pointer<Core::IUnknown> runWithoutWindow(Core::IUnknown& args) {
     Core::ThreadUserIo::NullProgressIndicator silent;
     std::optional<StreamProgress> console;
     Core::ThreadUserIo::ISteppableProgressIndicator* progress = &silent;
-    if (args.is<Core::IOStreamGetter>()) progress = &console.emplace(args.as<Core::IOStreamGetter>().getOStream());
-    else if (args.is<SendAllDataActionInvoker>()) progress = &args.as<SendAllDataActionInvoker>().progress();
+    if (args.is<Core::IOStreamGetter>())
+        progress = &console.emplace(args.as<Core::IOStreamGetter>().getOStream());
+    else if (args.is<SendAllDataActionInvoker>())
+        progress = &args.as<SendAllDataActionInvoker>().progress();
     try {
         const auto result = SendAllToPriceChecker().run(*progress);
         if (result.enabled && console)
@@ -63,7 +65,8 @@ std::string Action::getGUID() const { return Kolvenia::ActionGuids::SendAllPrice
 
 java::pointer<Core::IUnknown> Action::execute(java::pointer<Core::IUnknown> args) {
     if (args && runsWithoutWindow(*args)) return runWithoutWindow(*args);
-    FormKernel::IBaseForm* parent = args && args->is<FormKernel::IBaseForm>() ? &args->as<FormKernel::IBaseForm>() : nullptr;
+    FormKernel::IBaseForm* parent =
+        args && args->is<FormKernel::IBaseForm>() ? &args->as<FormKernel::IBaseForm>() : nullptr;
     FormKernel::showForm(FormClass, FormKernel::TBaseFormArgs{MenuPath}, parent, "Action");
     return nullptr;
 }
@@ -73,7 +76,8 @@ java::pointer<Core::IUnknown> Action::execute(java::pointer<Core::IUnknown> args
 namespace Devices::PriceChecker {
 
 void registerSendAllPriceCheckerObjects(Core::ModuleRegistrationList& list) {
-    list.add(Kolvenia::regAction(std::make_shared<SendAllDialog::Action>(), CORE_SRC_INFO("registerSendAllPriceCheckerObjects")));
+    list.add(Kolvenia::regAction(std::make_shared<SendAllDialog::Action>(),
+                                 CORE_SRC_INFO("registerSendAllPriceCheckerObjects")));
 }
 
 }  // namespace Devices::PriceChecker

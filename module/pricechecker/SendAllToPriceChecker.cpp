@@ -15,7 +15,8 @@ using Core::I18n::translate;
 
 // The deletion rules read these; the query does not select them, so they stand empty
 // (no several prices, no locks, goods) and only the state and activity rules decide.
-constexpr const char* UnselectedRuleColumns[] = {"bWieleCen", "multiPriceElementSaleLocked", "locallySaleBlocked", "byTyp"};
+constexpr const char* UnselectedRuleColumns[] = {"bWieleCen", "multiPriceElementSaleLocked", "locallySaleBlocked",
+                                                 "byTyp"};
 
 constexpr int TransmissionOperation = 3;
 
@@ -64,13 +65,14 @@ SendAllToPriceChecker::Result SendAllToPriceChecker::run(Core::ThreadUserIo::ISt
     MeasureUnitService units(session_);
     int current = 0;
     for (rows.First(); !rows.Eof(); rows.Next()) {
-        progress.setText(translate("Trwa wysyłanie... ") + std::to_string(++current) + translate(" z ") + std::to_string(total));
+        progress.setText(translate("Trwa wysyłanie... ") + std::to_string(++current) + translate(" z ") +
+                         std::to_string(total));
         progress.step(1);
         // A code that is not a PLU code cannot be scanned: it is left out.
         const auto code = TPriceCheckerSender::codeOf(rows.FieldByName("sPLU").AsString());
         if (!code || devices_->isPluToBeDeletedFromDevices(&rows)) continue;
-        sender.sendTowar(*code, rows.FieldByName("sNazwa").AsString(),
-                         rows.FieldByName("dCenaSprzed").AsFloat(), units.getSymbolFromCode(rows.FieldByName("nJmSprz").AsInteger()));
+        sender.sendTowar(*code, rows.FieldByName("sNazwa").AsString(), rows.FieldByName("dCenaSprzed").AsFloat(),
+                         units.getSymbolFromCode(rows.FieldByName("nJmSprz").AsInteger()));
         ++result.sent;
     }
     sender.endSending();

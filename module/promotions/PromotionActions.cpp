@@ -53,7 +53,8 @@ std::string sentSummary(const Promotion::SendRunResult& result) {
 
 // Runs for a caller without windows: the outcome is the result, and is written to the
 // caller's stream when it has one (a console line).
-java::pointer<Core::IUnknown> runForCaller(const java::pointer<Core::IUnknown>& args, const Promotion::SendRunRequest& request) {
+java::pointer<Core::IUnknown> runForCaller(const java::pointer<Core::IUnknown>& args,
+                                           const Promotion::SendRunRequest& request) {
     java::pointer<Core::IUnknown> result;
     try {
         result = status(true, sentSummary(Promotion::sendPromotions(request)));
@@ -83,7 +84,8 @@ std::vector<PromotionPtr> promotionsOf(const std::list<int>& references) {
 bool confirmedAgain(const Promotion::PromotionHeader& header) {
     return header.sendStatus != Promotion::SendStatus::Sent ||
            FormKernel::messageBoxes()->question(translate("Ta promocja była już wysłana na kasy.") +
-                                                translate(" Czy chcesz ponownie wysłać promocję '") + header.name + "' ?");
+                                                translate(" Czy chcesz ponownie wysłać promocję '") + header.name +
+                                                "' ?");
 }
 
 std::list<int> windowReferences(const java::pointer<Core::IUnknown>& args) {
@@ -93,7 +95,8 @@ std::list<int> windowReferences(const java::pointer<Core::IUnknown>& args) {
 
 // Confirmations are asked before the run opens its transaction, so that no lock is
 // held while the operator thinks.
-java::pointer<Core::IUnknown> runChosenInWindow(const java::pointer<Core::IUnknown>& args, const std::list<int>& references) {
+java::pointer<Core::IUnknown> runChosenInWindow(const java::pointer<Core::IUnknown>& args,
+                                                const std::list<int>& references) {
     const std::vector<PromotionPtr> found = promotionsOf(references);
     if (found.empty()) {
         // Host contract: the window handed over no promotion.
@@ -120,7 +123,8 @@ java::pointer<Core::IUnknown> runChosenInWindow(const java::pointer<Core::IUnkno
 // ---- console ----------------------------------------------------------------------
 
 bool isGuid(const std::string& text) {
-    static const std::regex guid(R"(\{?[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}\}?)");
+    static const std::regex guid(
+        R"(\{?[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}\}?)");
     return std::regex_match(text, guid) && (text.front() == '{') == (text.back() == '}');
 }
 
@@ -141,7 +145,6 @@ java::pointer<Core::IUnknown> refuseGuid(std::ostream& out, const char* message)
     writeGuidUsage(out);
     return status(false, translate(message));
 }
-
 
 }  // namespace
 
@@ -168,8 +171,9 @@ java::pointer<Core::IUnknown> CSendPromotionWithGuidFire::execute(java::pointer<
     request.promotions = [&guid](IPromotionDao& dao) {
         PromotionPtr promotion = dao.findByGuid(guid);
         if (!promotion)
-            throw Core::PlacedRuntimeError((boost::format(translate("Nie odnaleziono promocji o guidzie %1%.")) % guid).str(),
-                                           CORE_SRC_INFO("CSendPromotionWithGuidFire::execute"));
+            throw Core::PlacedRuntimeError(
+                (boost::format(translate("Nie odnaleziono promocji o guidzie %1%.")) % guid).str(),
+                CORE_SRC_INFO("CSendPromotionWithGuidFire::execute"));
         return std::vector<PromotionPtr>{promotion};
     };
     java::pointer<Core::IUnknown> result = runForCaller(args, request);
@@ -188,7 +192,8 @@ java::pointer<Core::IUnknown> CSendNewAndModifiedPromotionsService::execute(java
     request.promotions = newAndModifiedPromotions;
     java::pointer<Core::IUnknown> result = runForCaller(args, request);
     const auto& outcome = result->as<Core::ActionStatus>();
-    if (!outcome.succeeded() && outcome.message() == translate(NoInstalledCashRegisters)) return status(true, outcome.message());
+    if (!outcome.succeeded() && outcome.message() == translate(NoInstalledCashRegisters))
+        return status(true, outcome.message());
     return result;
 }
 
@@ -222,17 +227,22 @@ java::pointer<Core::IUnknown> CSendNewAndModifiedPromotionsGui::execute(java::po
 void registerPromotionsActionsObjects(Core::ModuleRegistrationList& list) {
     const Core::SrcInfo place = CORE_SRC_INFO("registerPromotionsActionsObjects");
     namespace Guids = Kolvenia::ActionGuids;
-    list.add(Kolvenia::regActionCreator(Guids::SendPredefinedPromotionsWithRefGui,
-                                        [] { return std::make_shared<CSendPredefinedPromotionsWithRefGui>(); }, place));
-    list.add(Kolvenia::regActionCreator(Guids::SendPromotionWithGuidFire,
-                                        [] { return std::make_shared<CSendPromotionWithGuidFire>(); }, place));
-    list.add(Kolvenia::regActionCreator(Guids::SendPromotionWithRefGui,
-                                        [] { return std::make_shared<CSendPromotionWithRefGui>(); }, place));
-    list.add(Kolvenia::regActionCreator(Guids::SendAllPromotions, [] { return std::make_shared<CSendAllPromotions>(); }, place));
-    list.add(Kolvenia::regActionCreator(Guids::SendNewAndModifiedPromotionsService,
-                                        [] { return std::make_shared<CSendNewAndModifiedPromotionsService>(); }, place));
-    list.add(Kolvenia::regActionCreator(Guids::SendNewAndModifiedPromotionsFire,
-                                        [] { return std::make_shared<CSendNewAndModifiedPromotionsFire>(); }, place));
-    list.add(Kolvenia::regActionCreator(Guids::SendNewAndModifiedPromotionsGui,
-                                        [] { return std::make_shared<CSendNewAndModifiedPromotionsGui>(); }, place));
+    list.add(Kolvenia::regActionCreator(
+        Guids::SendPredefinedPromotionsWithRefGui,
+        [] { return std::make_shared<CSendPredefinedPromotionsWithRefGui>(); }, place));
+    list.add(Kolvenia::regActionCreator(
+        Guids::SendPromotionWithGuidFire, [] { return std::make_shared<CSendPromotionWithGuidFire>(); }, place));
+    list.add(Kolvenia::regActionCreator(
+        Guids::SendPromotionWithRefGui, [] { return std::make_shared<CSendPromotionWithRefGui>(); }, place));
+    list.add(Kolvenia::regActionCreator(
+        Guids::SendAllPromotions, [] { return std::make_shared<CSendAllPromotions>(); }, place));
+    list.add(Kolvenia::regActionCreator(
+        Guids::SendNewAndModifiedPromotionsService,
+        [] { return std::make_shared<CSendNewAndModifiedPromotionsService>(); }, place));
+    list.add(Kolvenia::regActionCreator(
+        Guids::SendNewAndModifiedPromotionsFire, [] { return std::make_shared<CSendNewAndModifiedPromotionsFire>(); },
+        place));
+    list.add(Kolvenia::regActionCreator(
+        Guids::SendNewAndModifiedPromotionsGui, [] { return std::make_shared<CSendNewAndModifiedPromotionsGui>(); },
+        place));
 }

@@ -6,9 +6,9 @@
 #include "core/Debug.h"
 #include "core/Errors.h"
 #include "core/I18n.h"
+#include "db/TransactionScope.h"
 #include "frame/Configuration.h"
 #include "frame/strategies/UrzCollectionModStrategies.h"
-#include "db/TransactionScope.h"
 #include "promotions/PromotionSender.h"
 #include "promotions/SendPromotionTranslator.h"
 
@@ -44,9 +44,9 @@ void translateAndAdd(const Promotion& promotion, PromotionSender& sender) {
         sender.add(SendPromotionTranslator().translate(promotion));
     } catch (const std::exception& e) {
         // Host contract: the failure text names the promotion by its number.
-        throw Core::PlacedRuntimeError(
-            Core::I18n::translate("Błąd podczas wysyłania promocji o numerze ") + promotion.header().number + ": " + e.what(),
-            CORE_SRC_INFO("sendPromotions"));
+        throw Core::PlacedRuntimeError(Core::I18n::translate("Błąd podczas wysyłania promocji o numerze ") +
+                                           promotion.header().number + ": " + e.what(),
+                                       CORE_SRC_INFO("sendPromotions"));
     }
 }
 

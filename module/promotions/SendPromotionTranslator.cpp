@@ -56,7 +56,8 @@ Kolvenia::ExportedPromotionPtr SendPromotionTranslator::translate(const Promotio
     record_->setCommunique(header.cashierMessage);
     record_->setSimple(isSimplePromotion(promotion));
     record_->setWelcome(isWelcomePromotion(promotion));
-    record_->setSerializeParametersFunction([header](Kolvenia::PromotionXmlWriter& writer) { writeParameters(writer, header); });
+    record_->setSerializeParametersFunction(
+        [header](Kolvenia::PromotionXmlWriter& writer) { writeParameters(writer, header); });
     record_->setActivatorsXml(Kolvenia::wideFromUtf8(header.activatorsXml));
     record_->setTagsXml(Kolvenia::wideFromUtf8(header.tagsXml));
     for (const PromotionElementPtr& element : promotion.elements()) element->accept(*this);
@@ -80,7 +81,8 @@ ExportedPromotionProfit SendPromotionTranslator::profitOf(const PromotionElement
 // The serialize function holds a copy of the finished record's fields.
 void SendPromotionTranslator::addCondition(ExportedPromotionCondition condition) {
     auto added = std::make_shared<ExportedPromotionCondition>(condition);
-    added->setXmlSerializeFunction([condition](Kolvenia::PromotionXmlWriter& writer) { writeCondition(writer, condition); });
+    added->setXmlSerializeFunction(
+        [condition](Kolvenia::PromotionXmlWriter& writer) { writeCondition(writer, condition); });
     record_->getConditions()->add(std::move(added));
 }
 
@@ -90,8 +92,8 @@ void SendPromotionTranslator::addProfit(ExportedPromotionProfit profit) {
     record_->getProfits()->add(std::move(added));
 }
 
-void SendPromotionTranslator::addQuantityValueCondition(const PromotionElement& element, ConditionType type, bool articles,
-                                                        bool groups) {
+void SendPromotionTranslator::addQuantityValueCondition(const PromotionElement& element, ConditionType type,
+                                                        bool articles, bool groups) {
     const ElementValues& values = element.values();
     ExportedPromotionCondition condition = conditionOf(element, type);
     condition.setProductQuantityThreshold(values.quantityThreshold);

@@ -7,7 +7,8 @@
 namespace Devices {
 
 DeletedScaleProductNumbersQuery::QueryNotOpenedError::QueryNotOpenedError(const Core::SrcInfo& place)
-    : PlacedLogicError(Core::I18n::translate("Zapytanie o dawne numery towarów na wagach nie zostało otwarte."), place) {}
+    : PlacedLogicError(Core::I18n::translate("Zapytanie o dawne numery towarów na wagach nie zostało otwarte."),
+                       place) {}
 
 void DeletedScaleProductNumbersQuery::open() {
     // Host contract: the statement text.
@@ -37,8 +38,8 @@ void DeletedScaleProductNumbers::load(const std::set<ScaleId>& scales) {
     query_->open();
     while (query_->next()) {
         const auto& row = query_->current();
-        const bool concernsScales = std::any_of(scales.begin(), scales.end(),
-                                                [&](const ScaleId& scale) { return scale.section == row.sectionNumber(); });
+        const bool concernsScales = std::any_of(
+            scales.begin(), scales.end(), [&](const ScaleId& scale) { return scale.section == row.sectionNumber(); });
         if (concernsScales) numbers_[row.productId()].insert({row.sectionNumber(), row.numberOnScale()});
     }
 }

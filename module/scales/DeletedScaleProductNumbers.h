@@ -55,7 +55,8 @@ public:
         int sectionNumber_ = 0, productId_ = 0, numberOnScale_ = 0;
     };
 
-    explicit DeletedScaleProductNumbersQuery(TSessionHolder session = TSessionHolder(true)) : session_(std::move(session)) {}
+    explicit DeletedScaleProductNumbersQuery(TSessionHolder session = TSessionHolder(true))
+        : session_(std::move(session)) {}
 
     void open() override;
     bool next() override;

@@ -29,7 +29,8 @@ bool DefaultDevicesServiceConfig::isSaleAllowedForActivityStatus(int activitySta
     return !activityStatuses_->findStatus(activityStatus).isSaleBlocked();
 }
 
-std::optional<int> DefaultDevicesServiceConfig::getDefaultProductUsagePeriod(TSessionHolder session, int deviceReference) const {
+std::optional<int> DefaultDevicesServiceConfig::getDefaultProductUsagePeriod(TSessionHolder session,
+                                                                             int deviceReference) const {
     return Kolvenia::queryIntParam(std::move(session), deviceReference, UsagePeriodParameter);
 }
 
@@ -45,7 +46,8 @@ bool DevicesService::isPluToBeDeletedFromDevices(const IProductDataForFrontOffic
     const int status = product.getPluStatus();
     if (status == Plu::Status::ToDelete || status == Plu::Status::Deleted) return true;
     if (product.hasSeveralPrices() && product.isMultiPriceElementSaleLocked()) return true;
-    if (config_->isProductAddingLockOn() && config_->isProductTypeLockedForDevices(product.getProductType())) return true;
+    if (config_->isProductAddingLockOn() && config_->isProductTypeLockedForDevices(product.getProductType()))
+        return true;
     if (!config_->isSaleAllowedForActivityStatus(product.getActivityStatus())) return true;
     return product.isLocallySaleBlocked();
 }

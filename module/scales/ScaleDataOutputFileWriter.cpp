@@ -37,7 +37,8 @@ ScaleDataOutputFileWriter::~ScaleDataOutputFileWriter() {
         close();
     } catch (const std::exception& e) {
         if (Core::Debug::loggingEnabled())
-            Core::Debug::logException(CORE_SRC_INFO("Devices::ScaleDataOutputFileWriter::~ScaleDataOutputFileWriter"), e.what());
+            Core::Debug::logException(CORE_SRC_INFO("Devices::ScaleDataOutputFileWriter::~ScaleDataOutputFileWriter"),
+                                      e.what());
     }
 }
 
@@ -77,7 +78,8 @@ void ScaleDataOutputFileWriter::closePath(const std::string& path) {
     const auto enclosing = std::find_if(openPaths_.rbegin(), openPaths_.rend(),
                                         [&](const std::string& open) { return within(path, open); });
     if (enclosing == openPaths_.rend() || *enclosing != path)
-        throw Core::PlacedLogicError("Bledna struktura xml", CORE_SRC_INFO("Devices::ScaleDataOutputFileWriter::closePath"));
+        throw Core::PlacedLogicError("Bledna struktura xml",
+                                     CORE_SRC_INFO("Devices::ScaleDataOutputFileWriter::closePath"));
     while (openPaths_.back() != path) closeTop();
     closeTop();
 }
@@ -113,12 +115,18 @@ void ScaleDataOutputFileWriter::writeType(int type) { field("TYP", std::to_strin
 void ScaleDataOutputFileWriter::writePrice(Core::Price price) { field("CENADET", price.toString()); }
 void ScaleDataOutputFileWriter::writeWeightCodeType(int type) { field("TYP_KODU_WAGOWEGO", std::to_string(type)); }
 void ScaleDataOutputFileWriter::writeWeighed(bool weighed) { field("TOWAR_WAZONY", weighed ? "1" : "0"); }
-void ScaleDataOutputFileWriter::writeUnitSymbol(int unitCode) { field("JM_MIARY", quoted(units_->getSymbolFromCode(unitCode))); }
+void ScaleDataOutputFileWriter::writeUnitSymbol(int unitCode) {
+    field("JM_MIARY", quoted(units_->getSymbolFromCode(unitCode)));
+}
 void ScaleDataOutputFileWriter::writeUnitId(int unitCode) { field("JM_MIARY_ID", std::to_string(unitCode)); }
-void ScaleDataOutputFileWriter::writeShelfLife(std::optional<int> days) { field("SPOZYC_DO", days ? std::to_string(*days) : ""); }
+void ScaleDataOutputFileWriter::writeShelfLife(std::optional<int> days) {
+    field("SPOZYC_DO", days ? std::to_string(*days) : "");
+}
 void ScaleDataOutputFileWriter::writeDelete() { field("USUN", "1"); }
 void ScaleDataOutputFileWriter::writeGroupIndex(const std::string& groupIndex) { field("GR_INDEX", groupIndex); }
-void ScaleDataOutputFileWriter::writeIngredients(const std::string& ingredients) { field("SKLADNIKI", quoted(ingredients)); }
+void ScaleDataOutputFileWriter::writeIngredients(const std::string& ingredients) {
+    field("SKLADNIKI", quoted(ingredients));
+}
 void ScaleDataOutputFileWriter::closeProduct() { closePath(ProductPath); }
 
 }  // namespace Devices

@@ -35,10 +35,11 @@ ScaleDataTransferFileManager::RemovingFilesFromTemporaryDirectoryError::Removing
     const Core::SrcInfo& place)
     : PlacedRuntimeError(Core::I18n::translate("Usunięcie plików z folderu tymczasowego nie powiodło się."), place) {}
 
-ScaleDataTransferFileManager::MovingFilesFromTemporaryToOutputDirectoryError::MovingFilesFromTemporaryToOutputDirectoryError(
-    const Core::SrcInfo& place)
+ScaleDataTransferFileManager::MovingFilesFromTemporaryToOutputDirectoryError::
+    MovingFilesFromTemporaryToOutputDirectoryError(const Core::SrcInfo& place)
     : PlacedRuntimeError(
-          Core::I18n::translate("Przeniesienie plików z danymi dla wag do folderu wyjściowego nie powiodło się."), place) {}
+          Core::I18n::translate("Przeniesienie plików z danymi dla wag do folderu wyjściowego nie powiodło się."),
+          place) {}
 
 ScaleDataTransferFileManager::ScaleDataTransferFileManager()
     : ScaleDataTransferFileManager(std::make_shared<ScaleDataTransferFileManagerConfig>()) {}
@@ -47,14 +48,16 @@ ScaleDataTransferFileManager::ScaleDataTransferFileManager(IScaleDataTransferFil
     : config_(std::move(config)) {}
 
 const std::string& ScaleDataTransferFileManager::directory(std::optional<std::string>& cached,
-                                                           std::string (IScaleDataTransferFileManagerConfig::*read)() const,
+                                                           std::string (IScaleDataTransferFileManagerConfig::*read)()
+                                                               const,
                                                            const char* kind) {
     if (cached) return *cached;
     const std::string normalized = Core::Filesystem::getNormalizedTrimmedDir(((*config_).*read)());
     std::error_code error;
     if (normalized.empty() || !std::filesystem::is_directory(normalized, error))
         throw Core::PlacedRuntimeError(
-            (boost::format(Core::I18n::translate("Niepoprawna specyfikacja ścieżki katalogu plików %1% serwera wagowego: '%2%'.")) %
+            (boost::format(Core::I18n::translate(
+                 "Niepoprawna specyfikacja ścieżki katalogu plików %1% serwera wagowego: '%2%'.")) %
              kind % normalized)
                 .str(),
             CORE_SRC_INFO("Devices::ScaleDataTransferFileManager::directory"));
@@ -82,9 +85,11 @@ void ScaleDataTransferFileManager::checkDirectories() {
 void ScaleDataTransferFileManager::removeTemporaryFiles() {
     const std::string& temporary = temporaryDirectory();
     try {
-        for (const auto& file : Core::FileFinder(temporary, allDataFiles()).files()) Core::Filesystem::removeFile(temporary + file.name);
+        for (const auto& file : Core::FileFinder(temporary, allDataFiles()).files())
+            Core::Filesystem::removeFile(temporary + file.name);
     } catch (const std::exception&) {
-        throw RemovingFilesFromTemporaryDirectoryError(CORE_SRC_INFO("Devices::ScaleDataTransferFileManager::removeTemporaryFiles"));
+        throw RemovingFilesFromTemporaryDirectoryError(
+            CORE_SRC_INFO("Devices::ScaleDataTransferFileManager::removeTemporaryFiles"));
     }
 }
 
@@ -107,10 +112,13 @@ int ScaleDataTransferFileManager::highestNumber(const std::string& directory, in
     return highest;
 }
 
-std::shared_ptr<Core::Filesystem::TextOutputFile> ScaleDataTransferFileManager::createOutputFile(int scale, int section) {
+std::shared_ptr<Core::Filesystem::TextOutputFile> ScaleDataTransferFileManager::createOutputFile(int scale,
+                                                                                                 int section) {
     const std::string& temporary = temporaryDirectory();
-    const int next = std::max(highestNumber(dataDirectory(), scale, section), highestNumber(temporary, scale, section)) + 1;
-    return std::make_shared<Core::Filesystem::TextOutputFile>(temporary + ScaleDataFileName(scale, section, next).fileName());
+    const int next =
+        std::max(highestNumber(dataDirectory(), scale, section), highestNumber(temporary, scale, section)) + 1;
+    return std::make_shared<Core::Filesystem::TextOutputFile>(temporary +
+                                                              ScaleDataFileName(scale, section, next).fileName());
 }
 
 bool ScaleDataTransferFileManager::hasErrorFile(int scale, int section) {
@@ -135,9 +143,9 @@ java::pointer<Core::IUnknown> GetDefaultManager::execute(java::pointer<Core::IUn
 }
 
 void registerGetDefaultManagerObjects(Core::ModuleRegistrationList& list) {
-    list.add(Kolvenia::regActionCreator(Kolvenia::ActionGuids::DefaultScaleTransferManager,
-                                        [] { return std::make_shared<GetDefaultManager>(); },
-                                        CORE_SRC_INFO("registerGetDefaultManagerObjects")));
+    list.add(Kolvenia::regActionCreator(
+        Kolvenia::ActionGuids::DefaultScaleTransferManager, [] { return std::make_shared<GetDefaultManager>(); },
+        CORE_SRC_INFO("registerGetDefaultManagerObjects")));
 }
 
 }  // namespace Devices

@@ -95,8 +95,8 @@ private:
     // The normalised directory, checked and kept on first use; raises "Niepoprawna
     // specyfikacja ścieżki katalogu plików <kind> serwera wagowego: '<directory>'."
     // while it does not exist.
-    const std::string& directory(std::optional<std::string>& cached, std::string (IScaleDataTransferFileManagerConfig::*read)() const,
-                                 const char* kind);
+    const std::string& directory(std::optional<std::string>& cached,
+                                 std::string (IScaleDataTransferFileManagerConfig::*read)() const, const char* kind);
     const std::string& temporaryDirectory();
     const std::string& dataDirectory();
     const std::string& statusDirectory();

@@ -43,16 +43,21 @@ void FileNameFormatter::replace(const std::string& field, const std::function<st
 }
 
 FileNameFormatter& FileNameFormatter::fill(const std::string& field, std::optional<int> value) {
-    replace(field, [&](int width) { return value ? padded(*value, width) : std::string(static_cast<std::size_t>(width), '?'); });
+    replace(field, [&](int width) {
+        return value ? padded(*value, width) : std::string(static_cast<std::size_t>(width), '?');
+    });
     return *this;
 }
 
 FileNameFormatter& FileNameFormatter::fillForParsing(const std::string& field) {
-    replace(field, [](int width) { return (boost::format("(%1%)") % (boost::format("%1%{%2%}") % "\\d" % width).str()).str(); });
+    replace(field, [](int width) {
+        return (boost::format("(%1%)") % (boost::format("%1%{%2%}") % "\\d" % width).str()).str();
+    });
     return *this;
 }
 
-ScaleDataFileName::ScaleDataFileName(int scale, int section, int number) : scale_(scale), section_(section), number_(number) {}
+ScaleDataFileName::ScaleDataFileName(int scale, int section, int number)
+    : scale_(scale), section_(section), number_(number) {}
 
 ScaleDataFileName::ScaleDataFileName(const std::string& fileName) : fileName_(fileName) {}
 
@@ -60,7 +65,8 @@ const std::string& ScaleDataFileName::mask() { return dataFileMask(); }
 
 const std::string& ScaleDataFileName::fileName() const {
     if (!fileName_)
-        fileName_ = FileNameFormatter(mask()).fill("section", section_).fill("scale", scale_).fill("number", number_).text();
+        fileName_ =
+            FileNameFormatter(mask()).fill("section", section_).fill("scale", scale_).fill("number", number_).text();
     return *fileName_;
 }
 
@@ -74,8 +80,9 @@ void ScaleDataFileName::parse() const {
         FileNameFormatter(pattern).fillForParsing("number").fillForParsing("section").fillForParsing("scale").text();
     std::smatch match;
     if (!std::regex_search(*fileName_, match, std::regex(expression)))
-        throw Core::PlacedRuntimeError((boost::format("Could not parse file name parts from '%1%'.") % *fileName_).str(),
-                                       CORE_SRC_INFO("Devices::ScaleDataFileName::parse"));
+        throw Core::PlacedRuntimeError(
+            (boost::format("Could not parse file name parts from '%1%'.") % *fileName_).str(),
+            CORE_SRC_INFO("Devices::ScaleDataFileName::parse"));
     // The groups follow the fields' order in the mask: number, scale, section.
     number_ = std::stoi(match[1].str());
     scale_ = std::stoi(match[2].str());
@@ -99,7 +106,11 @@ int ScaleDataFileName::section() const {
 
 const std::string& ScaleDataFileNameMask::str() const {
     if (!pattern_)
-        pattern_ = FileNameFormatter(ScaleDataFileName::mask()).fill("number", std::nullopt).fill("scale", scale_).fill("section", section_).text();
+        pattern_ = FileNameFormatter(ScaleDataFileName::mask())
+                       .fill("number", std::nullopt)
+                       .fill("scale", scale_)
+                       .fill("section", section_)
+                       .text();
     return *pattern_;
 }
 

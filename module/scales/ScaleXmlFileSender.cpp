@@ -37,7 +37,8 @@ ScaleXmlFileSender::ScaleXmlFileSender()
     : devices_(std::make_shared<DevicesService>()),
       config_(std::make_shared<DefaultScaleXmlSenderConfig>()),
       files_(std::make_shared<ScaleDataTransferFileManager>()),
-      deletedNumbers_(std::make_shared<DeletedScaleProductNumbers>(std::make_shared<DeletedScaleProductNumbersQuery>())),
+      deletedNumbers_(
+          std::make_shared<DeletedScaleProductNumbers>(std::make_shared<DeletedScaleProductNumbersQuery>())),
       makeSingleSender_([] {
           return std::make_shared<SingleScaleXmlFileSender>(
               std::make_shared<DevicesService>(), std::make_shared<MeasureUnitService>(),
@@ -52,7 +53,8 @@ void ScaleXmlFileSender::begin(const IUrzCollectionModStrategy& strategy) {
         for (std::size_t i = 0; i < devices->size(); ++i) {
             const TUrzadzenie& device = *(*devices)[i];
             if (device.nNrTypuUrz != tuWaga || !device.bWlaczone) continue;
-            scales_.push_back({{device.nNrSekcji, device.nNrKolvenia}, devices_->getDefaultProductUsagePeriodForScale(device.lUrzadzenieRef)});
+            scales_.push_back({{device.nNrSekcji, device.nNrKolvenia},
+                               devices_->getDefaultProductUsagePeriodForScale(device.lUrzadzenieRef)});
         }
     }
     if (scales_.empty()) return;

@@ -42,7 +42,8 @@ bool DefaultScaleXmlSenderConfig::sendValueCodes() const { return switchOn("Wysy
 bool DefaultScaleXmlSenderConfig::sendOnlyWeightPlusMatchingPrefix() const { return switchOn(PrefixKey); }
 
 bool DefaultScaleXmlSenderConfig::pluMatchesPrefix(const std::string& plu) const {
-    return std::any_of(prefixes_.begin(), prefixes_.end(), [&](const std::string& prefix) { return plu.starts_with(prefix); });
+    return std::any_of(prefixes_.begin(), prefixes_.end(),
+                       [&](const std::string& prefix) { return plu.starts_with(prefix); });
 }
 
 bool DefaultScaleXmlSenderConfig::sendCompositionsOnlyForListedGroups() const { return switchOn(CompositionsKey); }

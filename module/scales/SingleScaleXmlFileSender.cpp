@@ -34,8 +34,9 @@ int weightCodeType(char type, int unit) {
 
 }  // namespace
 
-SingleScaleXmlFileSender::SingleScaleXmlFileSender(std::shared_ptr<const DevicesService> devices, MeasureUnitServicePtr units,
-                                                   IScaleDataTransferFileManagerPtr files, IScaleXmlSenderConfigPtr config)
+SingleScaleXmlFileSender::SingleScaleXmlFileSender(std::shared_ptr<const DevicesService> devices,
+                                                   MeasureUnitServicePtr units, IScaleDataTransferFileManagerPtr files,
+                                                   IScaleXmlSenderConfigPtr config)
     : devices_(std::move(devices)), units_(std::move(units)), files_(std::move(files)), config_(std::move(config)) {}
 
 void SingleScaleXmlFileSender::begin(const std::vector<ScaleInfo>& scales) {
@@ -45,7 +46,8 @@ void SingleScaleXmlFileSender::begin(const std::vector<ScaleInfo>& scales) {
 
 ScaleDataOutputFileWriter& SingleScaleXmlFileSender::writerOf(ScaleStreamInfo& stream) {
     if (!stream.writer) {
-        stream.writer = std::make_unique<ScaleDataOutputFileWriter>(files_->createOutputFile(stream.id.number, stream.id.section), units_);
+        stream.writer = std::make_unique<ScaleDataOutputFileWriter>(
+            files_->createOutputFile(stream.id.number, stream.id.section), units_);
         stream.writer->openRoot();
         stream.writer->writeAddressee(stream.id.number, stream.id.section);
     }
@@ -60,7 +62,8 @@ void SingleScaleXmlFileSender::send(const ProductRecordPtr& record) {
 
 void SingleScaleXmlFileSender::writeProduct(ScaleDataOutputFileWriter& writer, const IProductDataForFrontOffice& record,
                                             std::optional<int> defaultUsagePeriod) {
-    const bool toBeDeleted = record.getPluStatus() == StatusToBeDeleted || devices_->isPluToBeDeletedFromDevices(record);
+    const bool toBeDeleted =
+        record.getPluStatus() == StatusToBeDeleted || devices_->isPluToBeDeletedFromDevices(record);
     const int ean = numericPart(record);
     if (ean == NoNumericPart && !toBeDeleted) return;
     const int unit = record.getSaleUnit();
@@ -88,7 +91,8 @@ void SingleScaleXmlFileSender::writeProduct(ScaleDataOutputFileWriter& writer, c
 
 bool SingleScaleXmlFileSender::mayCarryComposition(const IProductDataForFrontOffice& record) const {
     if (!record.hasIngredients()) return false;
-    return !config_->sendCompositionsOnlyForListedGroups() || config_->compositionGroups().count(record.getGroupIndex());
+    return !config_->sendCompositionsOnlyForListedGroups() ||
+           config_->compositionGroups().count(record.getGroupIndex());
 }
 
 void SingleScaleXmlFileSender::sendHeaderLines(int scaleNumber, int section, const std::vector<std::string>& lines) {

@@ -31,7 +31,8 @@ SendAllDataArgs checkedArgs(const java::pointer<Core::IUnknown>& args) {
 }
 
 void checkOutputDirectory() {
-    const std::string directory = Config::directory({"Parametry programu", "FrontOffice", "Serwer Kasowy", "Katalog - wyjście"});
+    const std::string directory =
+        Config::directory({"Parametry programu", "FrontOffice", "Serwer Kasowy", "Katalog - wyjście"});
     std::error_code ignored;
     if (!std::filesystem::is_directory(directory, ignored))
         // Host contract: the missing-directory message.
@@ -46,7 +47,8 @@ void checkKinds(const SendAllDataArgs& args, const DataToSendToDeviceCollection&
     for (const auto type : args.kinds)
         if (!kinds.find(type))
             throw Core::PlacedRuntimeError(
-                (boost::format(translate("Brak rodzaju danych o kodzie typu operacji %1% w konfiguracji.")) % type).str(),
+                (boost::format(translate("Brak rodzaju danych o kodzie typu operacji %1% w konfiguracji.")) % type)
+                    .str(),
                 CORE_SRC_INFO("CActionSendAllData::execute"));
 }
 
@@ -56,8 +58,9 @@ CActionSendAllData::RunControl::RunControl() {
     std::lock_guard lock(sendingLock);
     if (sendingInProgress)
         // Host contract: the already-running message.
-        throw Core::PlacedRuntimeError(translate("Ostatnie wysłanie danych jeszcze się nie zakończyło.\nAkcja anulowana."),
-                                       CORE_SRC_INFO("CActionSendAllData::RunControl::RunControl"));
+        throw Core::PlacedRuntimeError(
+            translate("Ostatnie wysłanie danych jeszcze się nie zakończyło.\nAkcja anulowana."),
+            CORE_SRC_INFO("CActionSendAllData::RunControl::RunControl"));
     sendingInProgress = true;
 }
 

@@ -21,8 +21,7 @@ constexpr const char* IgnoredDependency = ".info";
 
 bool visibleToUser(const std::string& accessGuid) {
     auto invoker = std::make_shared<Core::Action::ExecutorInvoker>();
-    const auto answer =
-        Core::Action::CContainer::instance().invoke(accessGuid, invoker, java::make<Core::IUnknown>());
+    const auto answer = Core::Action::CContainer::instance().invoke(accessGuid, invoker, java::make<Core::IUnknown>());
     return answer->as<IDataToSendVisibility>().isVisible();
 }
 
@@ -48,11 +47,13 @@ DataToSendToDeviceDesc readKind(const Korvel::TKey& kinds, const Korvel::TKey& k
 }  // namespace
 
 DataToSendToDeviceCollectionPtr DataToSendToDeviceCollection::fromConfiguration() {
-    const auto kinds = Config::findKey({"Parametry programu", "FrontOffice", "Serwer Kasowy", "Wysyłanie wszystkich danych"});
+    const auto kinds =
+        Config::findKey({"Parametry programu", "FrontOffice", "Serwer Kasowy", "Wysyłanie wszystkich danych"});
     if (!kinds)
         // Host contract: the message without the key.
-        throw Core::PlacedRuntimeError(Core::I18n::translate("Brak klucza \"Wysyłanie wszystkich danych\" w konfiguracji."),
-                                       CORE_SRC_INFO("DataToSendToDeviceCollection::fromConfiguration"));
+        throw Core::PlacedRuntimeError(
+            Core::I18n::translate("Brak klucza \"Wysyłanie wszystkich danych\" w konfiguracji."),
+            CORE_SRC_INFO("DataToSendToDeviceCollection::fromConfiguration"));
     std::vector<DataToSendToDeviceDesc> list;
     for (const Korvel::TKey kind : *kinds) {
         if (const auto access = kind.FindKey(AccessGuidKey); access && !visibleToUser(access->GetVal<std::string>()))
@@ -63,7 +64,8 @@ DataToSendToDeviceCollectionPtr DataToSendToDeviceCollection::fromConfiguration(
 }
 
 const DataToSendToDeviceDesc* DataToSendToDeviceCollection::find(DataToSendToDeviceDesc::Type type) const {
-    const auto found = std::find_if(kinds_.begin(), kinds_.end(), [type](const auto& kind) { return kind.type == type; });
+    const auto found =
+        std::find_if(kinds_.begin(), kinds_.end(), [type](const auto& kind) { return kind.type == type; });
     return found == kinds_.end() ? nullptr : &*found;
 }
 

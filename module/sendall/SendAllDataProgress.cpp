@@ -54,8 +54,8 @@ void TdlgSendAllData::moveOverall() {
     const long long position = steps_ == 0 ? 0 : static_cast<long long>(done_) * OverallMaximum / steps_;
     state_.overall.position = cutToMaximum(position, OverallMaximum);
     // Host contract: the main label.
-    state_.mainLabel = translate("Wysyłanie danych ") + std::to_string(std::min(done_, steps_)) + " / " +
-                       std::to_string(steps_);
+    state_.mainLabel =
+        translate("Wysyłanie danych ") + std::to_string(std::min(done_, steps_)) + " / " + std::to_string(steps_);
 }
 
 void TdlgSendAllData::finish() {
@@ -78,8 +78,10 @@ bool TdlgSendAllData::cancelled() {
 
 void TdlgSendAllData::clickCancelOrClose() {
     std::lock_guard lock(mutex_);
-    if (state_.finished) state_.closed = true;
-    else state_.cancelRequested = true;
+    if (state_.finished)
+        state_.closed = true;
+    else
+        state_.cancelRequested = true;
 }
 
 void TdlgSendAllData::clickDetails() {

@@ -91,8 +91,8 @@ void SendAllDataRun::sendKinds(bool& cancelled) {
 
 void SendAllDataRun::sendKind(const DataToSendToDeviceDesc& kind, const SendAllDataArgs& kindArgs) {
     auto invoker = std::make_shared<Core::Action::ExecutorInvoker>();
-    const auto answer = Core::Action::CContainer::instance().invoke(kind.guid, invoker,
-                                                                     java::make<SendAllDataActionInvoker>(kindArgs));
+    const auto answer =
+        Core::Action::CContainer::instance().invoke(kind.guid, invoker, java::make<SendAllDataActionInvoker>(kindArgs));
     // The module's kind actions answer a failed status instead of raising.
     if (answer && answer->is<Core::ActionStatus>() && !answer->as<Core::ActionStatus>().succeeded())
         throw Core::PlacedRuntimeError(answer->as<Core::ActionStatus>().message(),

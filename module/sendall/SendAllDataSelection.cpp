@@ -27,8 +27,10 @@ std::vector<TSelectCashRegisterData::DeviceLine> TSelectCashRegisterData::device
 
 void TSelectCashRegisterData::setKindChecked(std::size_t line, bool checked) {
     const auto type = kinds_->kinds().at(line).type;
-    if (checked) tickWithDependencies(type);
-    else untickWithDependants(type);
+    if (checked)
+        tickWithDependencies(type);
+    else
+        untickWithDependants(type);
     updateAllBoxes();
 }
 
@@ -69,7 +71,8 @@ void TSelectCashRegisterData::untickWithDependants(DataToSendToDeviceDesc::Type 
 }
 
 void TSelectCashRegisterData::updateAllBoxes() {
-    allKinds_ = !kindChecked_.empty() && std::all_of(kindChecked_.begin(), kindChecked_.end(), [](bool c) { return c; });
+    allKinds_ =
+        !kindChecked_.empty() && std::all_of(kindChecked_.begin(), kindChecked_.end(), [](bool c) { return c; });
     allDevices_ = !devices_.empty() &&
                   std::all_of(devices_.begin(), devices_.end(), [](const DeviceLine& d) { return d.checked; });
 }

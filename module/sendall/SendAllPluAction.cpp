@@ -24,16 +24,17 @@ java::pointer<Core::IUnknown> CFormCreator::execute(java::pointer<Core::IUnknown
         std::shared_ptr<const IUrzCollectionModStrategy> devices;
         if (invoker.deviceRefs()) devices = std::make_shared<CFromSetUrzCollectionModStrategy>(*invoker.deviceRefs());
         const int sent = Devices::AllPlusSender(TSessionHolder(true), devices).send(invoker.progress());
-        return java::make<Core::ActionStatus>(
-            true, (boost::format(Core::I18n::translate("Wysłano PLU: %1%.")) % sent).str());
+        return java::make<Core::ActionStatus>(true,
+                                              (boost::format(Core::I18n::translate("Wysłano PLU: %1%.")) % sent).str());
     } catch (const std::exception& e) {
         return java::make<Core::ActionStatus>(false, e.what());
     }
 }
 
 void registerSendAllPluObjects(Core::ModuleRegistrationList& list) {
-    list.add(regActionCreator(ActionGuids::SendAllPluDialog, [] { return std::make_shared<CFormCreator>(); },
-                              CORE_SRC_INFO("registerSendAllPluObjects")));
+    list.add(regActionCreator(
+        ActionGuids::SendAllPluDialog, [] { return std::make_shared<CFormCreator>(); },
+        CORE_SRC_INFO("registerSendAllPluObjects")));
 }
 
 }  // namespace Kolvenia::AllPlus

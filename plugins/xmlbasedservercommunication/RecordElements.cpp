@@ -12,17 +12,17 @@ namespace {
 
 // Attribute writers. An empty optional writes no attribute; enumerations are written
 // as their numbers, which are the host's.
-void put(pugi::xml_node node, const char* name, const std::string& value) { node.append_attribute(name) = value.c_str(); }
+void put(pugi::xml_node node, const char* name, const std::string& value) {
+    node.append_attribute(name) = value.c_str();
+}
 void put(pugi::xml_node node, const char* name, bool value) { node.append_attribute(name) = value; }
 template <std::integral T>
 void put(pugi::xml_node node, const char* name, T value) {
     node.append_attribute(name) = value;
 }
 template <class T>
-    requires std::is_enum_v<T>
-void put(pugi::xml_node node, const char* name, T value) {
-    node.append_attribute(name) = static_cast<int>(value);
-}
+requires std::is_enum_v<T>
+void put(pugi::xml_node node, const char* name, T value) { node.append_attribute(name) = static_cast<int>(value); }
 template <class T>
 void put(pugi::xml_node node, const char* name, const std::optional<T>& value) {
     if (value) put(node, name, *value);

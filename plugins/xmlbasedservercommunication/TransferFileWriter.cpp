@@ -31,7 +31,8 @@ void TransferFileWriter::write(const std::function<void(pugi::xml_node root)>& w
     document.save(content, "  ", pugi::format_default, pugi::encoding_utf8);
     const std::string path = publishTransferFile(content.str(), directory_, kind_.type, kind_.prefix);
     if (Core::Debug::loggingEnabled())
-        Core::Debug::logLine("Zapisano plik " + path, CORE_SRC_INFO("XmlBasedServerCommunication::TransferFileWriter::write"));
+        Core::Debug::logLine("Zapisano plik " + path,
+                             CORE_SRC_INFO("XmlBasedServerCommunication::TransferFileWriter::write"));
 }
 
 }  // namespace XmlBasedServerCommunication

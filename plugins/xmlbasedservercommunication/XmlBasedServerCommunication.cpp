@@ -9,7 +9,8 @@
 
 namespace {
 
-using FactoryHolder = Core::SingletonImplHolder<CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>;
+using FactoryHolder =
+    Core::SingletonImplHolder<CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>;
 
 Core::RegistrationListPtr registrations;
 

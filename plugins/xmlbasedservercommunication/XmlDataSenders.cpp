@@ -16,7 +16,8 @@ void XmlPluDataSender::init(const CashRegisterServerCommunication::PluDataSender
 
 void XmlPluDataSender::add(const Kolvenia::ExportedPlu& plu) {
     if (!transmissionDay_)
-        throw Core::PlacedLogicError("Nadawca danych PLU nie został zainicjowany.", CORE_SRC_INFO("XmlPluDataSender::add"));
+        throw Core::PlacedLogicError("Nadawca danych PLU nie został zainicjowany.",
+                                     CORE_SRC_INFO("XmlPluDataSender::add"));
     records_.push_back(plu);
 }
 

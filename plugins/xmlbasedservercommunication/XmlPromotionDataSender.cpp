@@ -18,7 +18,8 @@ public:
     void startElement(const std::string& name) override { open_.push_back(open_.back().append_child(name.c_str())); }
     void endElement() override {
         if (open_.size() == 1)
-            throw Core::PlacedLogicError("Zamknięcie elementu, który nie był otwarty.", CORE_SRC_INFO("PugiXmlWriter::endElement"));
+            throw Core::PlacedLogicError("Zamknięcie elementu, który nie był otwarty.",
+                                         CORE_SRC_INFO("PugiXmlWriter::endElement"));
         open_.pop_back();
     }
     void attribute(const std::string& name, const std::string& value) override {
@@ -30,7 +31,9 @@ public:
     void attribute(const std::string& name, double value) override {
         open_.back().append_attribute(name.c_str()) = formatNumber(value).c_str();
     }
-    void attribute(const std::string& name, bool value) override { open_.back().append_attribute(name.c_str()) = value; }
+    void attribute(const std::string& name, bool value) override {
+        open_.back().append_attribute(name.c_str()) = value;
+    }
 
 private:
     std::vector<pugi::xml_node> open_;

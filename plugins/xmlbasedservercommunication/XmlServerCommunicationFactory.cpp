@@ -12,16 +12,18 @@ namespace XmlBasedServerCommunication {
 namespace {
 
 std::string outputDirectory() {
-    std::string directory = Kolvenia::Config::directory({"Parametry programu", "FrontOffice", "Serwer Kasowy", "Katalog - wyjście"});
+    std::string directory =
+        Kolvenia::Config::directory({"Parametry programu", "FrontOffice", "Serwer Kasowy", "Katalog - wyjście"});
     if (directory.empty() || directory.back() != '/') directory += '/';
-    if (Kolvenia::Config::findKey({"Parametry programu", "FrontOffice", "Serwer Kasowy", "Usuwaj pliki tymczasowe starsze niż X dni"}))
+    if (Kolvenia::Config::findKey(
+            {"Parametry programu", "FrontOffice", "Serwer Kasowy", "Usuwaj pliki tymczasowe starsze niż X dni"}))
         Kolvenia::Kasa::clearOldTempFiles(directory);
     return directory;
 }
 
 template <class Record>
-std::shared_ptr<XmlDictionarySender<Record>> dictionarySender(TransferFileKind kind,
-                                                               typename XmlDictionarySender<Record>::AppendRecord append) {
+std::shared_ptr<XmlDictionarySender<Record>> dictionarySender(
+    TransferFileKind kind, typename XmlDictionarySender<Record>::AppendRecord append) {
     return std::make_shared<XmlDictionarySender<Record>>(kind, outputDirectory(), append);
 }
 
@@ -68,7 +70,8 @@ CashRegisterServerCommunication::BlockedVoucherSenderPtr XmlServerCommunicationF
     return std::make_shared<XmlBlockedVoucherSender>(outputDirectory());
 }
 
-CashRegisterServerCommunication::CashRegisterConfigSenderPtr XmlServerCommunicationFactory::createCashRegisterConfigSender() {
+CashRegisterServerCommunication::CashRegisterConfigSenderPtr
+XmlServerCommunicationFactory::createCashRegisterConfigSender() {
     return std::make_shared<XmlCashRegisterConfigSender>(outputDirectory());
 }
 
@@ -76,12 +79,13 @@ CashRegisterServerCommunication::PluConfigSenderPtr XmlServerCommunicationFactor
     return std::make_shared<XmlPluConfigSender>(outputDirectory());
 }
 
-CashRegisterServerCommunication::IDailyTurnoverCommandSenderPtr XmlServerCommunicationFactory::createDailyTurnoverCommandSender(
-    int cashRegisterNumber) {
+CashRegisterServerCommunication::IDailyTurnoverCommandSenderPtr
+XmlServerCommunicationFactory::createDailyTurnoverCommandSender(int cashRegisterNumber) {
     return std::make_shared<XmlDailyTurnoverCommandSender>(outputDirectory(), cashRegisterNumber);
 }
 
-CashRegisterServerCommunication::MegaPromotionDataSenderPtr XmlServerCommunicationFactory::createMegaPromotionDataSender() {
+CashRegisterServerCommunication::MegaPromotionDataSenderPtr
+XmlServerCommunicationFactory::createMegaPromotionDataSender() {
     return std::make_shared<XmlPromotionDataSender>(outputDirectory());
 }
 

@@ -24,7 +24,8 @@ public:
     CashRegisterServerCommunication::BlockedVoucherSenderPtr createBlockedVoucherSender() override;
     CashRegisterServerCommunication::CashRegisterConfigSenderPtr createCashRegisterConfigSender() override;
     CashRegisterServerCommunication::PluConfigSenderPtr createPluConfigSender() override;
-    CashRegisterServerCommunication::IDailyTurnoverCommandSenderPtr createDailyTurnoverCommandSender(int cashRegisterNumber) override;
+    CashRegisterServerCommunication::IDailyTurnoverCommandSenderPtr createDailyTurnoverCommandSender(
+        int cashRegisterNumber) override;
     CashRegisterServerCommunication::MegaPromotionDataSenderPtr createMegaPromotionDataSender() override;
 };
 

@@ -53,7 +53,8 @@ TEST_F(SmallShop, EveningRunsEachSwitchedOnStepForTheDayAndReportsItsStatus) {
     const auto result = run("evening --day 05.12.2026");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out.rfind("Przetwarzanie wieczorne za dzień 05.12.2026\n", 0), 0u) << result.out;
-    EXPECT_NE(result.out.find(EveningDiscounts + std::string("Wysłano typy przecen automatycznych.\n")), std::string::npos)
+    EXPECT_NE(result.out.find(EveningDiscounts + std::string("Wysłano typy przecen automatycznych.\n")),
+              std::string::npos)
         << result.out;
     ASSERT_EQ(filesOfType(".14"), 1u);
 
@@ -87,7 +88,8 @@ TEST_F(SmallShop, AFailingStepMakesTheRunFailAndSaysWhy) {
 }
 
 TEST_F(SmallShop, EveningRefusesAWrongDayBeforeAnythingRuns) {
-    for (const char* arguments : {"evening --day 31.02.2026", "evening --day 2026-12-05", "evening --day", "evening now"}) {
+    for (const char* arguments :
+         {"evening --day 31.02.2026", "evening --day 2026-12-05", "evening --day", "evening now"}) {
         const auto result = run(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments;
         EXPECT_NE(result.err.find("Użycie:"), std::string::npos) << arguments;
@@ -98,8 +100,8 @@ TEST_F(SmallShop, EveningRefusesAWrongDayBeforeAnythingRuns) {
 
 TEST_F(SmallShop, ConsoleDictionaryActionsRunOnTheDemoShop) {
     for (const char* guid : {"{D41BE5C9-055B-4D8E-99DA-8FE6982C9B99}", "{06603682-90B0-417E-A39F-43977D190D12}",
-                             "{0CFA421A-34C9-48CE-91DE-CE5DD923E23E}",
-                             "{6B38AA4C-608E-4E23-8F60-CD9D1721257F}", "{DB01743F-D1A4-4B8E-9B38-17AF4441EE79}"}) {
+                             "{0CFA421A-34C9-48CE-91DE-CE5DD923E23E}", "{6B38AA4C-608E-4E23-8F60-CD9D1721257F}",
+                             "{DB01743F-D1A4-4B8E-9B38-17AF4441EE79}"}) {
         const auto result = run(std::string("fire '") + guid + "'");
         EXPECT_EQ(result.exitCode, 0) << guid << ": " << result.err;
     }
@@ -147,7 +149,8 @@ TEST_F(SmallShop, ConsoleVoucherConfigurationAndTurnoverActionsRunOnTheDemoShop)
         << requested.out;
     pugi::xml_document command;
     documentOf('R', command);
-    EXPECT_STREQ(command.document_element().child("cashRegisters").child("cashRegister").attribute("number").value(), "2");
+    EXPECT_STREQ(command.document_element().child("cashRegisters").child("cashRegister").attribute("number").value(),
+                 "2");
     EXPECT_STREQ(command.document_element().child("command").child("day").attribute("date").value(), "2026-12-02");
     EXPECT_TRUE(command.document_element().child("command").child("day").next_sibling("day").empty());
 }

@@ -26,10 +26,12 @@ using KorvelTest::korvel;
 
 namespace {
 
-constexpr const char* LabelsStep = "Labels::EveningProcessingSendElectronicLabelsAction {CC00F5AF-9092-4771-9DFC-7646A38E0CEF}: ";
+constexpr const char* LabelsStep =
+    "Labels::EveningProcessingSendElectronicLabelsAction {CC00F5AF-9092-4771-9DFC-7646A38E0CEF}: ";
 constexpr const char* DiscountsStep =
     "Kolvenia::Dictionaries::EveningProcessingSendDiscounts {73B401CC-A156-48FF-8BCC-2A7409779E72}: ";
-constexpr const char* VouchersStep = "Kolvenia::BlockedVouchers::EveningAction {66640447-10CB-4FC5-AE02-A7F70EACBF7B}: ";
+constexpr const char* VouchersStep =
+    "Kolvenia::BlockedVouchers::EveningAction {66640447-10CB-4FC5-AE02-A7F70EACBF7B}: ";
 constexpr const char* TurnoverStep =
     "Kolvenia::DailyTurnover::EveningProcessingAction {F21B8388-AD46-417B-9C12-F8669BA6C941}: ";
 constexpr int TurnoverDays = 8;
@@ -37,8 +39,8 @@ constexpr int TurnoverDays = 8;
 std::string isoDate(int day) {
     const auto date = Core::DateTime::calendarDate(day);
     char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
-                  static_cast<unsigned>(date.day()));
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
     return text;
 }
 
@@ -59,32 +61,36 @@ protected:
         fs::create_directories(remote / "etykiety");
         const auto created = korvel("--database " + url() + " db init --demo --products 30 --seed 7", dir);
         ASSERT_EQ(created.exitCode, 0) << created.err;
-        TestSupport::EveningSteps steps{out, vouchers, TurnoverDays,
-                                        TestSupport::LabelServer{labelsLocal, server.address(), server.user(), server.password()}};
+        TestSupport::EveningSteps steps{
+            out, vouchers, TurnoverDays,
+            TestSupport::LabelServer{labelsLocal, server.address(), server.user(), server.password()}};
         TestSupport::writeFile(dir / "config.xml", TestSupport::eveningConfiguration(steps));
 
         TSessionHolder shop(url());
         // The latest day on which a labelled product's stock changed: the run's day, so
         // that the label step has work.
         day = static_cast<int>(TestSupport::integerOf(
-            shop, "select max(towar.dLastStnDate) from towar, stn, plu where plu.lTowarRef = towar.lTowarRef "
-                  "and stn.lTowarRef = towar.lTowarRef and stn.data = towar.dLastStnDate and towar.byElEtyk = 1"));
+            shop,
+            "select max(towar.dLastStnDate) from towar, stn, plu where plu.lTowarRef = towar.lTowarRef "
+            "and stn.lTowarRef = towar.lTowarRef and stn.data = towar.dLastStnDate and towar.byElEtyk = 1"));
         labelRows = TestSupport::integerOf(
-            shop, "select count(*) from towar, stn, plu where plu.lTowarRef = towar.lTowarRef and stn.lTowarRef = "
-                  "towar.lTowarRef and stn.data = towar.dLastStnDate and towar.byElEtyk = 1 and towar.dLastStnDate = " +
-                      std::to_string(day));
-        activeDiscountTypes = TestSupport::integerOf(shop, "select count(*) from AutomaticDiscountType where isActive = 1");
+            shop,
+            "select count(*) from towar, stn, plu where plu.lTowarRef = towar.lTowarRef and stn.lTowarRef = "
+            "towar.lTowarRef and stn.data = towar.dLastStnDate and towar.byElEtyk = 1 and towar.dLastStnDate = " +
+                std::to_string(day));
+        activeDiscountTypes =
+            TestSupport::integerOf(shop, "select count(*) from AutomaticDiscountType where isActive = 1");
         // A register's reported total lost for a day with receipts: that register must be
         // asked for that day again.
-        const std::string receiptDay = "from paragnag pn, Urzadzenie u where pn.dwartsprzed <> 0 and u.nNrTypuUrz = 0 "
-                                       "and u.bZainstalowane = 1 and u.nNrKolvenia = pn.nnrkasy and pn.data > " +
-                                       std::to_string(Core::DateTime::today() - TurnoverDays) +
-                                       " and pn.data <= " + std::to_string(day);
+        const std::string receiptDay =
+            "from paragnag pn, Urzadzenie u where pn.dwartsprzed <> 0 and u.nNrTypuUrz = 0 "
+            "and u.bZainstalowane = 1 and u.nNrKolvenia = pn.nnrkasy and pn.data > " +
+            std::to_string(Core::DateTime::today() - TurnoverDays) + " and pn.data <= " + std::to_string(day);
         lostRegister = static_cast<int>(TestSupport::integerOf(shop, "select min(pn.nnrkasy) " + receiptDay));
         lostDay = static_cast<int>(TestSupport::integerOf(
             shop, "select max(pn.data) " + receiptDay + " and pn.nnrkasy = " + std::to_string(lostRegister)));
-        DBKernel::Sql::Command("delete from saleverification where cashregisternumber = " + std::to_string(lostRegister) +
-                                   " and saledate = " + std::to_string(lostDay),
+        DBKernel::Sql::Command("delete from saleverification where cashregisternumber = " +
+                                   std::to_string(lostRegister) + " and saledate = " + std::to_string(lostDay),
                                shop)
             .execute();
     }
@@ -142,7 +148,8 @@ protected:
     // Checks the steps that must succeed whatever the voucher step does.
     void expectLabelsDiscountsAndTurnoverDone(const std::string& output) const {
         EXPECT_NE(output.find(LabelsStep + std::string("Eksport etykiet zakończony poprawnie.\n")), std::string::npos);
-        EXPECT_NE(output.find(DiscountsStep + std::string("Wysłano typy przecen automatycznych.\n")), std::string::npos);
+        EXPECT_NE(output.find(DiscountsStep + std::string("Wysłano typy przecen automatycznych.\n")),
+                  std::string::npos);
         EXPECT_NE(output.find(TurnoverStep + turnoverStatus()), std::string::npos);
 
         // The labels reached the server: one data file with a line per changed PLU, then its flag.
@@ -172,8 +179,9 @@ protected:
     }
 
     std::string turnoverStatus() const {
-        return "Poprawnie zweryfikowano dane w zakresie " + Core::DateTime::formatDate(Core::DateTime::today() - TurnoverDays) +
-               " - " + Core::DateTime::formatDate(day) + ".\n";
+        return "Poprawnie zweryfikowano dane w zakresie " +
+               Core::DateTime::formatDate(Core::DateTime::today() - TurnoverDays) + " - " +
+               Core::DateTime::formatDate(day) + ".\n";
     }
 
     TestSupport::TempDir dir;
@@ -212,7 +220,8 @@ TEST_F(EveningRun, EveryStepDoesItsWorkAndReportsItInRegistrationOrder) {
     std::vector<std::string> groups;
     for (pugi::xml_node r : sent.root.children("blockedVoucher")) groups.push_back(r.attribute("group").value());
     EXPECT_EQ(groups, (std::vector<std::string>{"SW1", "SW2", "UR1"}));
-    for (const auto& entry : fs::directory_iterator(vouchers)) EXPECT_NE(entry.path().extension(), ".xml") << entry.path();
+    for (const auto& entry : fs::directory_iterator(vouchers))
+        EXPECT_NE(entry.path().extension(), ".xml") << entry.path();
 }
 
 TEST_F(EveningRun, AMalformedVoucherFileFailsTheRunWhileTheOtherStepsStillWork) {

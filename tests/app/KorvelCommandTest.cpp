@@ -60,7 +60,8 @@ TEST(KorvelCommand, UsageErrorsExitWithTwoAndExplain) {
 TEST(KorvelCommand, UnknownGuidFailsWithMessage) {
     TestSupport::TempDir dir;
     TestSupport::writeFile(dir / "config.xml", ValidConfig);
-    auto result = korvel("--config " + (dir / "config.xml").string() + " fire {00000000-0000-0000-0000-000000000000}", dir);
+    auto result =
+        korvel("--config " + (dir / "config.xml").string() + " fire {00000000-0000-0000-0000-000000000000}", dir);
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.err, "korvel: Brak akcji o identyfikatorze {00000000-0000-0000-0000-000000000000}.\n");
 }
@@ -72,7 +73,8 @@ TEST(KorvelCommand, MissingOrMalformedConfigurationStopsBeforeAnythingRuns) {
     EXPECT_NE(missing.err.find("absent.xml"), std::string::npos) << missing.err;
     EXPECT_TRUE(missing.out.empty());
 
-    TestSupport::writeFile(dir / "bad.xml", "<configuration>\n  <key name=\"Inne\" type=\"float\" value=\"1\"/>\n</configuration>\n");
+    TestSupport::writeFile(dir / "bad.xml",
+                           "<configuration>\n  <key name=\"Inne\" type=\"float\" value=\"1\"/>\n</configuration>\n");
     auto malformed = korvel("--config " + (dir / "bad.xml").string() + " actions", dir);
     EXPECT_EQ(malformed.exitCode, 1);
     EXPECT_NE(malformed.err.find("bad.xml"), std::string::npos) << malformed.err;
@@ -115,8 +117,10 @@ TEST(KorvelCommand, DbInitRefusesBadInputAndCreatesNothing) {
     } cases[] = {
         {"db init", 2, "wymaga bazy danych"},
         {"--database sqlite:" + (dir / "a.db").string() + " db", 2, "wymaga podpolecenia init"},
-        {"--database sqlite:" + (dir / "a.db").string() + " db init --products -5", 2, "Niepoprawna wartość opcji --products: -5."},
-        {"--database sqlite:" + (dir / "a.db").string() + " db init --colour", 2, "Nieznana opcja polecenia db init: --colour."},
+        {"--database sqlite:" + (dir / "a.db").string() + " db init --products -5", 2,
+         "Niepoprawna wartość opcji --products: -5."},
+        {"--database sqlite:" + (dir / "a.db").string() + " db init --colour", 2,
+         "Nieznana opcja polecenia db init: --colour."},
         {"--database mysql://" + (dir / "a.db").string() + " db init", 1, "nie wskazuje rodzaju bazy"},
         {"--database sqlite:" + (dir / "missing" / "a.db").string() + " db init", 1, "nie można otworzyć bazy danych"},
     };
@@ -222,7 +226,8 @@ TEST(KorvelCommand, ActionsListsTheModulesActionsInTheirRegistrationOrder) {
     }
     std::vector<std::pair<std::string, std::string>> expected;
     for (const auto& row : RegistrationOrder) {
-        const bool present = std::any_of(listed.begin(), listed.end(), [&](const auto& l) { return l.first == row.guid; });
+        const bool present =
+            std::any_of(listed.begin(), listed.end(), [&](const auto& l) { return l.first == row.guid; });
         EXPECT_TRUE(present || !row.required) << row.guid << " " << row.className << " is not registered";
         if (present) expected.emplace_back(row.guid, row.className);
     }

@@ -25,23 +25,32 @@ protected:
         const std::string missing = (dir / "brak").string();
         Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(
             "<configuration><key name=\"Parametry programu\"><key name=\"FrontOffice\">"
-            "<key name=\"Serwer Kasowy\"><key name=\"Katalog - wyjście\" type=\"string\" value=\"" + missing + "/out\"/>"
-            "<key name=\"Katalog - wejście\" type=\"string\" value=\"" + missing + "/in\"/></key>"
-            "<key name=\"Serwer Wagowy\"><key name=\"Katalog danych\" type=\"string\" value=\"" + missing + "/wagi\"/></key>"
-            "<key name=\"PriceChecker\"><key name=\"Włączony\" type=\"bool\" value=\"" + (priceChecker ? "true" : "false") +
-            "\"/><key name=\"Katalog\" type=\"string\" value=\"" + missing + "/pc\"/></key>"
+            "<key name=\"Serwer Kasowy\"><key name=\"Katalog - wyjście\" type=\"string\" value=\"" +
+            missing +
+            "/out\"/>"
+            "<key name=\"Katalog - wejście\" type=\"string\" value=\"" +
+            missing +
+            "/in\"/></key>"
+            "<key name=\"Serwer Wagowy\"><key name=\"Katalog danych\" type=\"string\" value=\"" +
+            missing +
+            "/wagi\"/></key>"
+            "<key name=\"PriceChecker\"><key name=\"Włączony\" type=\"bool\" value=\"" +
+            (priceChecker ? "true" : "false") + "\"/><key name=\"Katalog\" type=\"string\" value=\"" + missing +
+            "/pc\"/></key>"
             "</key></key></configuration>");
     }
     void addDevice(int ref, int type, bool enabled, std::optional<std::string> integrated) {
-        DBKernel::Sql::Command device("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrSekcji, nNrKolvenia, bWlaczone) "
-                                      "values (:ref, :type, 1, :ref, :enabled)");
+        DBKernel::Sql::Command device(
+            "insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrSekcji, nNrKolvenia, bWlaczone) "
+            "values (:ref, :type, 1, :ref, :enabled)");
         device.Params["ref"] = ref;
         device.Params["type"] = type;
         device.Params["enabled"] = enabled ? 1 : 0;
         device.execute();
         if (!integrated) return;
-        DBKernel::Sql::Command param("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) "
-                                     "values (:ref, :ref, 1, :value)");
+        DBKernel::Sql::Command param(
+            "insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) "
+            "values (:ref, :ref, 1, :value)");
         param.Params["ref"] = ref;
         param.Params["value"] = *integrated;
         param.execute();

@@ -40,9 +40,11 @@ TEST_F(TransferFiles, FirstNameOfTheDayIsOneAndTypesAreLowerCaseHex) {
 
 TEST_F(TransferFiles, NextNumberFollowsTheHighestOfThisTypePrefixAndDay) {
     for (const char* n : {"0001", "0002", "0005"}) touch("P" + today() + n + ".01");
-    touch("P" + today() + "0042.02");    // another type
-    touch("P000" "0077.01");             // another day's code cannot be today's
-    touch("Q" + today() + "0050.01");    // another prefix
+    touch("P" + today() + "0042.02");  // another type
+    touch(
+        "P000"
+        "0077.01");                    // another day's code cannot be today's
+    touch("Q" + today() + "0050.01");  // another prefix
     EXPECT_EQ(getNextFileNameByType(1, directory(), 'P', "", false), directory() + "P" + today() + "0006.01");
 }
 

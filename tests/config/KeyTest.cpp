@@ -45,7 +45,8 @@ TEST_F(KeyTest, ReadOfMissingKeyNamesTheRequestedTypeAndFullPath) {
     const std::string path = "Parametry programu\\FrontOffice\\Serwer Kasowy\\Moduł transmisji do kasy";
     EXPECT_EQ(logicErrorOf<bool>(missing), "próba pobrania wartości typu (bool) z pustego klucza\n" + path);
     EXPECT_EQ(logicErrorOf<int>(missing), "próba pobrania wartości typu (int) z pustego klucza\n" + path);
-    EXPECT_EQ(logicErrorOf<std::string>(missing), "próba pobrania wartości typu (std::string) z pustego klucza\n" + path);
+    EXPECT_EQ(logicErrorOf<std::string>(missing),
+              "próba pobrania wartości typu (std::string) z pustego klucza\n" + path);
     EXPECT_EQ(logicErrorOf<AnsiString>(missing), "próba pobrania wartości typu (AnsiString) z pustego klucza\n" + path);
 }
 
@@ -56,10 +57,14 @@ TEST_F(KeyTest, ReadOfAnotherTypeNamesStoredAndRequestedTypes) {
     TKey directory = server.GetKey("Katalog").set_val<std::string>("/tmp");
     TKey module = server.GetKey("Moduł").set_val<AnsiString>("xml");
 
-    EXPECT_EQ(logicErrorOf<bool>(size), "nie można rzutować wartości klucza\n" + path + "Wielkość paczki\ntypu (int) na (bool)");
-    EXPECT_EQ(logicErrorOf<std::string>(enabled), "nie można rzutować wartości klucza\n" + path + "Włączone\ntypu (bool) na (std::string)");
-    EXPECT_EQ(logicErrorOf<int>(directory), "nie można rzutować wartości klucza\n" + path + "Katalog\ntypu (std::string) na (int)");
-    EXPECT_EQ(logicErrorOf<bool>(module), "nie można rzutować wartości klucza\n" + path + "Moduł\ntypu (AnsiString) na (bool)");
+    EXPECT_EQ(logicErrorOf<bool>(size),
+              "nie można rzutować wartości klucza\n" + path + "Wielkość paczki\ntypu (int) na (bool)");
+    EXPECT_EQ(logicErrorOf<std::string>(enabled),
+              "nie można rzutować wartości klucza\n" + path + "Włączone\ntypu (bool) na (std::string)");
+    EXPECT_EQ(logicErrorOf<int>(directory),
+              "nie można rzutować wartości klucza\n" + path + "Katalog\ntypu (std::string) na (int)");
+    EXPECT_EQ(logicErrorOf<bool>(module),
+              "nie można rzutować wartości klucza\n" + path + "Moduł\ntypu (AnsiString) na (bool)");
 }
 
 TEST_F(KeyTest, TextStoredAsEitherTextTypeReadsAsBothAndKeepsItsTypeName) {
@@ -128,8 +133,9 @@ TEST_F(KeyTest, RequiredValueNamesTheMissingChildAndTheParentPath) {
     labels.GetKey("Włączone").set_val(true);
     EXPECT_TRUE(labels.GetRequiredVal<bool>("Włączone"));
     labels.GetKey("Folder").set_val(3);
-    EXPECT_EQ(logicErrorOf<std::string>(labels.GetKey("Folder")),
-              "nie można rzutować wartości klucza\nParametry sklepu\\Etykiety elektroniczne\\Folder\ntypu (int) na (std::string)");
+    EXPECT_EQ(
+        logicErrorOf<std::string>(labels.GetKey("Folder")),
+        "nie można rzutować wartości klucza\nParametry sklepu\\Etykiety elektroniczne\\Folder\ntypu (int) na (std::string)");
     EXPECT_THROW(labels.GetRequiredVal<std::string>("Folder"), Core::PlacedLogicError);
 }
 

@@ -136,13 +136,19 @@ TEST(SetupTest, MalformedFileIsRefusedNamingFileLineAndReason) {
         {head + "    <key name=\"a\"/>\n\n    <key name=\"a\"/>" + tail, "5: powtórzona nazwa klucza \"a\""},
         {head + "    <klucz name=\"a\"/>" + tail, "3: nieoczekiwany element <klucz>, oczekiwano <key>"},
         {head + "    tekst" + tail, "2: nieoczekiwany tekst w elemencie <key>"},
-        {"<?xml version=\"1.0\"?>\n<konfiguracja/>\n", "2: element główny to <konfiguracja>, oczekiwano <configuration>"},
+        {"<?xml version=\"1.0\"?>\n<konfiguracja/>\n",
+         "2: element główny to <konfiguracja>, oczekiwano <configuration>"},
         {head + "    <key name=\"a\">" + tail, "5: niepoprawny XML: znacznik zamykający nie pasuje do otwierającego"},
         {head + "    <key name=\"a\" value=\"1\" value=\"2\"/>" + tail, "3: powtórzony atrybut value elementu <key>"},
         {head + "    <key name=a/>" + tail, "3: niepoprawny XML: niepoprawny atrybut"},
-        {head + "    <key name=\"a\" type=\"int\" value=\"1\"" + tail, "4: niepoprawny XML: niepoprawny znacznik otwierający"},
+        {head + "    <key name=\"a\" type=\"int\" value=\"1\"" + tail,
+         "4: niepoprawny XML: niepoprawny znacznik otwierający"},
         {"", "1: niepoprawny XML: brak elementu głównego"},
-        {head + "    <key name=\"b\xB3\xB9" "d\"/>" + tail, "3: niepoprawny znak UTF-8 (plik musi być zapisany w UTF-8)"},
+        {head +
+             "    <key name=\"b\xB3\xB9"
+             "d\"/>" +
+             tail,
+         "3: niepoprawny znak UTF-8 (plik musi być zapisany w UTF-8)"},
     };
     for (const auto& [xml, reason] : cases) EXPECT_EQ(loadError(xml), prefix + reason) << xml;
 }
@@ -150,7 +156,8 @@ TEST(SetupTest, MalformedFileIsRefusedNamingFileLineAndReason) {
 TEST(SetupTest, RefusedOrMissingFileChangesNothing) {
     TestSupport::TempDir dir;
     TestSupport::writeFile(dir / "good.xml", shopConfiguration);
-    TestSupport::writeFile(dir / "bad.xml", "<configuration>\n<key name=\"Inne\" type=\"int\" value=\"x\"/>\n</configuration>");
+    TestSupport::writeFile(dir / "bad.xml",
+                           "<configuration>\n<key name=\"Inne\" type=\"int\" value=\"x\"/>\n</configuration>");
     Core::CSetup setup;
     setup.load(dir / "good.xml");
     TKey rootBefore = setup.getRootKey();
@@ -177,7 +184,8 @@ TEST(SetupTest, FailedSaveRaisesNamingTheFileAndLeavesNoTemporary) {
         unbound.saveAs(target);
         ADD_FAILURE() << "no exception";
     } catch (const Core::PlacedRuntimeError& e) {
-        EXPECT_EQ(std::string(e.what()).rfind("Nie można zapisać pliku konfiguracji " + target.string() + ": ", 0), 0u) << e.what();
+        EXPECT_EQ(std::string(e.what()).rfind("Nie można zapisać pliku konfiguracji " + target.string() + ": ", 0), 0u)
+            << e.what();
     }
     EXPECT_TRUE(unbound.path().empty());
 

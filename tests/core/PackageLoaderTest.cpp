@@ -41,10 +41,11 @@ TEST(PackageLoader, SharedObjectWithoutEntryPointIsRefused) {
 TEST(InitializeModules, RunsQueuedFunctionsOnceInOrderIncludingOnesQueuedMeanwhile) {
     std::vector<int> order;
     Core::ModuleRegistrationList handles;
-    handles.add(Core::registerInitializeModuleFunction({CORE_SRC_INFO("first"), [&] {
-        order.push_back(1);
-        handles.add(Core::registerInitializeModuleFunction({CORE_SRC_INFO("third"), [&] { order.push_back(3); }}));
-    }}));
+    handles.add(Core::registerInitializeModuleFunction(
+        {CORE_SRC_INFO("first"), [&] {
+             order.push_back(1);
+             handles.add(Core::registerInitializeModuleFunction({CORE_SRC_INFO("third"), [&] { order.push_back(3); }}));
+         }}));
     handles.add(Core::registerInitializeModuleFunction({CORE_SRC_INFO("second"), [&] { order.push_back(2); }}));
     Core::SharedPackageLoaderWithDep loader;
     loader.initializeModules();

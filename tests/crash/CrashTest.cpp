@@ -24,9 +24,9 @@
 // KORVEL_CRASH_SEED sets the seed of the delays; the test prints it.
 #include <gtest/gtest.h>
 #include <libpq-fe.h>
-#include <pugixml.hpp>
 #include <signal.h>
 #include <sqlite3.h>
+#include <pugixml.hpp>
 
 #include <algorithm>
 #include <chrono>
@@ -70,11 +70,11 @@ unsigned crashSeed() {
 struct PluCase {
     std::string code;
     std::int64_t product = 0;
-    int status = 0;        // before the run
-    int markedStatus = 0;  // after the marking statement
-    bool listed = false;   // a row of the main query
-    bool due = false;      // the run sends it
-    int finalStatus = 0;   // after a complete run
+    int status = 0;          // before the run
+    int markedStatus = 0;    // after the marking statement
+    bool listed = false;     // a row of the main query
+    bool due = false;        // the run sends it
+    int finalStatus = 0;     // after a complete run
     bool forScales = false;  // due, and the scale rules let it through
 };
 
@@ -96,17 +96,21 @@ bool scaleCodeFitsUnit(const std::string& code, int unit) {
 
 // The engine's rules over the shop's data for `day` (see the file's comment).
 Model dueModel(const std::string& url, int day) {
-    const std::string dueCondition = "from WarSprz w where w.lTowarRef = p.lTowarRef and w.byCenaWyslana = 0 and w.DataOd <= " +
-                                     std::to_string(day) + " and w.DataDo >= " + std::to_string(day);
+    const std::string dueCondition =
+        "from WarSprz w where w.lTowarRef = p.lTowarRef and w.byCenaWyslana = 0 and w.DataOd <= " +
+        std::to_string(day) + " and w.DataDo >= " + std::to_string(day);
     const std::string sql =
         "select p.lPluRef, p.sPLU, p.lTowarRef, p.byStatus, coalesce(p.byBlokada, 0) as blocked, t.dCenaSprzed, t.bySendNat, "
-        "t.bySendWiecz, (select count(*) " + dueCondition + ") as conditions, (select min(w.dCenaSprzed) " + dueCondition +
+        "t.bySendWiecz, (select count(*) " +
+        dueCondition + ") as conditions, (select min(w.dCenaSprzed) " + dueCondition +
         ") as conditionPrice, (select count(*) from Product_Current_Sale_Params s where s.product_id = p.lTowarRef) as saleParams, "
         "coalesce(t.bWagowy, 0) as weighed, coalesce(t.nWagaSekcja, 0) as section, coalesce(t.nWagaPLU, 0) as scaleNumber, "
         "coalesce(t.nJmSprz, 0) as unit from PLU p, Towar t where t.lTowarRef = p.lTowarRef";
     TSessionHolder session(url);
     std::set<int> scaleSections;
-    for (DBKernel::Sql::OpenedQuery q("select nNrSekcji from Urzadzenie where nNrTypuUrz = 1 and bWlaczone = 1", session); q; q.next())
+    for (DBKernel::Sql::OpenedQuery q("select nNrSekcji from Urzadzenie where nNrTypuUrz = 1 and bWlaczone = 1",
+                                      session);
+         q; q.next())
         scaleSections.insert(q["nNrSekcji"].asInt());
     Model model;
     std::set<std::string> listedCodes;
@@ -196,12 +200,13 @@ void expectNothingLost(const std::string& url, const fs::path& output, const Mod
             EXPECT_TRUE(sent.count(plu.code)) << label << ": due PLU " << plu.code << " is in no transfer file";
             EXPECT_TRUE(status != 1 && status != 3) << label << ": due PLU " << plu.code << " left in state " << status;
         }
-        EXPECT_EQ(status, plu.finalStatus) << label << ": PLU " << plu.code << " (state " << plu.status << " at the start, "
-                                           << (plu.due ? "due" : "skipped") << ")";
+        EXPECT_EQ(status, plu.finalStatus) << label << ": PLU " << plu.code << " (state " << plu.status
+                                           << " at the start, " << (plu.due ? "due" : "skipped") << ")";
     }
-    for (DBKernel::Sql::OpenedQuery q("select lTowarRef, bySendNat from Towar where bySendNat = 1", session); q; q.next())
-        EXPECT_FALSE(dueProducts.count(q["lTowarRef"].asInt64())) << label << ": product " << q["lTowarRef"].asInt64()
-                                                                  << " of a due PLU keeps bySendNat = 1";
+    for (DBKernel::Sql::OpenedQuery q("select lTowarRef, bySendNat from Towar where bySendNat = 1", session); q;
+         q.next())
+        EXPECT_FALSE(dueProducts.count(q["lTowarRef"].asInt64()))
+            << label << ": product " << q["lTowarRef"].asInt64() << " of a due PLU keeps bySendNat = 1";
 }
 
 // The PLU codes in the scale server's data directory; every file there must be whole.
@@ -213,7 +218,8 @@ std::set<std::string> scaleCodes(const fs::path& directory, const std::string& l
         pugi::xml_document file;
         const auto parsed = file.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_latin1);
         EXPECT_TRUE(parsed) << label << ": " << entry.path() << ": " << parsed.description();
-        for (const auto product : file.child("WAGA_XML").child("DANE").children("TOWAR")) codes.insert(product.child_value("PLU"));
+        for (const auto product : file.child("WAGA_XML").child("DANE").children("TOWAR"))
+            codes.insert(product.child_value("PLU"));
     }
     return codes;
 }
@@ -246,7 +252,8 @@ public:
     long long count(const std::string& sql) override {
         sqlite3_stmt* statement = nullptr;
         long long value = -1;
-        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
+        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
+            sqlite3_step(statement) == SQLITE_ROW)
             value = sqlite3_column_int64(statement, 0);
         sqlite3_finalize(statement);
         return value;
@@ -301,10 +308,13 @@ public:
         const std::string copy = name + "-snapshot";
         removeFiles(copy);
         for (const char* suffix : {"", "-wal", "-journal"})
-            if (fs::exists(path(name).string() + suffix)) fs::copy_file(path(name).string() + suffix, path(copy).string() + suffix);
+            if (fs::exists(path(name).string() + suffix))
+                fs::copy_file(path(name).string() + suffix, path(copy).string() + suffix);
         return url(copy);
     }
-    std::unique_ptr<Probe> probe(const std::string& name) const override { return std::make_unique<SqliteProbe>(path(name)); }
+    std::unique_ptr<Probe> probe(const std::string& name) const override {
+        return std::make_unique<SqliteProbe>(path(name));
+    }
     void discard(const std::string& name) override {
         removeFiles(name);
         removeFiles(name + "-snapshot");
@@ -312,7 +322,8 @@ public:
     std::string leftovers(const std::string& name) const override {
         std::string found;
         for (const char* suffix : {"-wal", "-journal"})
-            if (fs::exists(path(name).string() + suffix) && fs::file_size(path(name).string() + suffix) > 0) found += suffix;
+            if (fs::exists(path(name).string() + suffix) && fs::file_size(path(name).string() + suffix) > 0)
+                found += suffix;
         return found;
     }
 
@@ -333,16 +344,21 @@ public:
         admin("create database " + copyName(name) + " template " + shop_.name());
         return url(name);
     }
-    void discard(const std::string& name) override { admin("drop database if exists " + copyName(name) + " with (force)"); }
+    void discard(const std::string& name) override {
+        admin("drop database if exists " + copyName(name) + " with (force)");
+    }
     std::unique_ptr<Probe> probe(const std::string& name) const override {
         return std::make_unique<PostgresProbe>(connection(copyName(name)));
     }
 
 private:
-    std::string url(const std::string& name) const override { return TestSupport::PostgresCluster::instance().url(copyName(name)); }
+    std::string url(const std::string& name) const override {
+        return TestSupport::PostgresCluster::instance().url(copyName(name));
+    }
     std::string copyName(const std::string& name) const { return shop_.name() + "_" + name; }
     static std::string connection(const std::string& database) {
-        return "host=" + TestSupport::PostgresCluster::instance().socketDirectory().string() + " user=postgres dbname=" + database;
+        return "host=" + TestSupport::PostgresCluster::instance().socketDirectory().string() +
+               " user=postgres dbname=" + database;
     }
     static void admin(const std::string& command) {
         PGconn* db = PQconnectdb(connection("postgres").c_str());
@@ -367,8 +383,8 @@ struct TrialSummary {
 class Trials {
 public:
     Trials(Shops& shops, std::string engine) : shops_(shops), engine_(std::move(engine)), random_(seed_) {
-        std::cout << "[ crash ] " << engine_ << ": seed " << seed_ << " (KORVEL_CRASH_SEED), " << Products << " products"
-                  << std::endl;
+        std::cout << "[ crash ] " << engine_ << ": seed " << seed_ << " (KORVEL_CRASH_SEED), " << Products
+                  << " products" << std::endl;
         TestSupport::writeFile(config_, KorvelRun::transmissionConfig(output_, scales_, PackageSize));
         const auto created = KorvelRun::run(korvel,
                                             {"--database", shops.pristine(), "db", "init", "--demo", "--products",
@@ -380,7 +396,8 @@ public:
         EXPECT_GT(due_.size(), 20u) << "too few due PLUs for the trials to mean anything";
         listed_ = std::count_if(model_.begin(), model_.end(), [](const auto& entry) { return entry.second.listed; });
         EXPECT_GT(listed_, static_cast<long>(due_.size())) << "no listed PLU that the rules skip";
-        EXPECT_GT(std::count_if(model_.begin(), model_.end(), [](const auto& entry) { return entry.second.forScales; }), 5)
+        EXPECT_GT(std::count_if(model_.begin(), model_.end(), [](const auto& entry) { return entry.second.forScales; }),
+                  5)
             << "too few PLUs for the scales";
         std::string refs;
         for (const auto& [ref, plu] : model_) {
@@ -443,8 +460,9 @@ private:
         EXPECT_TRUE(fs::is_empty(scales_.temporary));
         shops_.discard("clean");
         runTime_ = clean.wallTime;
-        std::cout << "[ crash ] " << engine_ << ": clean run " << runTime_.count() << " s, " << listed_ << " PLUs listed, "
-                  << due_.size() << " of them due, " << changing_ << " of those change state" << std::endl;
+        std::cout << "[ crash ] " << engine_ << ": clean run " << runTime_.count() << " s, " << listed_
+                  << " PLUs listed, " << due_.size() << " of them due, " << changing_ << " of those change state"
+                  << std::endl;
     }
 
     void run(const std::string& trial, const std::function<void(KorvelRun::Child&, const std::string&)>& kill) {
@@ -465,7 +483,8 @@ private:
             EXPECT_EQ(killed.exitCode, 0) << label << ": " << killed.out << killed.err;
         }
         const auto rerun = KorvelRun::run(korvel, KorvelRun::fireArguments(config_, url), dir_.path());
-        EXPECT_TRUE(rerun.exited && rerun.exitCode == 0) << label << ": the run after the kill failed: " << rerun.out << rerun.err;
+        EXPECT_TRUE(rerun.exited && rerun.exitCode == 0)
+            << label << ": the run after the kill failed: " << rerun.out << rerun.err;
         expectNothingLost(url, output_, model_, label);
         expectScalesServed(scales_.data, model_, label);
         shops_.discard(name);
@@ -473,9 +492,11 @@ private:
 
     void report(const TrialSummary& before, const std::string& what) const {
         const int leftovers = summary_.leftovers - before.leftovers;
-        std::cout << "[ crash ] " << engine_ << ": " << what << ": " << summary_.killed - before.killed << " inside the run, "
-                  << summary_.partial - before.partial << " after some and before all due PLUs were done"
-                  << (leftovers ? ", " + std::to_string(leftovers) + " leaving a WAL or journal to recover" : "") << std::endl;
+        std::cout << "[ crash ] " << engine_ << ": " << what << ": " << summary_.killed - before.killed
+                  << " inside the run, " << summary_.partial - before.partial
+                  << " after some and before all due PLUs were done"
+                  << (leftovers ? ", " + std::to_string(leftovers) + " leaving a WAL or journal to recover" : "")
+                  << std::endl;
     }
 
     // Deterministic for the seed on every platform, unlike the standard distributions.

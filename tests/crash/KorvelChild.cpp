@@ -37,7 +37,8 @@ void ScaleDirectories::reset() const {
     }
 }
 
-std::string transmissionConfig(const std::filesystem::path& outputDirectory, const ScaleDirectories& scales, int packageSize) {
+std::string transmissionConfig(const std::filesystem::path& outputDirectory, const ScaleDirectories& scales,
+                               int packageSize) {
     return R"(<?xml version="1.0" encoding="UTF-8"?>
 <configuration>
   <key name="Parametry programu">
@@ -116,8 +117,7 @@ Outcome Child::wait() {
     int status = 0;
     rusage usage{};
     pid_t done;
-    while ((done = ::wait4(pid_, &status, 0, &usage)) < 0 && errno == EINTR) {
-    }
+    while ((done = ::wait4(pid_, &status, 0, &usage)) < 0 && errno == EINTR) {}
     if (done != pid_) throw std::runtime_error("wait4 failed");
     pid_ = -1;
     Outcome outcome;

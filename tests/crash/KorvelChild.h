@@ -36,7 +36,7 @@ struct Outcome {
     int exitCode = -1;
     int signal = 0;
     std::chrono::duration<double> wallTime{};
-    long peakKilobytes = 0;  // the child's own peak resident set
+    long peakKilobytes = 0;                   // the child's own peak resident set
     std::chrono::duration<double> cpuTime{};  // the child's user and system time
     std::string out, err;
 };
@@ -45,7 +45,8 @@ class Child {
 public:
     // Starts `program` with `arguments`, its standard output and error going to files
     // in `scratch` (read back into the outcome).
-    Child(const std::filesystem::path& program, const std::vector<std::string>& arguments, const std::filesystem::path& scratch);
+    Child(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+          const std::filesystem::path& scratch);
     ~Child();
     Child(const Child&) = delete;
     Child& operator=(const Child&) = delete;
@@ -59,7 +60,8 @@ private:
     std::filesystem::path outPath_, errPath_;
 };
 
-Outcome run(const std::filesystem::path& program, const std::vector<std::string>& arguments, const std::filesystem::path& scratch);
+Outcome run(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+            const std::filesystem::path& scratch);
 
 // korvel --config CONFIG --database URL fire <process-and-send>
 std::vector<std::string> fireArguments(const std::filesystem::path& config, const std::string& databaseUrl);

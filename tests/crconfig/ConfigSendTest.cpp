@@ -49,7 +49,8 @@ protected:
             read(name, file);
             EXPECT_EQ(file.kind, "cashRegisterConfiguration");
             std::vector<int> configured;
-            for (pugi::xml_node c : file.root.children("configuration")) configured.push_back(c.attribute("cashRegister").as_int());
+            for (pugi::xml_node c : file.root.children("configuration"))
+                configured.push_back(c.attribute("cashRegister").as_int());
             sent.emplace_back(file.cashRegisters, configured);
         }
         return sent;
@@ -102,12 +103,12 @@ TEST_P(ConfigSend, AListSendsToEachNamedRegisterOnceInAscendingOrder) {
 }
 
 TEST_P(ConfigSend, WrongArgumentsWriteTheirMessageAndTheUsageAndSendNothing) {
-    for (const auto& [arguments, complaint] : std::vector<std::pair<Texts, std::string>>{
-             {{"1", "2"}, "Nieprawidłowa liczba parametrów.\n"},
-             {{"All"}, "Nieprawidłowa lista kas.\n"},
-             {{"1,x"}, "Nieprawidłowa lista kas.\n"},
-             {{"1.5"}, "Nieprawidłowa lista kas.\n"},
-             {{" ;, "}, "Nieprawidłowa lista kas.\n"}}) {
+    for (const auto& [arguments, complaint] :
+         std::vector<std::pair<Texts, std::string>>{{{"1", "2"}, "Nieprawidłowa liczba parametrów.\n"},
+                                                    {{"All"}, "Nieprawidłowa lista kas.\n"},
+                                                    {{"1,x"}, "Nieprawidłowa lista kas.\n"},
+                                                    {{"1.5"}, "Nieprawidłowa lista kas.\n"},
+                                                    {{" ;, "}, "Nieprawidłowa lista kas.\n"}}) {
         const Fired fired = fireCashRegisterConfig(arguments);
         EXPECT_FALSE(fired.ok);
         EXPECT_EQ(fired.message, "Błędne parametry akcji");
@@ -134,8 +135,8 @@ public:
 
 TEST_P(ConfigSend, FromSendAllDataThePluConfigurationGoesToTheChosenInstalledRegistersNotIntegrated) {
     auto progress = std::make_shared<RecordingProgress>();
-    ASSERT_TRUE(succeeded(invoke(Guids::SendPluConfig,
-                                 java::make<SendAllDataActionInvoker>(std::set<int>{101, 102, 104}, progress))));
+    ASSERT_TRUE(succeeded(
+        invoke(Guids::SendPluConfig, java::make<SendAllDataActionInvoker>(std::set<int>{101, 102, 104}, progress))));
     ASSERT_TRUE(succeeded(invoke(Guids::SendPluConfig, java::make<ConsoleArgs>(Texts{}))));
     EXPECT_EQ(pluConfigTargets(), (std::vector<std::vector<int>>{{1}, {1, 3}}));
     EXPECT_EQ(progress->calls, (Texts{"max 2", "step 1", "step 1", "finish"}));
@@ -174,11 +175,12 @@ TEST_P(ConfigSend, FromTheMenuTheOperatorChoosesTheRegisters) {
 
     std::optional<std::set<int>> answer;
     std::string shownForm, menuPath;
-    FormKernel::installFormOpener([&](const std::string& formClass, const FormKernel::TBaseFormArgs& args, FormKernel::IBaseForm*) {
-        shownForm = formClass;
-        menuPath = args.menuPath;
-        *static_cast<const Kolvenia::Kasa::TSelectCashRegisterArgs&>(args).chosen = answer;
-    });
+    FormKernel::installFormOpener(
+        [&](const std::string& formClass, const FormKernel::TBaseFormArgs& args, FormKernel::IBaseForm*) {
+            shownForm = formClass;
+            menuPath = args.menuPath;
+            *static_cast<const Kolvenia::Kasa::TSelectCashRegisterArgs&>(args).chosen = answer;
+        });
     invoke(Guids::SendPluConfigDialog, java::make<ParentWindow>());  // cancelled
     EXPECT_TRUE(files().empty());
     answer = std::set<int>{102, 103};
@@ -195,10 +197,12 @@ TEST(Registration, VouchersConfigurationAndTurnoverActionsAreListedInTheirOrder)
     Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString("<configuration/>");
     Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance().load("Devices.dll");
     Texts listed;
-    for (const auto& listing : Core::Action::CContainer::instance().listings()) listed.push_back(listing.guid + " " + listing.className);
+    for (const auto& listing : Core::Action::CContainer::instance().listings())
+        listed.push_back(listing.guid + " " + listing.className);
     Core::SharedPackageLoader::instance().unloadAll();
     const auto position = [&](const std::string& guid) {
-        return std::find_if(listed.begin(), listed.end(), [&](const std::string& l) { return l.rfind(guid, 0) == 0; }) - listed.begin();
+        return std::find_if(listed.begin(), listed.end(), [&](const std::string& l) { return l.rfind(guid, 0) == 0; }) -
+               listed.begin();
     };
     const Texts expected{std::string(Guids::SendPluForArticle) + " SendPLUForArticle",
                          std::string(Guids::BlockedVouchersConsole) + " Kolvenia::BlockedVouchers::ConsoleAction",

@@ -24,7 +24,9 @@ protected:
         fs::create_directory(out);
         Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(
             "<configuration><key name=\"Parametry programu\"><key name=\"FrontOffice\"><key name=\"Serwer Kasowy\">"
-            "<key name=\"Katalog - wyjście\" type=\"string\" value=\"" + out.string() + "\"/>"
+            "<key name=\"Katalog - wyjście\" type=\"string\" value=\"" +
+            out.string() +
+            "\"/>"
             "<key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>"
             "</key></key></key></configuration>");
         auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();

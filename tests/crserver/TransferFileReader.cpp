@@ -21,7 +21,8 @@ T parse(const char* text) {
     } else {
         T result{};
         const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), result);
-        if (error != std::errc() || end != value.data() + value.size()) throw std::runtime_error("not a number: " + value);
+        if (error != std::errc() || end != value.data() + value.size())
+            throw std::runtime_error("not a number: " + value);
         return result;
     }
 }
@@ -50,14 +51,16 @@ Enum enumeration(pugi::xml_node node, const char* name) {
 
 Devices::PromotionRefundation readRefundation(pugi::xml_node node) {
     Devices::PromotionRefundation refundation;
-    refundation.purchasePrice = Core::Decimal<4>::fromUnits(std::llround(required<double>(node, "purchasePrice") * 10000));
+    refundation.purchasePrice =
+        Core::Decimal<4>::fromUnits(std::llround(required<double>(node, "purchasePrice") * 10000));
     if (const pugi::xml_attribute start = node.attribute("startDate")) {
         int year = 0;
         unsigned month = 0, day = 0;
         if (std::sscanf(start.value(), "%d-%u-%u", &year, &month, &day) != 3) throw std::runtime_error("bad date");
         using namespace std::chrono;
         refundation.startDay = (sys_days{std::chrono::year{year} / std::chrono::month{month} / std::chrono::day{day}} -
-                                sys_days{1899y / December / 30d}).count();
+                                sys_days{1899y / December / 30d})
+                                   .count();
     }
     refundation.source = enumeration<Devices::PromotionRefundation::Source>(node, "source");
     return refundation;
@@ -106,7 +109,8 @@ Kolvenia::ExportedPlu readPlu(pugi::xml_node e) {
     plu.setOpenPrice(required<bool>(e, "openPrice"));
     plu.setMultiEditions(required<bool>(e, "multiEditions"));
     plu.setSellMeasurementUnit(required<unsigned>(e, "sellMeasurementUnit"));
-    if (const auto weightType = optional<int>(e, "weightType")) plu.setWeightType(static_cast<Towar::WeightType::Type>(*weightType));
+    if (const auto weightType = optional<int>(e, "weightType"))
+        plu.setWeightType(static_cast<Towar::WeightType::Type>(*weightType));
     plu.setPurchaseAgeLimit(optional<unsigned>(e, "purchaseAgeLimit"));
     plu.setSaleAgeLimit(optional<unsigned>(e, "saleAgeLimit"));
     plu.setIncreasedRisk(optional<bool>(e, "increasedRisk"));
@@ -124,7 +128,8 @@ Kolvenia::ExportedPlu readPlu(pugi::xml_node e) {
     plu.setSellPrice(required<double>(e, "sellPrice"));
     plu.setPKWiU(required<std::string>(e, "pkwiu"));
     plu.setOnlineSaleRestrictionCheck(enumeration<OnlineSaleRestrictionCheck>(e, "onlineSaleRestrictionCheck"));
-    if (pugi::xml_node refundation = e.child("promotionRefundation")) plu.setPromotionRefundation(readRefundation(refundation));
+    if (pugi::xml_node refundation = e.child("promotionRefundation"))
+        plu.setPromotionRefundation(readRefundation(refundation));
     plu.setSimplifiedPromotionId(optional<std::int64_t>(e, "simplifiedPromotionId"));
     plu.setAlternativePricesXml(required<std::string>(e, "alternativePricesXml"));
     plu.setAlternativePricesAllowed(required<bool>(e, "alternativePricesAllowed"));
@@ -133,7 +138,8 @@ Kolvenia::ExportedPlu readPlu(pugi::xml_node e) {
 
 Composition::ProductSet readProductSet(pugi::xml_node e) {
     Composition::ProductSet productSet{required<std::uint32_t>(e, "id"), required<std::string>(e, "name"), {}};
-    for (pugi::xml_node product : e.children("product")) productSet.productIds.push_back(required<std::uint32_t>(product, "id"));
+    for (pugi::xml_node product : e.children("product"))
+        productSet.productIds.push_back(required<std::uint32_t>(product, "id"));
     return productSet;
 }
 

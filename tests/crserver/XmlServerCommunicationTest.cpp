@@ -69,7 +69,9 @@ protected:
         return prefix + Kolvenia::Kasa::getCurrentDateFileNameStr() + tail;
     }
 
-    void read(const std::string& fileName, TransferFile& file) const { CrServerTest::readTransferFile(out / fileName, file); }
+    void read(const std::string& fileName, TransferFile& file) const {
+        CrServerTest::readTransferFile(out / fileName, file);
+    }
 
     TestSupport::TempDir root;
     const fs::path out = root / "wyjście";
@@ -205,7 +207,8 @@ TEST_F(XmlServerCommunication, CompleteBundleListIsWrittenEvenEmptyAndASelection
 
     Kolvenia::BundleWithElements bundle;
     bundle.setId(700);
-    for (auto [id, quantity, price] : {std::tuple{std::optional<std::uint32_t>(701), 2.0, 3.5}, {std::nullopt, 0.25, 12.0}}) {
+    for (auto [id, quantity, price] :
+         {std::tuple{std::optional<std::uint32_t>(701), 2.0, 3.5}, {std::nullopt, 0.25, 12.0}}) {
         auto item = std::make_shared<Kolvenia::BundleItem>();
         item->setId(id);
         item->setQuantity(quantity);

@@ -24,7 +24,8 @@ protected:
             data->FieldByName("sStatus") = data->FieldByName("status").AsInteger() == 3 ? "Do usunięcia" : "Nowy";
         };
         ds.SetUpdateSQL(Db::ukModify, "update p set value = :value, status = :status where ref = :OLD_ref");
-        ds.SetUpdateSQL(Db::ukInsert, "insert into p (ref, device, value, status) values (:ref, :device, :value, :status)");
+        ds.SetUpdateSQL(Db::ukInsert,
+                        "insert into p (ref, device, value, status) values (:ref, :device, :value, :status)");
         ds.SetUpdateSQL(Db::ukDelete, "delete from p where ref = :old_ref");
         ds.Open();
     }
@@ -125,7 +126,8 @@ TEST_P(DataSetTest, OnUpdateRecordWritesInsteadOfTheStatements) {
     open(ds);
     std::vector<std::string> applied;
     ds.OnUpdateRecord = [&](Db::TDataSet& data, Db::TUpdateKind kind) {
-        applied.push_back(std::to_string(kind) + data.FieldByName("ref").AsString() + data.FieldByName("value").AsString());
+        applied.push_back(std::to_string(kind) + data.FieldByName("ref").AsString() +
+                          data.FieldByName("value").AsString());
         Command update("update p set status = 5 where ref = :ref");
         update.Params["ref"] = data.FieldByName("ref").AsLargeInt();
         update.execute();

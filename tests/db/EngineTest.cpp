@@ -19,8 +19,9 @@ void KernelTest::native(const std::string& sqliteScript, const std::string& post
 }
 
 void KernelTest::createSampleTable() const {
-    exec("create table t (id integer primary key, name varchar(40), price numeric(10,2), ratio double precision, "
-         "qty integer)");
+    exec(
+        "create table t (id integer primary key, name varchar(40), price numeric(10,2), ratio double precision, "
+        "qty integer)");
     exec("insert into t values (1, 'Chleb żytni', 4.50, 0.25, 10)");
     exec("insert into t values (2, 'Masło', 7.99, 1.5, 3)");
     exec("insert into t values (3, null, null, null, null)");

@@ -39,7 +39,6 @@ private:
     std::optional<TestSupport::EngineDatabase> database_;
 };
 
-
 // Runs the statement and returns the EOraError code it raises (0 when it raises none).
 template <class Statement>
 int oraCodeOf(Statement&& statement) {

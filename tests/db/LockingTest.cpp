@@ -31,9 +31,10 @@ protected:
         TSessionHolder observer(false);
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (std::chrono::steady_clock::now() < deadline) {
-            OpenedQuery waiting("select count(*) as waiting from pg_stat_activity where wait_event_type = 'Lock' "
-                                "and datname = current_database()",
-                                observer);
+            OpenedQuery waiting(
+                "select count(*) as waiting from pg_stat_activity where wait_event_type = 'Lock' "
+                "and datname = current_database()",
+                observer);
             if (waiting["waiting"].asInt64() > 0) return true;
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }

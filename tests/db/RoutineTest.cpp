@@ -79,10 +79,11 @@ TEST_P(RoutineTest, AProcedureIsAllOrNothing) {
     append(1, 0, 9, "first");  // kind 0: the body's second statement copies it
     EXPECT_EQ(scalar("select count(*) from ppa_log"), "2");
     exec("create table blocker (id integer)");
-    native("create trigger refuse before insert on ppa_log when new.kind = 100 begin select raise(abort, 'refused'); end;",
-           "create function refuse() returns trigger language plpgsql as $$ begin "
-           "if new.kind = 100 then raise exception 'refused'; end if; return new; end $$; "
-           "create trigger refuse before insert on ppa_log for each row execute function refuse();");
+    native(
+        "create trigger refuse before insert on ppa_log when new.kind = 100 begin select raise(abort, 'refused'); end;",
+        "create function refuse() returns trigger language plpgsql as $$ begin "
+        "if new.kind = 100 then raise exception 'refused'; end if; return new; end $$; "
+        "create trigger refuse before insert on ppa_log for each row execute function refuse();");
     TSessionHolder s = session();
     s.StartTransaction();
     exec("insert into blocker values (1)");

@@ -1,8 +1,8 @@
 // The ready-made collections over a set of devices that tells their rules apart.
 #include <algorithm>
+#include <set>
 #include <stdexcept>
 #include <string>
-#include <set>
 #include <vector>
 
 #include "DeviceDatabase.h"
@@ -80,11 +80,14 @@ TEST_P(DeviceCollections, DevicesCarryTheirColumnsAndEnabledSwitch) {
 }
 
 TEST_P(DeviceCollections, NoMatchingDeviceGivesNoCollection) {
-    const std::vector<CollectionFunction> every{
-        Kolvenia::kolekcjaUrzadzen,           Kolvenia::kolekcjaKas,
-        Kolvenia::kolekcjaZainstalowanychKas, Kolvenia::kolekcjaCzynnychKas,
-        Kolvenia::kolekcjaWlaczonychUrzadzen, Kolvenia::kolekcjaDostepnychUrzadzen,
-        Kolvenia::kolekcjaKasIWagDoTransmisji, Kolvenia::kolekcjaSkanerow};
+    const std::vector<CollectionFunction> every{Kolvenia::kolekcjaUrzadzen,
+                                                Kolvenia::kolekcjaKas,
+                                                Kolvenia::kolekcjaZainstalowanychKas,
+                                                Kolvenia::kolekcjaCzynnychKas,
+                                                Kolvenia::kolekcjaWlaczonychUrzadzen,
+                                                Kolvenia::kolekcjaDostepnychUrzadzen,
+                                                Kolvenia::kolekcjaKasIWagDoTransmisji,
+                                                Kolvenia::kolekcjaSkanerow};
     for (CollectionFunction collection : every) EXPECT_EQ(collection(), nullptr);
 
     addDevice({.ref = 1, .type = tuWaga, .section = 1, .number = 1});

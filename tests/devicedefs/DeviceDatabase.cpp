@@ -13,9 +13,7 @@ void DeviceDatabase::SetUp() {
     ShopDb::createSchema(session());
 }
 
-void DeviceDatabase::TearDown() {
-    DBKernel::resetDefaultSession();
-}
+void DeviceDatabase::TearDown() { DBKernel::resetDefaultSession(); }
 
 void DeviceDatabase::addDevice(const DeviceRow& row) {
     DBKernel::Sql::Command insert(

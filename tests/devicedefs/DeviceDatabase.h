@@ -45,5 +45,4 @@ private:
     int nextParamRef_ = 1;
 };
 
-
 }  // namespace DeviceTests

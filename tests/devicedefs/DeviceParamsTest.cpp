@@ -13,8 +13,8 @@ namespace {
 
 using Kolvenia::CParametryUrzadzen;
 
-constexpr int kIntegrated = 1;      // "bKasaZintegrowana" in every shop's definitions
-constexpr int kUsagePeriod = 133;   // a scale's default usage period in days
+constexpr int kIntegrated = 1;     // "bKasaZintegrowana" in every shop's definitions
+constexpr int kUsagePeriod = 133;  // a scale's default usage period in days
 
 TUrzadzenie deviceRef(int ref) {
     TUrzadzenie device;
@@ -64,13 +64,13 @@ TEST_P(DeviceParams, DefinitionsGiveIdentifiersAndTypes) {
     EXPECT_EQ(params.getParamType(42), CParametryUrzadzen::ptText);
     EXPECT_TRUE(params.isParamCreated(kUsagePeriod));
     EXPECT_FALSE(params.isParamCreated(999));
-    EXPECT_EQ(errorOf([&] { params.getParamId("bKasaZintegrowan"); }), "Nieznany parametr urządzenia \"bKasaZintegrowan\".");
+    EXPECT_EQ(errorOf([&] { params.getParamId("bKasaZintegrowan"); }),
+              "Nieznany parametr urządzenia \"bKasaZintegrowan\".");
     EXPECT_EQ(errorOf([&] { params.getParamType(999); }), "Nieznany parametr urządzenia o identyfikatorze 999.");
 }
 
 TEST_P(DeviceParams, ADefinitionOfUnknownTypeIsRefused) {
-    DBKernel::Sql::Command(
-        "insert into DefParamUrz (nParamId, sNazwa, nTyp) values (900, 'xDziwny', 7)", session())
+    DBKernel::Sql::Command("insert into DefParamUrz (nParamId, sNazwa, nTyp) values (900, 'xDziwny', 7)", session())
         .execute();
     EXPECT_EQ(errorOf([] { CParametryUrzadzen(); }), "Nieznany typ 7 parametru urządzenia xDziwny.");
 }

@@ -12,9 +12,7 @@ namespace {
 using Kolvenia::CParametryUrzadzen;
 using Kolvenia::getParam;
 
-CParametryUrzadzen::TParams one(const std::string& text) {
-    return {{7, text}};
-}
+CParametryUrzadzen::TParams one(const std::string& text) { return {{7, text}}; }
 
 std::string messageOf(const std::function<void()>& read) {
     try {
@@ -30,8 +28,7 @@ std::string messageOf(const std::function<void()>& read) {
 TEST(BoolParam, ReadsEverySpellingOfYesAndNo) {
     for (const char* yes : {"1", "T", "t", "Tak", "TAK", "true", " 1 ", "True\n"})
         EXPECT_TRUE(getParam<bool>(one(yes), 7)) << yes;
-    for (const char* no : {"0", "N", "n", "Nie", "nie", "false", "\t0"})
-        EXPECT_FALSE(getParam<bool>(one(no), 7)) << no;
+    for (const char* no : {"0", "N", "n", "Nie", "nie", "false", "\t0"}) EXPECT_FALSE(getParam<bool>(one(no), 7)) << no;
 }
 
 TEST(BoolParam, RefusesOtherTextsNamingTheParameterAndTheText) {

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "DictionaryShop.h"
-#include "core/DateTime.h"
 #include "cashregister/dictionaries/VatRatesActions.h"
+#include "core/DateTime.h"
 #include "dialogs/SelectCashRegister.h"
 #include "forms/FormKernel.h"
 #include "zentools/SysdateGetter.h"
@@ -53,9 +53,9 @@ void operatorWill(std::function<void(Kolvenia::TSelectCashRegister&)> act, std::
 
 TEST_P(DictionaryShop, ReturnReasonsGoToEnabledCashRegistersOnlyAndLeaveOutDeletedOnes) {
     addCashRegisters({1});
-    addDevice({2, 0, false});              // disabled register
-    addDevice({3, 1});                     // a scale
-    addDevice({4, 0, true, false});        // enabled, not installed: still a target
+    addDevice({2, 0, false});        // disabled register
+    addDevice({3, 1});               // a scale
+    addDevice({4, 0, true, false});  // enabled, not installed: still a target
     exec("insert into ReturnReason (id, name, deleted) values (1, 'Towar wadliwy', 0)");
     exec("insert into ReturnReason (id, name, deleted) values (2, 'Przeterminowany', 1)");
     exec("insert into ReturnReason (id, name, deleted) values (3, 'Pomyłka kasjera', 0)");
@@ -108,9 +108,9 @@ TEST_P(DictionaryShop, DiscountTypesFromTheConsoleTakeNoArgument) {
 TEST_P(DictionaryShop, MeasureUnitsFromSendAllDataShowTheirProgressText) {
     addCashRegisters({1, 2, 3});
     auto progress = std::make_shared<RecordedProgress>();
-    EXPECT_TRUE(fire(SendMeasureUnitsFromSendAllData,
-                     java::make<SendAllDataActionInvoker>(std::set<int>{101, 103}, progress))
-                    .succeeded());
+    EXPECT_TRUE(
+        fire(SendMeasureUnitsFromSendAllData, java::make<SendAllDataActionInvoker>(std::set<int>{101, 103}, progress))
+            .succeeded());
     TransferFile file;
     readOnly(0x13, file);
     EXPECT_EQ(file.cashRegisters, (std::vector<int>{1, 3}));
@@ -121,15 +121,17 @@ TEST_P(DictionaryShop, MeasureUnitsFromSendAllDataShowTheirProgressText) {
 
 TEST_P(DictionaryShop, PaymentFormsNeedTheRequiredFormAndOtherwiseSendNothing) {
     addCashRegisters({1});
-    exec("insert into FormaPlatnosci (lFormaPlatnosciRef, sGuid, sNazwa, nRodzaj, bReszta) values "
-         "(2, '{0B7E2C8A-4F1D-4E59-9C3A-6D2E8F1B7A40}', 'Karta', 1, 0)");
+    exec(
+        "insert into FormaPlatnosci (lFormaPlatnosciRef, sGuid, sNazwa, nRodzaj, bReszta) values "
+        "(2, '{0B7E2C8A-4F1D-4E59-9C3A-6D2E8F1B7A40}', 'Karta', 1, 0)");
     const auto missing = fire(SendPayments, java::make<ConsoleArgs>());
     EXPECT_FALSE(missing.succeeded());
     EXPECT_EQ(missing.message(), std::string("Nie odnaleziono płatności o guidzie ") + RequiredPaymentForm + ".");
     EXPECT_TRUE(files().empty());
 
     exec(std::string("insert into FormaPlatnosci (lFormaPlatnosciRef, sGuid, sNazwa, nRodzaj, bReszta) values "
-                     "(1, '") + RequiredPaymentForm + "', 'Gotówka', 0, 1)");
+                     "(1, '") +
+         RequiredPaymentForm + "', 'Gotówka', 0, 1)");
     auto console = java::make<ConsoleArgs>();
     EXPECT_TRUE(fire(SendPayments, console).succeeded());
     EXPECT_EQ(console->out.str(), "Wysyłanie zakończone pomyślnie\n");
@@ -141,7 +143,7 @@ TEST_P(DictionaryShop, PaymentFormsNeedTheRequiredFormAndOtherwiseSendNothing) {
 
 TEST_P(DictionaryShop, VatRatesAreThoseValidOnTheCallersDate) {
     addCashRegisters({1});
-    addDevice({5, 1});  // a scale takes no VAT rates
+    addDevice({5, 1});          // a scale takes no VAT rates
     constexpr int day = 46361;  // 5 December 2026
     exec("update StawkaVat set DataDo = " + std::to_string(day - 1) + " where byVAT = 2");
     exec("insert into StawkaVat (byVAT, sSymbol, sLitera, dStawka, bZwolniona, DataOd) values (6, '7', 'F', 7.5, 0, " +
@@ -149,7 +151,8 @@ TEST_P(DictionaryShop, VatRatesAreThoseValidOnTheCallersDate) {
     exec("insert into StawkaVat (byVAT, sSymbol, sLitera, dStawka, bZwolniona, DataOd) values (7, '9', 'G', 9, 0, " +
          std::to_string(day + 1) + ")");
     auto progress = std::make_shared<RecordedProgress>();
-    EXPECT_TRUE(fire(SendVatRatesByDate, java::make<SendVatRatesInvoker>(std::nullopt, progress, day + 0.75)).succeeded());
+    EXPECT_TRUE(
+        fire(SendVatRatesByDate, java::make<SendVatRatesInvoker>(std::nullopt, progress, day + 0.75)).succeeded());
     TransferFile file;
     readOnly(0x12, file);
     EXPECT_EQ(file.document.child("cashRegisterData").attribute("date").value(), std::string("2026-12-05"));
@@ -197,8 +200,8 @@ TEST_P(DictionaryShop, TheOperatorsChoiceNarrowsTheRegistersAndCancellingSendsNo
     readOnly(0x14, file);
     EXPECT_EQ(file.cashRegisters, std::vector<int>{2});
 
-    exec(std::string("insert into FormaPlatnosci (lFormaPlatnosciRef, sGuid, sNazwa) values (1, '") + RequiredPaymentForm +
-         "', 'Gotówka')");
+    exec(std::string("insert into FormaPlatnosci (lFormaPlatnosciRef, sGuid, sNazwa) values (1, '") +
+         RequiredPaymentForm + "', 'Gotówka')");
     operatorWill([](Kolvenia::TSelectCashRegister& dialog) { dialog.cancel(); });
     const auto cancelled = fire(SendPayments, java::make<MenuArgs>());
     EXPECT_TRUE(cancelled.succeeded());
@@ -222,8 +225,8 @@ TEST_P(DictionaryShop, VatRatesFromTheMenuHoldForTheDatabasesTodayAndGoToTheChos
     EXPECT_EQ(file.cashRegisters, std::vector<int>{2});
     const auto today = Core::DateTime::calendarDate(Zentools::SysdateGetter::getDate(session()));
     char iso[16];
-    std::snprintf(iso, sizeof iso, "%04d-%02u-%02u", static_cast<int>(today.year()), static_cast<unsigned>(today.month()),
-                  static_cast<unsigned>(today.day()));
+    std::snprintf(iso, sizeof iso, "%04d-%02u-%02u", static_cast<int>(today.year()),
+                  static_cast<unsigned>(today.month()), static_cast<unsigned>(today.day()));
     EXPECT_EQ(file.document.child("cashRegisterData").attribute("date").value(), std::string(iso));
     EXPECT_EQ(file.column("symbol"), (Texts{"23", "8", "5", "0", "zw"}));
 }

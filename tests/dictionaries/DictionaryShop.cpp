@@ -10,8 +10,8 @@
 #include "db/Command.h"
 #include "db/StatementLog.h"
 #include "forms/FormKernel.h"
-#include "support/ShopModule.h"
 #include "support/CashRegisterConfig.h"
+#include "support/ShopModule.h"
 #include "support/ShopRows.h"
 
 namespace fs = std::filesystem;
@@ -66,8 +66,9 @@ void DictionaryShop::setCountriesChanged(bool changed) {
 }
 
 bool DictionaryShop::countriesChanged() {
-    return integerOf("select count(*) from StoredProperty where name = '{A6E2D258-BE98-4533-874B-12B02BAE0E1B}'"
-                     " and value = '1'") == 1;
+    return integerOf(
+               "select count(*) from StoredProperty where name = '{A6E2D258-BE98-4533-874B-12B02BAE0E1B}'"
+               " and value = '1'") == 1;
 }
 
 Core::ActionStatus DictionaryShop::fire(const char* guid, java::pointer<Core::IUnknown> args) {

@@ -24,7 +24,9 @@ using TestSupport::Engine;
 using Texts = std::vector<std::string>;
 
 // A console "fire": its arguments and what the action writes.
-class ConsoleArgs : public Core::IArgVectorGetter, public Core::IOStreamGetter, public Core::IExternalExecutionArgsGetter {
+class ConsoleArgs : public Core::IArgVectorGetter,
+                    public Core::IOStreamGetter,
+                    public Core::IExternalExecutionArgsGetter {
 public:
     explicit ConsoleArgs(Texts arguments = {}) : arguments_(std::move(arguments)) {}
     const Texts& getArgVector() const override { return arguments_; }

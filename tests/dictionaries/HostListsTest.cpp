@@ -38,7 +38,7 @@ TEST_P(HostLists, EntityFiltersNameFieldsOfTheEntity) {
     EXPECT_EQ(active[0].name, "Senior");
     EXPECT_EQ(active[1].name, "Student");
     EXPECT_EQ(dao.find<Korvel::Dao::AutomaticDiscountType>(Korvel::Dao::Filter().equals("name", std::string("Stary")),
-                                                            session())
+                                                           session())
                   .size(),
               1u);
     EXPECT_THROW(dao.find<Korvel::Dao::Country>(Korvel::Dao::Filter().equals("isActive", true), session()),
@@ -48,7 +48,8 @@ TEST_P(HostLists, EntityFiltersNameFieldsOfTheEntity) {
 TEST_P(HostLists, PaymentFormsAreFoundByGuidInAnyLetterCaseAfterARefresh) {
     Platnosci::FormyPlatnosci forms(session());
     EXPECT_TRUE(forms.all().empty());
-    exec("insert into FormaPlatnosci (lFormaPlatnosciRef, sGuid, sNazwa) values (1, '{ABCDEF01-0000-0000-0000-000000000000}', 'Bon')");
+    exec(
+        "insert into FormaPlatnosci (lFormaPlatnosciRef, sGuid, sNazwa) values (1, '{ABCDEF01-0000-0000-0000-000000000000}', 'Bon')");
     EXPECT_EQ(forms.findByGuid("{abcdef01-0000-0000-0000-000000000000}"), nullptr);
     forms.refresh();
     ASSERT_NE(forms.findByGuid("{abcdef01-0000-0000-0000-000000000000}"), nullptr);

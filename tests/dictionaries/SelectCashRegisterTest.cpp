@@ -20,9 +20,9 @@ protected:
 TEST_P(SelectCashRegister, OffersEnabledCashRegistersThatAreNotIntegratedAllChecked) {
     addDevice({3});
     addDevice({1, 0, true, true, std::nullopt});  // no stored value: an ordinary register
-    addDevice({2, 0, true, true, true});           // integrated
-    addDevice({4, 0, false});                      // disabled
-    addDevice({5, 1});                             // a scale
+    addDevice({2, 0, true, true, true});          // integrated
+    addDevice({4, 0, false});                     // disabled
+    addDevice({5, 1});                            // a scale
     TSelectCashRegister dialog;
     dialog.beforeModeDependencies();
     EXPECT_EQ(shownLines(dialog), (Texts{"kasa 1 [x] 101", "kasa 3 [x] 103"}));

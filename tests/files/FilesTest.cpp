@@ -12,7 +12,8 @@ TEST(Environment, ExpandsAllThreeFormsAndLeavesTheRestAlone) {
         auto it = variables.find(name);
         return it == variables.end() ? nullptr : it->second.c_str();
     };
-    EXPECT_EQ(Files::expandEnvironmentVariables("$HOME/shop/${KASY}/%KASY%_out", lookup), "/home/sklep/shop/kasy/kasy_out");
+    EXPECT_EQ(Files::expandEnvironmentVariables("$HOME/shop/${KASY}/%KASY%_out", lookup),
+              "/home/sklep/shop/kasy/kasy_out");
     EXPECT_EQ(Files::expandEnvironmentVariables("$BRAK/x ${BRAK} %BRAK%", lookup), "$BRAK/x ${BRAK} %BRAK%");
     EXPECT_EQ(Files::expandEnvironmentVariables("100% $ ${} %% ${KASY", lookup), "100% $ ${} %% ${KASY");
     EXPECT_EQ(Files::expandEnvironmentVariables("$HOMEx", lookup), "$HOMEx");  // the whole name counts

@@ -3,8 +3,8 @@
 #include <stdexcept>
 
 #include "core/ActionContainer.h"
-#include "frame/ActionRegistration.h"
 #include "core/ModuleEntry.h"
+#include "frame/ActionRegistration.h"
 
 namespace {
 
@@ -49,7 +49,8 @@ TEST(DllRegistration, ExceptionDuringAttachLeavesNothingRegistered) {
         registerOneAction(l);
         throw std::runtime_error("unit failed");
     };
-    EXPECT_FALSE(Core::manageDllRegistationsAndDependencies(nullptr, Core::DLL_PROCESS_ATTACH, list, failAfterRegistering));
+    EXPECT_FALSE(
+        Core::manageDllRegistationsAndDependencies(nullptr, Core::DLL_PROCESS_ATTACH, list, failAfterRegistering));
     EXPECT_FALSE(list);
     EXPECT_FALSE(registered());
     EXPECT_EQ(Core::PackageLoaderWithDep::Dependencies::instance().registeredCount(), 0u);
@@ -58,14 +59,17 @@ TEST(DllRegistration, ExceptionDuringAttachLeavesNothingRegistered) {
 TEST(DllRegistration, SuccessfulAttachRegistersForDeferredDependencies) {
     Core::RegistrationListPtr list;
     int instance = 0;
-    EXPECT_TRUE(Core::manageDllRegistationsAndDependencies(&instance, Core::DLL_PROCESS_ATTACH, list, registerOneAction));
+    EXPECT_TRUE(
+        Core::manageDllRegistationsAndDependencies(&instance, Core::DLL_PROCESS_ATTACH, list, registerOneAction));
     EXPECT_EQ(Core::PackageLoaderWithDep::Dependencies::instance().registeredCount(), 1u);
-    EXPECT_TRUE(Core::manageDllRegistationsAndDependencies(&instance, Core::DLL_PROCESS_DETACH, list, registerOneAction));
+    EXPECT_TRUE(
+        Core::manageDllRegistationsAndDependencies(&instance, Core::DLL_PROCESS_DETACH, list, registerOneAction));
     EXPECT_EQ(Core::PackageLoaderWithDep::Dependencies::instance().registeredCount(), 1u);
 }
 
 TEST(ActionRegistration, CreatorRegistrationMakesAFreshObjectPerCallAndNamesItsClass) {
-    auto handle = Kolvenia::regActionCreator(TestGuid, [] { return std::make_shared<TestAction>(); }, CORE_SRC_INFO("test"));
+    auto handle = Kolvenia::regActionCreator(
+        TestGuid, [] { return std::make_shared<TestAction>(); }, CORE_SRC_INFO("test"));
     auto& container = Core::Action::CContainer::instance();
     EXPECT_NE(container.getAction(TestGuid), container.getAction(TestGuid));
     ASSERT_EQ(container.listings().size(), 1u);

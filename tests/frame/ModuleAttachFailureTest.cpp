@@ -75,9 +75,10 @@ TEST_F(ModuleAttachFailure, AnActionRegistrationRefusedAtAnyStepUndoesTheWholeAt
     loader().load("Devices.dll");
     initializeModules();
     EXPECT_EQ(registeredGuids(), guids);
-    EXPECT_EQ(Core::SingletonImplHolder<Senders::ExternalDataSenders>::instance().registeredKeys(),
-              (std::vector<std::string>{"{69F39AE7-AF4B-4921-9242-F3328EB55EBF}", TankoraSenderKey,
-                                        "{8A0533F1-069C-40E2-90B1-ADE435D1AA5D}", "{E5380393-2351-43EE-9623-3A4CCF4027AF}"}));
+    EXPECT_EQ(
+        Core::SingletonImplHolder<Senders::ExternalDataSenders>::instance().registeredKeys(),
+        (std::vector<std::string>{"{69F39AE7-AF4B-4921-9242-F3328EB55EBF}", TankoraSenderKey,
+                                  "{8A0533F1-069C-40E2-90B1-ADE435D1AA5D}", "{E5380393-2351-43EE-9623-3A4CCF4027AF}"}));
 }
 
 TEST_F(ModuleAttachFailure, AFailureAfterTheRegistrationsTakesTheQueuedInitialisationBackOut) {

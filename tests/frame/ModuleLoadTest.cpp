@@ -16,7 +16,8 @@ constexpr const char* ElzabRsSenderKey = "{E5380393-2351-43EE-9623-3A4CCF4027AF}
 std::string configuration(const std::string& petrolStation, const std::string& moduleName) {
     std::string xml = "<configuration>\n";
     if (!petrolStation.empty())
-        xml += "  <key name=\"Inne\"><key name=\"Obsługa stacji paliw\" type=\"bool\" value=\"" + petrolStation + "\"/></key>\n";
+        xml += "  <key name=\"Inne\"><key name=\"Obsługa stacji paliw\" type=\"bool\" value=\"" + petrolStation +
+               "\"/></key>\n";
     xml += "  <key name=\"Parametry programu\"><key name=\"FrontOffice\"><key name=\"Serwer Kasowy\">\n";
     if (!moduleName.empty())
         xml += "    <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"" + moduleName + "\"/>\n";

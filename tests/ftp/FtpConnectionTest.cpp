@@ -81,8 +81,8 @@ TEST_F(FtpConnectionTest, FailuresNameServerAndUserButNeverThePassword) {
     FtpServer server(remote.path());
     writeFile(local / "a.dat", "1");
 
-    const std::string wrongPassword = failureOf(
-        [&] { newConnection()->connect(server.address(), server.user(), "Zle-Haslo-Etykiet-77"); });
+    const std::string wrongPassword =
+        failureOf([&] { newConnection()->connect(server.address(), server.user(), "Zle-Haslo-Etykiet-77"); });
     EXPECT_NE(wrongPassword.find(server.address()), std::string::npos) << wrongPassword;
     EXPECT_NE(wrongPassword.find(server.user()), std::string::npos) << wrongPassword;
     EXPECT_EQ(wrongPassword.find("Zle-Haslo"), std::string::npos) << wrongPassword;

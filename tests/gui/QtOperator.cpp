@@ -22,8 +22,9 @@ QAction* menuItem(QMainWindow& window, const std::string& path) {
     for (const auto& name : Korvel::Gui::menuPathNames(path)) {
         if (found && !found->menu()) return nullptr;
         if (found) actions = found->menu()->actions();
-        const auto named = std::find_if(actions.begin(), actions.end(),
-                                        [&](QAction* action) { return action->objectName() == QString::fromStdString(name); });
+        const auto named = std::find_if(actions.begin(), actions.end(), [&](QAction* action) {
+            return action->objectName() == QString::fromStdString(name);
+        });
         if (named == actions.end()) return nullptr;
         found = *named;
     }

@@ -31,6 +31,4 @@ private:
     std::optional<TestSupport::EngineDatabase> database_;
 };
 
-
 }  // namespace HostLibsTest
-

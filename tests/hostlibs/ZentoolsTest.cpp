@@ -31,13 +31,14 @@ TEST_P(ZentoolsTest, TodayIsTheHostDayNumberOfTheCurrentDate) {
 }
 
 TEST_P(ZentoolsTest, LastSupplyIsTheNewestSupplyLineWithAPrice) {
-    exec("insert into Dostawa (lDostawaRef, lTowarRef, lFirmaRef, data, dIlosc, dCenaZak) values "
-         "(1, 10, 1, 46000, 5, 2.5),"
-         "(2, 10, 1, 46100, 5, 3.25),"
-         "(3, 10, 2, 46100, 8, 3.5),"      // same day, recorded later: wins
-         "(4, 10, 2, 46200, 1, null),"     // newest, but without a price
-         "(5, 11, 1, 46300, 1, 99.0),"     // another product
-         "(6, 12, 1, 46050, 4, 0.1234)");
+    exec(
+        "insert into Dostawa (lDostawaRef, lTowarRef, lFirmaRef, data, dIlosc, dCenaZak) values "
+        "(1, 10, 1, 46000, 5, 2.5),"
+        "(2, 10, 1, 46100, 5, 3.25),"
+        "(3, 10, 2, 46100, 8, 3.5),"   // same day, recorded later: wins
+        "(4, 10, 2, 46200, 1, null),"  // newest, but without a price
+        "(5, 11, 1, 46300, 1, 99.0),"  // another product
+        "(6, 12, 1, 46050, 4, 0.1234)");
 
     Zentools::PurchasePriceGetter getter(session());
     EXPECT_EQ(getter.getLastSupply(10), (LastSupply{3.5, 46100}));

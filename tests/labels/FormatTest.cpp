@@ -22,7 +22,7 @@ TEST(LabelFormat, PicturesGiveLeadingZerosExactDecimalsAndRoundHalfAwayFromZero)
     EXPECT_EQ(Sender::formatValue(12345.678, '.', "0000.00"), "12345.68");
     EXPECT_EQ(Sender::formatValue(-12.5, '.', "0000.00"), "-0012.50");
     EXPECT_EQ(Sender::formatValue(2.5, ',', "000000.00"), "000002,50");
-    EXPECT_EQ(Sender::formatValue(2.675, '.', "0000.00"), "0002.68");   // 2.67499... in binary
+    EXPECT_EQ(Sender::formatValue(2.675, '.', "0000.00"), "0002.68");  // 2.67499... in binary
     EXPECT_EQ(Sender::formatValue(-2.675, '.', "0000.00"), "-0002.68");
     EXPECT_EQ(Sender::formatValue(9999.995, '.', "0000.00"), "10000.00");
     EXPECT_EQ(Sender::formatValue(0.004, '.', "0000.00"), "0000.00");

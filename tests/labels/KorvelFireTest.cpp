@@ -34,10 +34,18 @@ std::string configuration(const FtpServer& server, const fs::path& local) {
            " <key name=\"Parametry sklepu\"><key name=\"Towary\"><key name=\"Etykiety elektroniczne\">\n"
            "  <key name=\"Włączone\" type=\"bool\" value=\"true\"/>\n"
            "  <key name=\"Klasa eksportu\" type=\"string\" value=\"ElectronicLabelsSender\"/>\n"
-           "  <key name=\"Katalog plików etykiet\" type=\"string\" value=\"" + local.string() + "\"/>\n"
-           "  <key name=\"Serwer FTP\" type=\"string\" value=\"" + server.address() + "\"/>\n"
-           "  <key name=\"Użytkownik FTP\" type=\"string\" value=\"" + server.user() + "\"/>\n"
-           "  <key name=\"Hasło FTP\" type=\"string\" value=\"" + server.password() + "\"/>\n"
+           "  <key name=\"Katalog plików etykiet\" type=\"string\" value=\"" +
+           local.string() +
+           "\"/>\n"
+           "  <key name=\"Serwer FTP\" type=\"string\" value=\"" +
+           server.address() +
+           "\"/>\n"
+           "  <key name=\"Użytkownik FTP\" type=\"string\" value=\"" +
+           server.user() +
+           "\"/>\n"
+           "  <key name=\"Hasło FTP\" type=\"string\" value=\"" +
+           server.password() +
+           "\"/>\n"
            "  <key name=\"Folder etykiet\" type=\"string\" value=\"etykiety\"/>\n"
            " </key></key></key>\n"
            "</configuration>\n";
@@ -51,8 +59,8 @@ TEST(KorvelFire, TheStockExportUploadsTheDemoShopsChangedLabelsOrSaysWhyNot) {
     TestSupport::writeFile(dir / "config.xml", configuration(server, dir / "etykiety"));
     const std::string database = "--database sqlite:" + (dir / "shop.db").string();
     ASSERT_EQ(korvel(database + " db init --demo --products 300 --seed 5", dir).exitCode, 0);
-    const std::string fire = "--config " + (dir / "config.xml").string() + " " + database +
-                             " fire {8DFBDE64-767D-4A68-B7FC-421C885627C1} ";
+    const std::string fire =
+        "--config " + (dir / "config.xml").string() + " " + database + " fire {8DFBDE64-767D-4A68-B7FC-421C885627C1} ";
     const int today = Core::DateTime::today();
     const std::string range = Core::DateTime::formatDate(today - 90) + " " + Core::DateTime::formatDate(today);
 
@@ -71,7 +79,8 @@ TEST(KorvelFire, TheStockExportUploadsTheDemoShopsChangedLabelsOrSaysWhyNot) {
     server.stop();
     const Result failed = korvel(fire + range, dir);
     EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_NE(failed.err.find("Błąd połączenia z serwerem etykiet " + server.address() + ": "), std::string::npos) << failed.err;
+    EXPECT_NE(failed.err.find("Błąd połączenia z serwerem etykiet " + server.address() + ": "), std::string::npos)
+        << failed.err;
     EXPECT_EQ(failed.err.find(server.password()), std::string::npos) << failed.err;
     EXPECT_EQ(LabelsTest::filesIn(dir / "etykiety").size(), 1u);
 }

@@ -8,7 +8,8 @@ namespace fs = std::filesystem;
 
 namespace LabelsTest {
 
-LabelsSettings settingsFor(const TestSupport::FtpServer& server, const fs::path& localFolder, const std::string& className) {
+LabelsSettings settingsFor(const TestSupport::FtpServer& server, const fs::path& localFolder,
+                           const std::string& className) {
     fs::create_directories(server.root() / "etykiety");
     LabelsSettings settings;
     settings.className = className;

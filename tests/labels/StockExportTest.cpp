@@ -50,7 +50,9 @@ const std::string usage =
     "fire <guid_akcji> /? - wyświetla ten komunikat.\n";
 
 // What "fire" hands a console action.
-class ConsoleArgs : public Core::IArgVectorGetter, public Core::IOStreamGetter, public Core::IExternalExecutionArgsGetter {
+class ConsoleArgs : public Core::IArgVectorGetter,
+                    public Core::IOStreamGetter,
+                    public Core::IExternalExecutionArgsGetter {
 public:
     explicit ConsoleArgs(Names args) : args_(std::move(args)) {}
     const std::vector<std::string>& getArgVector() const override { return args_; }
@@ -114,21 +116,23 @@ protected:
     std::int64_t integerOf(const std::string& sql) { return TestSupport::integerOf(*session_, sql); }
 
     // A label product whose stock last changed on `stockDay`, with one PLU.
-    void addLabelProduct(int id, const std::string& name, int stockDay, int pluStatus, std::optional<int> onLabels = 1) {
+    void addLabelProduct(int id, const std::string& name, int stockDay, int pluStatus,
+                         std::optional<int> onLabels = 1) {
         TestSupport::addProduct(*session_, TestSupport::ShopProduct(id, name, 2.5 + id));
-        exec("update Towar set dLastStnDate = " + std::to_string(stockDay) +
-             ", byElEtyk = " + (onLabels ? std::to_string(*onLabels) : "null") + " where lTowarRef = " + std::to_string(id));
-        exec("insert into stn (lTowarRef, data, dStan) values (" + std::to_string(id) + ", " + std::to_string(stockDay) + ", 4)");
+        exec("update Towar set dLastStnDate = " + std::to_string(stockDay) + ", byElEtyk = " +
+             (onLabels ? std::to_string(*onLabels) : "null") + " where lTowarRef = " + std::to_string(id));
+        exec("insert into stn (lTowarRef, data, dStan) values (" + std::to_string(id) + ", " +
+             std::to_string(stockDay) + ", 4)");
         TestSupport::addPlu(*session_, 10 * id, id, "59000000" + std::to_string(10000 + id), pluStatus);
     }
 
     void addShop() {
         addLabelProduct(1, "Mleko", firstDay + 14, 2);
-        addLabelProduct(2, "Jogurt", firstDay - 1, 2);   // changed before the range
+        addLabelProduct(2, "Jogurt", firstDay - 1, 2);  // changed before the range
         addLabelProduct(3, "Ser", firstDay + 9, 2, 0);  // not on labels
         addLabelProduct(4, "Kefir", lastDay, 1);
-        addLabelProduct(5, "Śmietana", firstDay, 3);     // PLU to be deleted
-        addLabelProduct(6, "Masło", firstDay, 5);        // a state labels do not know
+        addLabelProduct(5, "Śmietana", firstDay, 3);  // PLU to be deleted
+        addLabelProduct(6, "Masło", firstDay, 5);     // a state labels do not know
         // A promotion valid on the last day of the range.
         TestSupport::addCondition(*session_, 400, 4, 3.0, 1, lastDay - 2, lastDay + 5);
         exec("update WarSprz set lPromoRef = 9 where lWarSprzRef = 400");
@@ -174,7 +178,9 @@ TEST_P(StockExport, TheConsoleExportsLabelProductsWhoseStockChangedInTheRange) {
     std::sort(leads.begin(), leads.end());
     EXPECT_EQ(leads, (Names{"1" + code(1), "1" + code(4), "2" + code(5)}));
     for (const auto& line : lines) {
-        const std::string expectedEnd = leadOf(line) == "1" + code(4) ? "1\r" : leadOf(line) == "1" + code(1) ? "0\r" : code(5) + "\r";
+        const std::string expectedEnd = leadOf(line) == "1" + code(4)   ? "1\r"
+                                        : leadOf(line) == "1" + code(1) ? "0\r"
+                                                                        : code(5) + "\r";
         EXPECT_TRUE(line.ends_with(expectedEnd)) << line;
     }
     const auto statements = DBKernel::StatementLog::entries();
@@ -187,13 +193,16 @@ TEST_P(StockExport, BadConsoleArgumentsAndSwitchedOffLabelsWriteOnlyTheirMessage
     EXPECT_EQ(fire({"/?"}), usage);
     EXPECT_EQ(fire({"01.11.2026", "30.11.2026", "x"}), "Nieprawidłowa liczba parametrów.\n\n" + usage);
     EXPECT_EQ(fire({}), "Nieprawidłowa liczba parametrów.\n\n" + usage);
-    EXPECT_EQ(fire({"01.11.2026", "31.02.2026"}), "Nieprawidłowa data \"31.02.2026\" (oczekiwano dd.mm.yyyy).\n\n" + usage);
-    EXPECT_EQ(fire({"1.11.2026r", "30.11.2026"}), "Nieprawidłowa data \"1.11.2026r\" (oczekiwano dd.mm.yyyy).\n\n" + usage);
+    EXPECT_EQ(fire({"01.11.2026", "31.02.2026"}),
+              "Nieprawidłowa data \"31.02.2026\" (oczekiwano dd.mm.yyyy).\n\n" + usage);
+    EXPECT_EQ(fire({"1.11.2026r", "30.11.2026"}),
+              "Nieprawidłowa data \"1.11.2026r\" (oczekiwano dd.mm.yyyy).\n\n" + usage);
     settings.enabled = false;
     LabelsTest::configureLabels(settings);
-    EXPECT_EQ(fire({Core::DateTime::formatDate(firstDay), Core::DateTime::formatDate(lastDay)}),
-              "Eksport nie zostanie wykonany, gdyż klucz \\Parametry sklepu\\Towary\\Etykiety elektroniczne\\Włączone jest "
-              "ustawiony na \"nie\".");
+    EXPECT_EQ(
+        fire({Core::DateTime::formatDate(firstDay), Core::DateTime::formatDate(lastDay)}),
+        "Eksport nie zostanie wykonany, gdyż klucz \\Parametry sklepu\\Towary\\Etykiety elektroniczne\\Włączone jest "
+        "ustawiony na \"nie\".");
     EXPECT_TRUE(DBKernel::StatementLog::entries().empty());
     EXPECT_FALSE(fs::exists(local / "etykiety"));
     EXPECT_TRUE(server_->received().empty());
@@ -209,8 +218,8 @@ TEST_P(StockExport, TheEveningStepReportsItsOutcomeAndKeepsFilesAFailedUploadLef
     settings.className = "SesLabelsSender";
     LabelsTest::configureLabels(settings);
     auto run = [](EveningArgs& args) {
-        auto status = Labels::EveningProcessingSendElectronicLabelsAction().execute(java::pointer<Core::IUnknown>(
-            std::shared_ptr<EveningArgs>(std::shared_ptr<EveningArgs>(), &args)));
+        auto status = Labels::EveningProcessingSendElectronicLabelsAction().execute(
+            java::pointer<Core::IUnknown>(std::shared_ptr<EveningArgs>(std::shared_ptr<EveningArgs>(), &args)));
         return std::make_pair(status->as<Core::ActionStatus>().succeeded(), status->as<Core::ActionStatus>().message());
     };
     EveningArgs empty(day(2020y / January / 1), day(2020y / January / 1));
@@ -221,7 +230,8 @@ TEST_P(StockExport, TheEveningStepReportsItsOutcomeAndKeepsFilesAFailedUploadLef
     EveningArgs failing(firstDay, lastDay);
     const auto failed = run(failing);
     EXPECT_FALSE(failed.first);
-    EXPECT_EQ(failed.second.rfind("Błąd połączenia z serwerem etykiet " + settings.server + ": ", 0), 0u) << failed.second;
+    EXPECT_EQ(failed.second.rfind("Błąd połączenia z serwerem etykiet " + settings.server + ": ", 0), 0u)
+        << failed.second;
     const auto left = LabelsTest::filesIn(local / "etykiety");
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(integerOf("select count(*) from tempraporttowar"), 0);
@@ -264,10 +274,10 @@ TEST_P(StockExport, TheExportDialogShowsTheOutcomeInMessageBoxes) {
     settings.remoteFolder = "nie-ma";
     LabelsTest::configureLabels(settings);
     EXPECT_FALSE(dialog.accept(firstDay, lastDay));
-    EXPECT_EQ(boxes->shown, (Names{"information: Brak etykiet do wysłania.", "information: Eksport zakończony poprawnie.",
-                                   "error: Wystąpił błąd w czasie eksportu: Błąd przesyłania plików etykiet na serwer " +
-                                       settings.server +
-                                       " do katalogu nie-ma. Pliki zostaną wysłane przy następnym przesłaniu."}));
+    EXPECT_EQ(boxes->shown,
+              (Names{"information: Brak etykiet do wysłania.", "information: Eksport zakończony poprawnie.",
+                     "error: Wystąpił błąd w czasie eksportu: Błąd przesyłania plików etykiet na serwer " +
+                         settings.server + " do katalogu nie-ma. Pliki zostaną wysłane przy następnym przesłaniu."}));
     // Without windows the dialog's action says so and does nothing.
     EXPECT_THROW(Labels::CFormCreator("{253617CF-8D6A-4519-AE87-83D0525E4090}", "TSendElectronicLabelsDialog",
                                       ".miInne.miFunkSerwis.miElectonicLabelsStockExport")
@@ -341,7 +351,11 @@ TEST_P(StockExport, ConfigurationAndFolderFailuresStopTheSenderWithTheirMessages
     } catch (const std::runtime_error& e) {
         EXPECT_EQ(std::string(e.what()), "LabelsSenderFactory::createLabelsSender: wrong class name.");
     }
-    const Korvel::TKey labels = Core::SingletonImplHolder<Core::CSetup>::instance().getRootKey().GetKey("Parametry sklepu").GetKey("Towary").GetKey("Etykiety elektroniczne");
+    const Korvel::TKey labels = Core::SingletonImplHolder<Core::CSetup>::instance()
+                                    .getRootKey()
+                                    .GetKey("Parametry sklepu")
+                                    .GetKey("Towary")
+                                    .GetKey("Etykiety elektroniczne");
     labels.GetKey("Mapowanie jednostek miar").CreateKey("kg").set_val(1);
     try {
         Labels::ElectronicLabelsSender sender;

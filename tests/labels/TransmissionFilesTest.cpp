@@ -48,16 +48,20 @@ protected:
         addProduct(Product(5, "Kawa ziarnista", 39.99).sendingNow());
         addProduct(Product(6, "Herbata czarna", 6.49).sendingNow());
         addProduct(Product(7, "Schab wieprzowy", 21.99).sendingNow());
-        exec("update Towar set byElEtyk = 1, sArtIndex = 'CH-001', sGrIndex = 'PIEC', brandId = 1, nJmSprz = 1, "
-             "nJmPrzelicznik = 2, dPrzelicznik = 0.5, lGlownyDostawcaRef = 10, dLastStnDate = " + std::to_string(promotionStart) +
-             " where lTowarRef = 1");
-        exec("update Towar set sNazwa = 'Masło ekstra osełkowe z mleka krowiego 82% tłuszczu', byElEtyk = 1, sArtIndex = 'MAS-0001-X', sGrIndex = 'NABIAL', nJmSprz = 3, nJmPrzelicznik = 3, "
-             "dPrzelicznik = 0, dLastStnDate = " + std::to_string(promotionStart - 3) + " where lTowarRef = 2");
-        exec("update Towar set byElEtyk = 1, sArtIndex = 'W1', sGrIndex = 'NAP', brandId = 2, nJmSprz = 1, nJmPrzelicznik = 3, "
-             "dPrzelicznik = 1.5 where lTowarRef = 3");
+        exec(
+            "update Towar set byElEtyk = 1, sArtIndex = 'CH-001', sGrIndex = 'PIEC', brandId = 1, nJmSprz = 1, "
+            "nJmPrzelicznik = 2, dPrzelicznik = 0.5, lGlownyDostawcaRef = 10, dLastStnDate = " +
+            std::to_string(promotionStart) + " where lTowarRef = 1");
+        exec(
+            "update Towar set sNazwa = 'Masło ekstra osełkowe z mleka krowiego 82% tłuszczu', byElEtyk = 1, sArtIndex = 'MAS-0001-X', sGrIndex = 'NABIAL', nJmSprz = 3, nJmPrzelicznik = 3, "
+            "dPrzelicznik = 0, dLastStnDate = " +
+            std::to_string(promotionStart - 3) + " where lTowarRef = 2");
+        exec(
+            "update Towar set byElEtyk = 1, sArtIndex = 'W1', sGrIndex = 'NAP', brandId = 2, nJmSprz = 1, nJmPrzelicznik = 3, "
+            "dPrzelicznik = 1.5 where lTowarRef = 3");
         // Stock and supplier that a removal label must not show.
-        exec("update Towar set byElEtyk = 0, lGlownyDostawcaRef = 10, dLastStnDate = " + std::to_string(promotionStart) +
-             " where lTowarRef = 4");
+        exec("update Towar set byElEtyk = 0, lGlownyDostawcaRef = 10, dLastStnDate = " +
+             std::to_string(promotionStart) + " where lTowarRef = 4");
         exec("update Towar set byElEtyk = 1 where lTowarRef in (6, 7)");
         addPlu(11, 1, "5901234123457", 1);
         addPlu(21, 2, "96385074", 2);
@@ -72,8 +76,8 @@ protected:
         exec("update WarSprz set lPromoRef = 77 where lWarSprzRef = 200");
         exec("insert into stn (lTowarRef, data, dStan, dCenaSprzed) values (2, " + std::to_string(promotionStart - 20) +
              ", 5, 7.49), (2, " + std::to_string(promotionStart - 3) + ", -1500, 7.99), (2, " +
-             std::to_string(promotionStart - 40) + ", 9, 6.99), (1, " + std::to_string(promotionStart) + ", 12000, 3.5), (4, " + std::to_string(promotionStart) +
-             ", 17, 24.9)");
+             std::to_string(promotionStart - 40) + ", 9, 6.99), (1, " + std::to_string(promotionStart) +
+             ", 12000, 3.5), (4, " + std::to_string(promotionStart) + ", 17, 24.9)");
     }
 
     // Runs the day's transmission with the labels of the class on; the label files that
@@ -133,8 +137,10 @@ TEST_P(LabelsTransmission, EveryPackageUploadsAFileOfItsOwn) {
     const auto files = transmitWith("ElectronicLabelsSender", {.packageSize = 2});
     std::string lines;
     for (const auto& [name, content] : files) {
-        if (name.ends_with(".dat")) lines += content;
-        else EXPECT_EQ(content, ":-)") << name;
+        if (name.ends_with(".dat"))
+            lines += content;
+        else
+            EXPECT_EQ(content, ":-)") << name;
     }
     EXPECT_GE(files.size(), 6u);
     EXPECT_EQ(lines, LabelsTest::expectedFile("electronic_labels.dat"));

@@ -79,7 +79,8 @@ TEST_F(LabelUpload, WithoutDataFilesNoConnectionIsMade) {
 }
 
 TEST_F(LabelUpload, DataFilesGoInNameOrderEachFollowedByItsFlagAndLeaveTheFolder) {
-    for (const char* name : {"b.dat", "a.dat", "x.y.dat", "X.DAT"}) writeFile(local / name, std::string("dane ") + name + "\r\n");
+    for (const char* name : {"b.dat", "a.dat", "x.y.dat", "X.DAT"})
+        writeFile(local / name, std::string("dane ") + name + "\r\n");
     writeFile(local / "c.flg", "stary");
     writeFile(local / "notatki.txt", "x");
     upload();
@@ -87,15 +88,18 @@ TEST_F(LabelUpload, DataFilesGoInNameOrderEachFollowedByItsFlagAndLeaveTheFolder
                                           "etykiety/b.dat", "etykiety/b.flg", "etykiety/x.y.dat", "etykiety/x.y.flg"}));
     EXPECT_EQ(readFile(remote / "etykiety" / "X.dat"), "dane X.DAT\r\n");
     EXPECT_EQ(readFile(remote / "etykiety" / "x.y.dat"), "dane x.y.dat\r\n");
-    for (const char* flag : {"X.flg", "a.flg", "b.flg", "x.y.flg"}) EXPECT_EQ(readFile(remote / "etykiety" / flag), ":-)");
+    for (const char* flag : {"X.flg", "a.flg", "b.flg", "x.y.flg"})
+        EXPECT_EQ(readFile(remote / "etykiety" / flag), ":-)");
     EXPECT_EQ(localNames(), (Names{"c.flg", "notatki.txt"}));
 }
 
 TEST_F(LabelUpload, TheRemoteFolderGetsOneSlashAndAnEmptyOneMeansTheLoginFolder) {
     fs::create_directories(remote / "etykiety");
-    const std::pair<std::string, std::string> cases[] = {
-        {"etykiety", "etykiety/1.dat"}, {"etykiety/", "etykiety/2.dat"}, {"etykiety\\", "etykiety/3.dat"},
-        {"/etykiety", "etykiety/4.dat"}, {"", "5.dat"}};
+    const std::pair<std::string, std::string> cases[] = {{"etykiety", "etykiety/1.dat"},
+                                                         {"etykiety/", "etykiety/2.dat"},
+                                                         {"etykiety\\", "etykiety/3.dat"},
+                                                         {"/etykiety", "etykiety/4.dat"},
+                                                         {"", "5.dat"}};
     int n = 0;
     for (const auto& [folder, arrival] : cases) {
         writeFile(local / (std::to_string(++n) + ".dat"), folder);
@@ -113,13 +117,15 @@ TEST_F(LabelUpload, FailuresNameServerAndFolderKeepTheFilesAndHideThePassword) {
 
     settings.password = "Zle-Haslo-Etykiet-77";
     const std::string wrongPassword = uploadFailure();
-    EXPECT_EQ(wrongPassword.rfind("Błąd połączenia z serwerem etykiet " + server().address() + ": ", 0), 0u) << wrongPassword;
+    EXPECT_EQ(wrongPassword.rfind("Błąd połączenia z serwerem etykiet " + server().address() + ": ", 0), 0u)
+        << wrongPassword;
     EXPECT_TRUE(wrongPassword.ends_with("\n" + retry)) << wrongPassword;
     EXPECT_EQ(wrongPassword.find("Zle-Haslo"), std::string::npos);
 
     settings.password = server().password();
     settings.remoteFolder = "nie-ma";
-    EXPECT_EQ(uploadFailure(), "Błąd przesyłania plików etykiet na serwer " + server().address() + " do katalogu nie-ma. " + retry);
+    EXPECT_EQ(uploadFailure(),
+              "Błąd przesyłania plików etykiet na serwer " + server().address() + " do katalogu nie-ma. " + retry);
 
     const std::string address = server().address();
     server().stop();
@@ -145,7 +151,9 @@ TEST_F(LabelUpload, AConnectionLostAfterTheFirstFileKeepsEveryUnconfirmedFileFor
     writeFile(local / "a.dat", "A\r\n");
     writeFile(local / "b.dat", "B\r\n");
     const std::string failure = uploadFailure();
-    EXPECT_EQ(failure.rfind("Błąd przesyłania plików etykiet na serwer " + server().address() + " do katalogu etykiety.", 0), 0u)
+    EXPECT_EQ(
+        failure.rfind("Błąd przesyłania plików etykiet na serwer " + server().address() + " do katalogu etykiety.", 0),
+        0u)
         << failure;
     EXPECT_EQ(server().received(), Names{"etykiety/a.dat"});
     EXPECT_EQ(localNames(), (Names{"a.dat", "a.flg", "b.dat"}));

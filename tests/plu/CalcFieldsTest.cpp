@@ -60,12 +60,12 @@ TEST_P(CalcFieldsTest, PriceComesFromTheCodeTheConditionOrTheProduct) {
         const char* text;
         const char* price;
     } cases[] = {
-        {"2600120123429", 6, "7", "99", "12.34", "<null>"},       // the code carries 012.34
-        {"5900000000015", 2, "1", "3.456", "3.46", "3.456"},      // no condition origin: the product's
-        {"2712345", 2, "null", "3.456", "3.46", "3.456"},         // a weight code carries no price
-        {"2600120123420", 2, "null", "3.456", "3.46", "3.456"},   // not a code: wrong check digit
+        {"2600120123429", 6, "7", "99", "12.34", "<null>"},      // the code carries 012.34
+        {"5900000000015", 2, "1", "3.456", "3.46", "3.456"},     // no condition origin: the product's
+        {"2712345", 2, "null", "3.456", "3.46", "3.456"},        // a weight code carries no price
+        {"2600120123420", 2, "null", "3.456", "3.46", "3.456"},  // not a code: wrong check digit
         {"abc", 2, "null", "3.456", "3.46", "3.456"},
-        {"5900000000015", 4, "2.5", "9", "2.50", "2.5"},          // from a condition: the condition's
+        {"5900000000015", 4, "2.5", "9", "2.50", "2.5"},  // from a condition: the condition's
         {"5900000000015", 2, "null", "null", "brak!", "<null>"},
     };
     for (const auto& c : cases) {

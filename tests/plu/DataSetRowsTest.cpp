@@ -22,7 +22,9 @@ using Texts = std::vector<std::string>;
 
 class DataSetRowsTest : public PluDatabaseTest {
 protected:
-    int pluStatus(int pluRef) { return integerOf("select byStatus from PLU where lPluRef = " + std::to_string(pluRef)); }
+    int pluStatus(int pluRef) {
+        return integerOf("select byStatus from PLU where lPluRef = " + std::to_string(pluRef));
+    }
     int sendNow(int productId) {
         return integerOf("select bySendNat from Towar where lTowarRef = " + std::to_string(productId));
     }
@@ -89,7 +91,7 @@ TEST_P(DataSetRowsTest, SeveralConditionsGiveTheLowestPriceAndTheNewestCondition
     addPlu(11, 1, "5900000000015", 2);
     addCondition(20, 1, 7.0);
     addCondition(21, 1, 6.0);
-    addCondition(22, 1, 3.0, 1);                        // already sent
+    addCondition(22, 1, 3.0, 1);                      // already sent
     addCondition(23, 1, 2.0, 0, kDay - 9, kDay - 1);  // over before the day
     TPLUTransmissionContainer engine(ETransKindName::Immediate, session());
     engine.CreateDataSet(kDay);
@@ -170,7 +172,7 @@ TEST_P(DataSetRowsTest, GroupedProductsAreFlaggedAndListedUnderTheGroupingCode) 
     EXPECT_EQ(pluStatus(61), 1);
 
     EXPECT_EQ(column(engine, "sPLU"), (Texts{"5900000000015", "5900000000015", "5900000000015", "5900000000046",
-                                              "5900000000046", "5900000000039"}));
+                                             "5900000000046", "5900000000039"}));
     EXPECT_EQ(column(engine, "lTowarRef"), (Texts{"1", "3", "2", "8", "7", "6"}));
     EXPECT_EQ(column(engine, "byFlaga"), (Texts{"2", "2", "6", "2", "3", "6"}));
     EXPECT_EQ(column(engine, "lTowarGrupujacyRef"), (Texts{"<null>", "1", "1", "<null>", "8", "<null>"}));

@@ -25,7 +25,8 @@ void PluDatabaseTest::TearDown() {
 
 void PluDatabaseTest::setSeveralSalePrices(bool enabled) {
     Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(
-        std::string("<configuration><key name=\"Inne\"><key name=\"Obsługa wielu cen sprzedaży\" type=\"bool\" value=\"") +
+        std::string(
+            "<configuration><key name=\"Inne\"><key name=\"Obsługa wielu cen sprzedaży\" type=\"bool\" value=\"") +
         (enabled ? "true" : "false") + "\"/></key></configuration>");
 }
 

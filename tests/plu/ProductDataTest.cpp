@@ -20,8 +20,8 @@ std::string describe(const Devices::IProductDataForFrontOffice& p) {
         << p.getScaleSection() << '|' << p.getScalePluNumber() << '|' << p.getSalePrice().toString() << '|'
         << p.getSaleUnit() << '|' << (shelfLife ? std::to_string(*shelfLife) : "-") << '|' << p.getPluStatus() << '|'
         << p.getActivityStatus() << '|' << p.hasSeveralPrices() << '|' << p.isMultiPriceElementSaleLocked() << '|'
-        << p.isLocallySaleBlocked() << '|' << p.getName() << '|' << p.getShortName() << '|' << p.getGroupIndex()
-        << '|' << p.getProductType() << '|' << p.hasIngredients() << '|' << p.getIngredients();
+        << p.isLocallySaleBlocked() << '|' << p.getName() << '|' << p.getShortName() << '|' << p.getGroupIndex() << '|'
+        << p.getProductType() << '|' << p.hasIngredients() << '|' << p.getIngredients();
     return out.str();
 }
 
@@ -30,9 +30,10 @@ protected:
     // Two listed products: a weighed one with every value set, and a bare one.
     void addTwoProducts() {
         addProduct(Product(1, "Chleb żytni", 6.49));
-        exec("update Towar set bWagowy = 1, nWagaSekcja = 2, nWagaPLU = 15, nJmSprz = 3, nOkresPrzydatnosci = 7, "
-             "nStatusAktywnosci = 1, bWieleCen = 1, multiPriceElementSaleLocked = 1, locally_sale_blocked = 1, "
-             "skrNazwa = 'Chleb żyt.', sGrIndex = 'PIE', byTyp = 2 where lTowarRef = 1");
+        exec(
+            "update Towar set bWagowy = 1, nWagaSekcja = 2, nWagaPLU = 15, nJmSprz = 3, nOkresPrzydatnosci = 7, "
+            "nStatusAktywnosci = 1, bWieleCen = 1, multiPriceElementSaleLocked = 1, locally_sale_blocked = 1, "
+            "skrNazwa = 'Chleb żyt.', sGrIndex = 'PIE', byTyp = 2 where lTowarRef = 1");
         exec("insert into skladsurowcowytowaru (lTowarRef, sSklad) values (1, 'mąka żytnia, woda, sól')");
         addPlu(11, 1, "2712345", 1);
         addProduct(Product(2, "Zapałki", 0.5));
@@ -45,16 +46,18 @@ TEST_P(ProductDataTest, RecordReadsTheRowTheDataSetStandsOn) {
     TPLUTransmissionContainer engine(ETransKindName::Immediate, session());
     engine.CreateDataSet(kDay);
     const Devices::ProductDataForFrontOfficeFromDataSet product(engine.getMainQuery());
-    EXPECT_EQ(describe(product), "1|1|2712345|W|2|15|6.49|3|7|1|1|1|1|1|Chleb żytni|Chleb żyt.|PIE|2|1|"
-                                 "mąka żytnia, woda, sól");
+    EXPECT_EQ(describe(product),
+              "1|1|2712345|W|2|15|6.49|3|7|1|1|1|1|1|Chleb żytni|Chleb żyt.|PIE|2|1|"
+              "mąka żytnia, woda, sól");
     engine.getMainQuery().Next();
     EXPECT_EQ(describe(product), "2|0|5900000000015|E|0|0|0.50|0|-|3|0|0|0|0|Zapałki|Zapałki||0|0|");
 }
 
 TEST_P(ProductDataTest, NullFlagsReadFalseAndNullShelfLifeEmpty) {
     Db::TDataSet rows(session());
-    rows.SetSQL("select null as bWieleCen, null as multiPriceElementSaleLocked, null as locallySaleBlocked, "
-                "null as bWagowy, null as nOkresPrzydatnosci, null as sSklad from dual");
+    rows.SetSQL(
+        "select null as bWieleCen, null as multiPriceElementSaleLocked, null as locallySaleBlocked, "
+        "null as bWagowy, null as nOkresPrzydatnosci, null as sSklad from dual");
     rows.Open();
     const Devices::ProductDataForFrontOfficeFromDataSet product(rows);
     EXPECT_FALSE(product.hasSeveralPrices());
@@ -77,9 +80,11 @@ TEST_P(ProductDataTest, DecoratorAnswersEverythingItDoesNotChangeThroughTheRecor
     addTwoProducts();
     TPLUTransmissionContainer engine(ETransKindName::Immediate, session());
     engine.CreateDataSet(kDay);
-    const OldScaleNumber deletion(std::make_shared<Devices::ProductDataForFrontOfficeFromDataSet>(engine.getMainQuery()));
-    EXPECT_EQ(describe(deletion), "1|1|2712345|W|2|99|6.49|3|7|3|1|1|1|1|Chleb żytni|Chleb żyt.|PIE|2|1|"
-                                  "mąka żytnia, woda, sól");
+    const OldScaleNumber deletion(
+        std::make_shared<Devices::ProductDataForFrontOfficeFromDataSet>(engine.getMainQuery()));
+    EXPECT_EQ(describe(deletion),
+              "1|1|2712345|W|2|99|6.49|3|7|3|1|1|1|1|Chleb żytni|Chleb żyt.|PIE|2|1|"
+              "mąka żytnia, woda, sól");
 }
 
 TEST_P(ProductDataTest, PredecessorsAreReadOnceForEveryProduct) {
@@ -97,8 +102,9 @@ TEST_P(ProductDataTest, PredecessorsAreReadOnceForEveryProduct) {
     EXPECT_EQ(predecessors, (std::vector<int>{2, 3}));
     EXPECT_TRUE(cache.getPredecessors(2).empty());
     EXPECT_TRUE(cache.getPredecessors(4).empty());
-    EXPECT_EQ(takeStatements(), std::vector<std::string>{"\n select tp.ltowarref predecessor_id, ts.ltowarref successor_id"
-                                                         "\n from towar tp, towar ts\n where tp.successor_id = ts.ltowarref"});
+    EXPECT_EQ(takeStatements(),
+              std::vector<std::string>{"\n select tp.ltowarref predecessor_id, ts.ltowarref successor_id"
+                                       "\n from towar tp, towar ts\n where tp.successor_id = ts.ltowarref"});
 }
 
 TEST_P(ProductDataTest, FeaturesAreCachedForTheListedProductsOnly) {

@@ -45,7 +45,8 @@ protected:
         return integerOf(std::string("select ") + column + " from PLU where lPluRef = " + std::to_string(pluRef));
     }
     int product(int productId, const char* column) {
-        return integerOf(std::string("select ") + column + " from Towar where lTowarRef = " + std::to_string(productId));
+        return integerOf(std::string("select ") + column +
+                         " from Towar where lTowarRef = " + std::to_string(productId));
     }
 };
 

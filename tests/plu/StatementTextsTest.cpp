@@ -55,23 +55,64 @@ std::string joined(const std::vector<std::string>& columns) {
     return text;
 }
 
-const std::vector<std::string> kProductColumns = {
-    "t.bWagowy", "t.nWagaSekcja", "t.nWagaPLU", "t.byTyp", "t.bWieleWydan", "t.bCenaOtwarta", "t.byElEtyk",
-    "t.skrNazwa", "t.byVAT", "t.alternativeVatRate", "t.multiPriceElementSaleLocked",
-    "t.locally_sale_blocked as locallySaleBlocked", "t.DutyFreeZoneRestrictions", "t.DutyFreeZoneVatRatesHandling",
-    "t.FinancialTransactionTypeId", "t.lOpakRef", "t.nJmSprz", "t.nOkresPrzydatnosci", "t.nStatusAktywnosci",
-    "t.nJmPrzelicznik", "t.dPrzelicznik", "t.byWeightType", "t.nPurchaseAgeLimit", "t.nSaleAgeLimit",
-    "t.bIncreasedRisk", "t.bSelfServiceNotAllowed", "t.nWeightTolerance", "t.nSecurityWeight",
-    "t.VatSplittableProductId", "t.VatSplittableValuePercentage", "t.OnSiteVatRateId", "t.sPKWiU as PKWiU",
-    "t.brandId", "t.alternative_Prices_Allowed as alternativePricesAllowed"};
+const std::vector<std::string> kProductColumns = {"t.bWagowy",
+                                                  "t.nWagaSekcja",
+                                                  "t.nWagaPLU",
+                                                  "t.byTyp",
+                                                  "t.bWieleWydan",
+                                                  "t.bCenaOtwarta",
+                                                  "t.byElEtyk",
+                                                  "t.skrNazwa",
+                                                  "t.byVAT",
+                                                  "t.alternativeVatRate",
+                                                  "t.multiPriceElementSaleLocked",
+                                                  "t.locally_sale_blocked as locallySaleBlocked",
+                                                  "t.DutyFreeZoneRestrictions",
+                                                  "t.DutyFreeZoneVatRatesHandling",
+                                                  "t.FinancialTransactionTypeId",
+                                                  "t.lOpakRef",
+                                                  "t.nJmSprz",
+                                                  "t.nOkresPrzydatnosci",
+                                                  "t.nStatusAktywnosci",
+                                                  "t.nJmPrzelicznik",
+                                                  "t.dPrzelicznik",
+                                                  "t.byWeightType",
+                                                  "t.nPurchaseAgeLimit",
+                                                  "t.nSaleAgeLimit",
+                                                  "t.bIncreasedRisk",
+                                                  "t.bSelfServiceNotAllowed",
+                                                  "t.nWeightTolerance",
+                                                  "t.nSecurityWeight",
+                                                  "t.VatSplittableProductId",
+                                                  "t.VatSplittableValuePercentage",
+                                                  "t.OnSiteVatRateId",
+                                                  "t.sPKWiU as PKWiU",
+                                                  "t.brandId",
+                                                  "t.alternative_Prices_Allowed as alternativePricesAllowed"};
 
 std::string productOrPluColumns(int origin) {
-    std::vector<std::string> columns = {
-        "-1 as lWarSprzRef", "t.bWieleCen", "p.lPluRef", "t.lTowarRef", "t.sNazwa", "t.sArtIndex", "t.sGrIndex",
-        "t.byRabatowy", "t.dCenaSprzed as dCenaSprzedTowar", "t.bySendWiecz", "t.bySendNat", "p.sPLU", "p.byStatus",
-        "nvl(p.byBlokada, 0) as byBlokada", "p.typObslugi", "p.njm", "null as dCenaSprzedWar",
-        "p.percentageDiscount as discount", "1 as byCenaWyslana", "t.lPromocjaRef as product_promotion_id",
-        "null as sale_condition_promotion_id", std::to_string(origin) + " as byFlaga1"};
+    std::vector<std::string> columns = {"-1 as lWarSprzRef",
+                                        "t.bWieleCen",
+                                        "p.lPluRef",
+                                        "t.lTowarRef",
+                                        "t.sNazwa",
+                                        "t.sArtIndex",
+                                        "t.sGrIndex",
+                                        "t.byRabatowy",
+                                        "t.dCenaSprzed as dCenaSprzedTowar",
+                                        "t.bySendWiecz",
+                                        "t.bySendNat",
+                                        "p.sPLU",
+                                        "p.byStatus",
+                                        "nvl(p.byBlokada, 0) as byBlokada",
+                                        "p.typObslugi",
+                                        "p.njm",
+                                        "null as dCenaSprzedWar",
+                                        "p.percentageDiscount as discount",
+                                        "1 as byCenaWyslana",
+                                        "t.lPromocjaRef as product_promotion_id",
+                                        "null as sale_condition_promotion_id",
+                                        std::to_string(origin) + " as byFlaga1"};
     columns.insert(columns.end(), kProductColumns.begin(), kProductColumns.end());
     columns.push_back("null as conditionAlternativePrices");
     columns.push_back("pcsp.alternative_Prices as currentAlternativePrices");
@@ -79,12 +120,28 @@ std::string productOrPluColumns(int origin) {
 }
 
 std::string conditionColumns() {
-    std::vector<std::string> columns = {
-        "w.lWarSprzRef", "t.bWieleCen", "p.lPluRef", "t.lTowarRef", "t.sNazwa", "t.sArtIndex", "t.sGrIndex",
-        "t.byRabatowy", "t.dCenaSprzed as dCenaSprzedTowar", "t.bySendWiecz", "t.bySendNat", "p.sPLU", "p.byStatus",
-        "nvl(p.byBlokada, 0) as byBlokada", "p.typObslugi", "p.njm", "w.dCenaSprzed as dCenaSprzedWar",
-        "p.percentageDiscount as discount", "w.byCenaWyslana", "t.lPromocjaRef as product_promotion_id",
-        "w.lPromoRef as sale_condition_promotion_id", "4 as byFlaga1"};
+    std::vector<std::string> columns = {"w.lWarSprzRef",
+                                        "t.bWieleCen",
+                                        "p.lPluRef",
+                                        "t.lTowarRef",
+                                        "t.sNazwa",
+                                        "t.sArtIndex",
+                                        "t.sGrIndex",
+                                        "t.byRabatowy",
+                                        "t.dCenaSprzed as dCenaSprzedTowar",
+                                        "t.bySendWiecz",
+                                        "t.bySendNat",
+                                        "p.sPLU",
+                                        "p.byStatus",
+                                        "nvl(p.byBlokada, 0) as byBlokada",
+                                        "p.typObslugi",
+                                        "p.njm",
+                                        "w.dCenaSprzed as dCenaSprzedWar",
+                                        "p.percentageDiscount as discount",
+                                        "w.byCenaWyslana",
+                                        "t.lPromocjaRef as product_promotion_id",
+                                        "w.lPromoRef as sale_condition_promotion_id",
+                                        "4 as byFlaga1"};
     columns.insert(columns.end(), kProductColumns.begin(), kProductColumns.end());
     columns.push_back("w.alternative_Prices as conditionAlternativePrices");
     columns.push_back("null as currentAlternativePrices");
@@ -92,30 +149,57 @@ std::string conditionColumns() {
 }
 
 const char* const kAggregates[] = {
-    "max(sNazwa) as sNazwa", "max(sArtIndex) as sArtIndex", "max(sGrIndex) as sGrIndex",
-    "max(byRabatowy) as byRabatowy", "sum(distinct(byFlaga1)) as byFlaga", "max(bySendWiecz) as bySendWiecz",
-    "max(bySendNat) as bySendNat", "min(byCenaWyslana) as byCenaWyslana",
+    "max(sNazwa) as sNazwa",
+    "max(sArtIndex) as sArtIndex",
+    "max(sGrIndex) as sGrIndex",
+    "max(byRabatowy) as byRabatowy",
+    "sum(distinct(byFlaga1)) as byFlaga",
+    "max(bySendWiecz) as bySendWiecz",
+    "max(bySendNat) as bySendNat",
+    "min(byCenaWyslana) as byCenaWyslana",
     "decode(max(lWarSprzRef), -1, max(product_promotion_id), max(sale_condition_promotion_id)) as lPromocjaRef",
-    "max(byBlokada) as byBlokada", "max(byStatus) as byStatus", "max(typObslugi) as typObslugi",
-    "max(nvl(bWagowy,0)) as bWagowy", "max(nvl(nWagaSekcja,0)) as nWagaSekcja", "max(nvl(nWagaPLU,0)) as nWagaPLU",
-    "max(nvl(byTyp,0)) as byTyp", "max(nvl(bWieleWydan, 0)) as bWieleWydan",
-    "max(nvl(bCenaOtwarta, 0)) as bCenaOtwarta", "max(byElEtyk) as byElEtyk", "max(nvl(skrNazwa,0)) as skrNazwa",
-    "max(byVAT) as byVAT", "max(alternativeVatRate) as alternativeVatRate",
-    "max(multiPriceElementSaleLocked) as multiPriceElementSaleLocked", "max(locallySaleBlocked) as locallySaleBlocked",
+    "max(byBlokada) as byBlokada",
+    "max(byStatus) as byStatus",
+    "max(typObslugi) as typObslugi",
+    "max(nvl(bWagowy,0)) as bWagowy",
+    "max(nvl(nWagaSekcja,0)) as nWagaSekcja",
+    "max(nvl(nWagaPLU,0)) as nWagaPLU",
+    "max(nvl(byTyp,0)) as byTyp",
+    "max(nvl(bWieleWydan, 0)) as bWieleWydan",
+    "max(nvl(bCenaOtwarta, 0)) as bCenaOtwarta",
+    "max(byElEtyk) as byElEtyk",
+    "max(nvl(skrNazwa,0)) as skrNazwa",
+    "max(byVAT) as byVAT",
+    "max(alternativeVatRate) as alternativeVatRate",
+    "max(multiPriceElementSaleLocked) as multiPriceElementSaleLocked",
+    "max(locallySaleBlocked) as locallySaleBlocked",
     "max(DutyFreeZoneRestrictions) as DutyFreeZoneRestrictions",
     "max(DutyFreeZoneVatRatesHandling) as DutyFreeZoneVatRatesHandling",
-    "max(FinancialTransactionTypeId) as FinancialTransactionTypeId", "max(lOpakRef) as lOpakRef",
-    "max(nvl(nStatusAktywnosci,0)) as nStatusAktywnosci", "max(nvl(nJmSprz,0)) as nJmSprz",
-    "max(nOkresPrzydatnosci) as nOkresPrzydatnosci", "min(dCenaSprzedWar) as dCenaSprzedWar",
-    "max(discount) as discount", "min(dCenaSprzedTowar) as dCenaSprzedTowar",
-    "max(nvl(nJmPrzelicznik, 0)) as nJmPrzelicznik", "max(nvl(dPrzelicznik, 1)) as dPrzelicznik",
-    "max(byWeightType) as byWeightType", "max(nPurchaseAgeLimit) as nPurchaseAgeLimit",
-    "max(nSaleAgeLimit) as nSaleAgeLimit", "max(bIncreasedRisk) as bIncreasedRisk",
-    "max(bSelfServiceNotAllowed) as bSelfServiceNotAllowed", "max(nWeightTolerance) as nWeightTolerance",
-    "max(nSecurityWeight) as nSecurityWeight", "max(VatSplittableProductId) as VatSplittableProductId",
-    "max(VatSplittableValuePercentage) as VatSplittableValuePercentage", "max(OnSiteVatRateId) as OnSiteVatRateId",
-    "max(PKWiU) as PKWiU", "min(lTowarGrupujacyRef) as lTowarGrupujacyRef", "max(njm) as njm",
-    "max(brandId) as brandId", "max(alternativePricesAllowed) as alternativePricesAllowed",
+    "max(FinancialTransactionTypeId) as FinancialTransactionTypeId",
+    "max(lOpakRef) as lOpakRef",
+    "max(nvl(nStatusAktywnosci,0)) as nStatusAktywnosci",
+    "max(nvl(nJmSprz,0)) as nJmSprz",
+    "max(nOkresPrzydatnosci) as nOkresPrzydatnosci",
+    "min(dCenaSprzedWar) as dCenaSprzedWar",
+    "max(discount) as discount",
+    "min(dCenaSprzedTowar) as dCenaSprzedTowar",
+    "max(nvl(nJmPrzelicznik, 0)) as nJmPrzelicznik",
+    "max(nvl(dPrzelicznik, 1)) as dPrzelicznik",
+    "max(byWeightType) as byWeightType",
+    "max(nPurchaseAgeLimit) as nPurchaseAgeLimit",
+    "max(nSaleAgeLimit) as nSaleAgeLimit",
+    "max(bIncreasedRisk) as bIncreasedRisk",
+    "max(bSelfServiceNotAllowed) as bSelfServiceNotAllowed",
+    "max(nWeightTolerance) as nWeightTolerance",
+    "max(nSecurityWeight) as nSecurityWeight",
+    "max(VatSplittableProductId) as VatSplittableProductId",
+    "max(VatSplittableValuePercentage) as VatSplittableValuePercentage",
+    "max(OnSiteVatRateId) as OnSiteVatRateId",
+    "max(PKWiU) as PKWiU",
+    "min(lTowarGrupujacyRef) as lTowarGrupujacyRef",
+    "max(njm) as njm",
+    "max(brandId) as brandId",
+    "max(alternativePricesAllowed) as alternativePricesAllowed",
     "decode(max(lWarSprzRef), -1, max(currentAlternativePrices), max(conditionAlternativePrices)) as alternativePrices"};
 
 enum PriceMode { SinglePrice, SeveralPrices };
@@ -127,21 +211,23 @@ std::string mainQuery(PriceMode prices, Listing listing, const std::string& prod
     const bool several = prices == SeveralPrices;
     const bool includePriceless = listing == WithPriceless;
     const std::string table = several ? "PLU_ALL_VIEW" : "plu";
-    const std::string grouping = several ? " lTowarGrupujacyRef as lTowarGrupujacyRef "
-                                                        : " cast(null as number(10)) as lTowarGrupujacyRef ";
+    const std::string grouping =
+        several ? " lTowarGrupujacyRef as lTowarGrupujacyRef " : " cast(null as number(10)) as lTowarGrupujacyRef ";
     const std::string s1 = productOrPluColumns(1) + grouping + "\n        from towar t,\n        " + table +
                            " p,\n        Product_Current_Sale_Params pcsp\n        where t.lTowarRef = p.lTowarRef\n  "
                            "      and t.lTowarRef = pcsp.product_id\n        and p.byStatus = " +
                            "2" + "\n        and (bySendNat = 1 or bySendWiecz = 1)";
-    const std::string s2 = productOrPluColumns(2) + grouping + "\n           from towar t,\n           " + table +
-                           " p,\n           Product_Current_Sale_Params pcsp\n           where t.lTowarRef = "
-                           "p.lTowarRef\n           and t.lTowarRef = pcsp.product_id\n           and (p.byStatus in (" +
-                           "3" + "," + "1" + ") or p.byBlokada = 1)";
+    const std::string s2 =
+        productOrPluColumns(2) + grouping + "\n           from towar t,\n           " + table +
+        " p,\n           Product_Current_Sale_Params pcsp\n           where t.lTowarRef = "
+        "p.lTowarRef\n           and t.lTowarRef = pcsp.product_id\n           and (p.byStatus in (" +
+        "3" + "," + "1" + ") or p.byBlokada = 1)";
     const std::string s3 = conditionColumns() + grouping + "\n        from towar t,\n        " + table +
                            " p,\n        warSprz w\n        where t.lTowarRef = p.lTowarRef\n        and t.lTowarRef = "
                            "w.lTowarRef\n        and p.byStatus in (" +
-                           "2" + ", " + "1" + ", " + "3" + ")" + "\n        and w.byCenaWyslana = 0\n        and w.DataOd <= " +
-                           day() + "\n        and w.DataDo >= " + day();
+                           "2" + ", " + "1" + ", " + "3" + ")" +
+                           "\n        and w.byCenaWyslana = 0\n        and w.DataOd <= " + day() +
+                           "\n        and w.DataDo >= " + day();
 
     std::string sql =
         "\n select dane.*, \n \tsklad.ssklad as ssklad,\n     b.name as Marka,\n     jm.dPrzelicznikJm2base as "
@@ -149,13 +235,15 @@ std::string mainQuery(PriceMode prices, Listing listing, const std::string& prod
         "max(lwarsprzref) as lWarSprzRef,\n       max(lPluRef) as lPluRef,";
     sql += several ? "\n       lTowarRef as lTowarRef," : "\n       max(lTowarRef) as lTowarRef,";
     for (const char* aggregate : kAggregates) sql += std::string("\n       ") + aggregate + ",";
-    sql += "\n       decode(sign(min(dCenaSprzedTowar)), 1, 0, 1) \n       * decode(sign(min(dCenaSprzedWar)), 1, 0, 1) "
-           "\n       as bBrakCeny ";
+    sql +=
+        "\n       decode(sign(min(dCenaSprzedTowar)), 1, 0, 1) \n       * decode(sign(min(dCenaSprzedWar)), 1, 0, 1) "
+        "\n       as bBrakCeny ";
     sql += "\n from \n (select pluData.* from (" + s1 + "\n union " + s2 + "\n union " + s3 + ") pluData";
     sql += several ? "\n ) group by sPLU, lTowarRef " : "\n ) group by sPLU ";
-    sql += "\n ) dane,\n skladsurowcowytowaru sklad,\n brand b,\n jmiar jm\n where dane.ltowarref = "
-           "sklad.ltowarref(+)\n and dane.brandid = b.id (+)\n and dane.ltowarref = jm.ltowarref(+) \n and dane.njm = "
-           "jm.njm(+) ";
+    sql +=
+        "\n ) dane,\n skladsurowcowytowaru sklad,\n brand b,\n jmiar jm\n where dane.ltowarref = "
+        "sklad.ltowarref(+)\n and dane.brandid = b.id (+)\n and dane.ltowarref = jm.ltowarref(+) \n and dane.njm = "
+        "jm.njm(+) ";
     if (!includePriceless) sql += "\n    and (byStatus = 3 \n         or bBrakCeny = 0) ";
     if (!productCondition.empty()) sql += "\n    and (" + productCondition + ")";
     sql += "\n order by ";
@@ -172,7 +260,8 @@ std::string numbers(int first, int last) {
 
 // The statements of the engine itself, without the product library's features read.
 std::vector<std::string> engineStatements(std::vector<std::string> statements) {
-    std::erase_if(statements, [](const std::string& sql) { return sql.find("from ProductFeature") != std::string::npos; });
+    std::erase_if(statements,
+                  [](const std::string& sql) { return sql.find("from ProductFeature") != std::string::npos; });
     return statements;
 }
 
@@ -204,8 +293,8 @@ TEST_P(StatementTextsTest, SeveralPriceModeMarksGroupedProductsAndQueriesTheView
     setSeveralSalePrices(true);
     TPLUTransmissionContainer engine(ETransKindName::Immediate, session());
     engine.CreateDataSet(kDay);
-    EXPECT_EQ(engineStatements(takeStatements()),
-              (std::vector<std::string>{markPluAllView(), markGroupedProducts(), mainQuery(SeveralPrices, PricedOnly)}));
+    EXPECT_EQ(engineStatements(takeStatements()), (std::vector<std::string>{markPluAllView(), markGroupedProducts(),
+                                                                            mainQuery(SeveralPrices, PricedOnly)}));
 }
 
 TEST_P(StatementTextsTest, IncludingPricelessRowsRequeriesOnlyWhenTheSwitchChanges) {
@@ -238,8 +327,7 @@ TEST_P(StatementTextsTest, ProductFilterWritesOneInListPerThousandReferences) {
               mainQuery(SinglePrice, PricedOnly, "(dane.ltowarref in (" + numbers(1, 1000) + "))"));
 
     engine.CreateDataSet(kDay, {2});
-    EXPECT_EQ(engineStatements(takeStatements()).back(),
-              mainQuery(SinglePrice, PricedOnly, "(dane.ltowarref in (2))"));
+    EXPECT_EQ(engineStatements(takeStatements()).back(), mainQuery(SinglePrice, PricedOnly, "(dane.ltowarref in (2))"));
     EXPECT_EQ(engine.getRecordCount(), 1);
 }
 

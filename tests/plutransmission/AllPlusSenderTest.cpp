@@ -50,7 +50,8 @@ TEST_P(AllPlusSenderTest, SendsUnblockedPricedPlusAndDeletionsThenResetsTheFlags
     EXPECT_EQ(files('P'), Texts{fileName('P', 1, 1)});
     Texts sent = plusIn(fileName('P', 1, 1));
     std::sort(sent.begin(), sent.end());
-    EXPECT_EQ(sent, (Texts{"2000000000015 1 3.50", "2000000000046 3 0.00", "2000000000060 3 0.00", "5901234123457 1 3.50"}));
+    EXPECT_EQ(sent,
+              (Texts{"2000000000015 1 3.50", "2000000000046 3 0.00", "2000000000060 3 0.00", "5901234123457 1 3.50"}));
     const Texts statements = takeStatements();
     EXPECT_EQ(count(statements, SendAllQuery), 1u);
     // The sent PLUs are no longer due; what was left out keeps its state.

@@ -2,8 +2,8 @@
 // back, the packages and their transactions, and a run that finds its rows changed.
 #include "../crserver/TransferFileReader.h"
 #include "Transmission.h"
-#include "db/SessionHolder.h"
 #include "db/Query.h"
+#include "db/SessionHolder.h"
 
 namespace PluTx {
 namespace {
@@ -56,8 +56,9 @@ TEST_P(ProcessDataSetTest, EachRowIsSkippedOrSentAndWrittenBackByItsFlagsAndPric
     ASSERT_TRUE(run.done) << run.status;
     EXPECT_EQ(counters(engine), "processed 8, sent 5, flags or price 2, condition price 1, transaction 0");
 
-    EXPECT_EQ(plusIn(fileName('P', 1, 1)), (Texts{"5900000000022 3 0.00", "5900000000046 1 6.00", "5900000000053 1 5.00",
-                                                  "5900000000060 1 8.00", "2000000000015 1 5.00"}));
+    EXPECT_EQ(plusIn(fileName('P', 1, 1)),
+              (Texts{"5900000000022 3 0.00", "5900000000046 1 6.00", "5900000000053 1 5.00", "5900000000060 1 8.00",
+                     "2000000000015 1 5.00"}));
     // Marking made every due ordinary code new; only sent rows move on. The blocked,
     // the evening-only and the zero-condition rows keep what marking left.
     EXPECT_EQ(rows("select lPluRef, byStatus from PLU order by lPluRef"),
@@ -126,7 +127,8 @@ TEST_P(ProcessDataSetTest, ProductWithSeveralCodesIsWrittenOnceAcrossPackages) {
     EXPECT_EQ(count(statements, "for update nowait"), 3u);
 
     EXPECT_EQ(rows("select lPluRef, byStatus from PLU order by lPluRef"), (Texts{"10 1", "11 2", "12 2", "21 2"}));
-    EXPECT_EQ(rows("select lTowarRef, bySendNat, dCenaSprzed from Towar order by lTowarRef"), (Texts{"1 0 3", "2 0 2"}));
+    EXPECT_EQ(rows("select lTowarRef, bySendNat, dCenaSprzed from Towar order by lTowarRef"),
+              (Texts{"1 0 3", "2 0 2"}));
     // The blocked code's package sends nothing: no PLU file for it.
     EXPECT_EQ(files('P'), (Texts{fileName('P', 1, 1), fileName('P', 2, 1), fileName('P', 3, 1)}));
     EXPECT_EQ(plusIn(fileName('P', 1, 1)), Texts{"5900000000015 1 3.00"});
@@ -151,7 +153,8 @@ TEST_P(ProcessDataSetTest, PackagesCommitOneByOneWithTheirOwnFiles) {
     TSessionHolder observer(false);
     std::vector<std::int64_t> committed;
     engine.SetupTickMethod([&] {
-        committed.push_back(DBKernel::Sql::OpenedQuery("select count(*) from PLU where byStatus = 2", observer).at(0).asInt64());
+        committed.push_back(
+            DBKernel::Sql::OpenedQuery("select count(*) from PLU where byStatus = 2", observer).at(0).asInt64());
     });
     ASSERT_TRUE(process(engine).done);
     EXPECT_EQ(committed, (std::vector<std::int64_t>{0, 0, 2, 2, 4}));
@@ -168,10 +171,12 @@ TEST_P(ProcessDataSetTest, PackagesCommitOneByOneWithTheirOwnFiles) {
     EXPECT_EQ(CrServerTest::readPlu(plus.records("plu")[0]).getCompositionLinks(), "5");
     CrServerTest::readTransferFile(out / fileName('S', 1, 2), firstSets);
     ASSERT_EQ(firstSets.records("productSet").size(), 1u);
-    EXPECT_EQ(CrServerTest::readProductSet(firstSets.records("productSet")[0]), (Composition::ProductSet{5, "Na grilla", {1, 2}}));
+    EXPECT_EQ(CrServerTest::readProductSet(firstSets.records("productSet")[0]),
+              (Composition::ProductSet{5, "Na grilla", {1, 2}}));
     CrServerTest::readTransferFile(out / fileName('S', 2, 2), lastSets);
     ASSERT_EQ(lastSets.records("productSet").size(), 1u);
-    EXPECT_EQ(CrServerTest::readProductSet(lastSets.records("productSet")[0]), (Composition::ProductSet{6, "Śniadanie", {5}}));
+    EXPECT_EQ(CrServerTest::readProductSet(lastSets.records("productSet")[0]),
+              (Composition::ProductSet{6, "Śniadanie", {5}}));
     CrServerTest::readTransferFile(out / fileName('Z', 3, 3), bundles);
     ASSERT_EQ(bundles.records("bundle").size(), 1u);
     EXPECT_EQ(CrServerTest::readBundle(bundles.records("bundle")[0]).getId(), std::optional<std::uint32_t>(700));
@@ -199,7 +204,8 @@ TEST_P(ProcessDataSetTest, RowChangedUnderOurFeetUndoesItsPackageOnly) {
     configure({.packageSize = 2});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        for (const char* table : {"PLU", "WarSprz", "Product_Current_Sale_Params", "Towar"}) exec(std::string("delete from ") + table);
+        for (const char* table : {"PLU", "WarSprz", "Product_Current_Sale_Params", "Towar"})
+            exec(std::string("delete from ") + table);
         for (const auto& entry : fs::directory_iterator(out)) fs::remove(entry.path());
         addProduct(Product(1, "A", 1.0));
         addPlu(11, 1, "5900000000015", 1);
@@ -217,7 +223,8 @@ TEST_P(ProcessDataSetTest, RowChangedUnderOurFeetUndoesItsPackageOnly) {
         const Run run = process(engine);
         EXPECT_FALSE(run.done);
         EXPECT_EQ(run.status, c.message);
-        EXPECT_EQ(rows("select lPluRef, byStatus from PLU where lPluRef < 40 order by lPluRef"), (Texts{"11 2", "21 2", "31 1"}));
+        EXPECT_EQ(rows("select lPluRef, byStatus from PLU where lPluRef < 40 order by lPluRef"),
+                  (Texts{"11 2", "21 2", "31 1"}));
         EXPECT_EQ(rows("select bySendNat from Towar where lTowarRef = 3"), Texts{"1"});
         EXPECT_EQ(files('P'), Texts{fileName('P', 1, 1)});
         EXPECT_FALSE(session().InTransaction());
@@ -225,12 +232,15 @@ TEST_P(ProcessDataSetTest, RowChangedUnderOurFeetUndoesItsPackageOnly) {
 }
 
 TEST_P(ProcessDataSetTest, MissingOrNonPositivePackageSizeMeansPackagesOf500) {
-    exec("insert into Towar (lTowarRef, sNazwa, dCenaSprzed, byVAT) select nLiczba, 'Towar ' || nLiczba, 1.99, 1 "
-         "from sekwencja where nLiczba <= 501");
-    exec("insert into Product_Current_Sale_Params (product_id, sale_price) select nLiczba, 1.99 from sekwencja "
-         "where nLiczba <= 501");
-    exec("insert into PLU (lPluRef, sPLU, lTowarRef, byStatus) select nLiczba, '' || (100000 + nLiczba), nLiczba, 1 "
-         "from sekwencja where nLiczba <= 501");
+    exec(
+        "insert into Towar (lTowarRef, sNazwa, dCenaSprzed, byVAT) select nLiczba, 'Towar ' || nLiczba, 1.99, 1 "
+        "from sekwencja where nLiczba <= 501");
+    exec(
+        "insert into Product_Current_Sale_Params (product_id, sale_price) select nLiczba, 1.99 from sekwencja "
+        "where nLiczba <= 501");
+    exec(
+        "insert into PLU (lPluRef, sPLU, lTowarRef, byStatus) select nLiczba, '' || (100000 + nLiczba), nLiczba, 1 "
+        "from sekwencja where nLiczba <= 501");
     const std::optional<int> sizes[] = {std::nullopt, 0, -3};
     for (const auto& size : sizes) {
         SCOPED_TRACE(size ? std::to_string(*size) : "missing");

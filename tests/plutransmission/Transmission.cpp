@@ -35,11 +35,12 @@ std::string configuration(const Settings& settings, const fs::path& out) {
         "  <key name=\"Refundacja promocji\"><key name=\"Włączona\" type=\"bool\" value=\"false\"/></key>\n"
         "  <key name=\"FrontOffice\">\n";
     if (settings.packageSize)
-        xml += "   <key name=\"Wielkość paczki zawierającej PLU\" type=\"int\" value=\"" + std::to_string(*settings.packageSize) +
-               "\"/>\n";
+        xml += "   <key name=\"Wielkość paczki zawierającej PLU\" type=\"int\" value=\"" +
+               std::to_string(*settings.packageSize) + "\"/>\n";
     if (!settings.stockHandling)
-        xml += "   <key name=\"Przetwarzanie sprzedazy\"><key name=\"Obsługa stanów wyłączona\" type=\"string\" "
-               "value=\"{7E3F9A21-5C0D-4B86-9E14-2D6A8F03B5C7}\"/></key>\n";
+        xml +=
+            "   <key name=\"Przetwarzanie sprzedazy\"><key name=\"Obsługa stanów wyłączona\" type=\"string\" "
+            "value=\"{7E3F9A21-5C0D-4B86-9E14-2D6A8F03B5C7}\"/></key>\n";
     return xml + TestSupport::cashRegisterServerKeys(out) +
            "   <key name=\"PriceChecker\"><key name=\"Włączony\" type=\"bool\" value=\"false\"/></key>\n"
            "  </key>\n"
@@ -61,9 +62,7 @@ void Transmission::SetUp() {
     DBKernel::StatementLog::clear();
 }
 
-void Transmission::TearDown() {
-    TestSupport::closeShop(session_);
-}
+void Transmission::TearDown() { TestSupport::closeShop(session_); }
 
 int Transmission::today() { return Core::DateTime::today(); }
 
@@ -87,7 +86,8 @@ void Transmission::addCashRegister(int number, bool installed) {
 }
 
 void Transmission::addStock(int productId, int day, double quantity) {
-    DBKernel::Sql::Command stock("insert into stn (lTowarRef, data, dStan) values (:product, :day, :quantity)", session());
+    DBKernel::Sql::Command stock("insert into stn (lTowarRef, data, dStan) values (:product, :day, :quantity)",
+                                 session());
     stock.Params["product"] = productId;
     stock.Params["day"] = day;
     stock.Params["quantity"] = quantity;
@@ -104,8 +104,8 @@ void Transmission::addProductSet(int id, const std::string& name, const std::vec
 void Transmission::addBundle(int id, int first, int second) {
     exec("insert into Towar (lTowarRef, sNazwa, byTyp, byVAT) values (" + std::to_string(id) + ", 'Zestaw', 8, 1)");
     for (int component : {first, second})
-        exec("insert into Zestaw (lMasterTowarRef, lTowarRef, dIlosc, dSkladnikCenaSprzed) values (" + std::to_string(id) +
-             ", " + std::to_string(component) + ", 1, 2.5)");
+        exec("insert into Zestaw (lMasterTowarRef, lTowarRef, dIlosc, dSkladnikCenaSprzed) values (" +
+             std::to_string(id) + ", " + std::to_string(component) + ", 1, 2.5)");
 }
 
 void Transmission::exec(const std::string& sql) { DBKernel::Sql::Command(sql, session()).execute(); }

@@ -52,8 +52,7 @@ protected:
     // Exchange-folder names with the start time replaced by "T".
     Names exchangeFiles() const {
         Names names;
-        for (const auto& name : filesIn(directories.exchange))
-            names.push_back(withoutStartTime(name, "T"));
+        for (const auto& name : filesIn(directories.exchange)) names.push_back(withoutStartTime(name, "T"));
         return names;
     }
     std::string exchangeFile(const std::string& kind, int part, const std::string& checker) const {
@@ -74,7 +73,8 @@ TEST_P(ElzabRsSenderTest, ANewPartStartsEachTimeAPartReachesTheMaximum) {
     products(5);
     transmit();
     EXPECT_EQ(exchangeFiles(), (Names{"ElzabRsSendPluT_P0_D1", "ElzabRsSendPluT_P1_D1", "ElzabRsSendPluT_P2_D1"}));
-    EXPECT_EQ(exchangeFile("ElzabRsSendPlu", 2, "1"), "#1 \r\n#\r\n#\r\n$5\tTowar 5             \t3\t5900000000015\t500\r\n");
+    EXPECT_EQ(exchangeFile("ElzabRsSendPlu", 2, "1"),
+              "#1 \r\n#\r\n#\r\n$5\tTowar 5             \t3\t5900000000015\t500\r\n");
     EXPECT_TRUE(fs::is_empty(directories.temporary));
 
     // Exactly two full parts: the third, holding only its header, is neither copied nor kept.
@@ -96,7 +96,8 @@ TEST_P(ElzabRsSenderTest, EveryPriceCheckerGetsItsOwnCopyNamedAndHeadedByItsId) 
                                       "ElzabRsSendPluT_P0_D7"}));
     EXPECT_EQ(exchangeFile("ElzabRsDeletePlu", 0, "7"), "#7 \r\n#\r\n#\r\n$2\r\n");
     EXPECT_EQ(exchangeFile("ElzabRsDeletePlu", 0, "123"), "#12\r\n#\r\n#\r\n$2\r\n");
-    EXPECT_EQ(exchangeFile("ElzabRsSendPlu", 0, "123"), "#12\r\n#\r\n#\r\n$1\tChleb               \t3\t5900000000015\t349\r\n");
+    EXPECT_EQ(exchangeFile("ElzabRsSendPlu", 0, "123"),
+              "#12\r\n#\r\n#\r\n$1\tChleb               \t3\t5900000000015\t349\r\n");
     EXPECT_EQ(rows("select id_on_device, plu_id from price_checker_plu order by id_on_device"), (Names{"1 1", "2 2"}));
 }
 
@@ -114,7 +115,8 @@ TEST_P(ElzabRsSenderTest, APluWithoutANumberIsSkipped) {
     product(1, "5900000000015", "Chleb", 3.49);
     product(2, "5900000000022", "Bułka", 0.59);
     transmit();
-    EXPECT_EQ(exchangeFile("ElzabRsSendPlu", 0, "1"), "#1 \r\n#\r\n#\r\n$1\tChleb               \t3\t5900000000015\t349\r\n");
+    EXPECT_EQ(exchangeFile("ElzabRsSendPlu", 0, "1"),
+              "#1 \r\n#\r\n#\r\n$1\tChleb               \t3\t5900000000015\t349\r\n");
 }
 
 TEST_P(ElzabRsSenderTest, ASwitchedOffSenderReadsNothingElseAndWritesNothing) {
@@ -146,8 +148,9 @@ TEST_P(ElzabRsSenderTest, AMissingExchangeFolderFailsTheEndAndLeavesNoTemporaryF
     {
         ElzabRsPriceCheckerSender failing;
         Db::TDataSet records(session());
-        records.SetSQL("select p.lPluRef, p.sPLU as sPlu, t.skrNazwa, t.dCenaSprzed, t.nJmSprz from PLU p, Towar t "
-                       "where p.lTowarRef = t.lTowarRef");
+        records.SetSQL(
+            "select p.lPluRef, p.sPLU as sPlu, t.skrNazwa, t.dCenaSprzed, t.nJmSprz from PLU p, Towar t "
+            "where p.lTowarRef = t.lTowarRef");
         records.Open();
         failing.init(PLUSenderArgs{session(), nullptr, 46000});
         failing.beginSending(46000);
@@ -167,8 +170,10 @@ TEST(ElzabRsRecord, TheShortNameIsTwentyCharactersInCodePage852AndThePriceIsCut)
               "$7\t\xBD\xA2\x88\x86 g\xA9sia          \t1\t5900000000015\t1234");
     EXPECT_EQ(ElzabRsPriceCheckerSender::productLine(12, "Ser żółty gouda plastry 150g", 3, "2712345000000", 12.349),
               "$12\tSer \xBE\xA2\x88ty gouda plas\t3\t2712345000000\t1234");
-    EXPECT_EQ(ElzabRsPriceCheckerSender::productLine(1, "Sól", 1, "123", 1.99), "$1\tS\xA2l                 \t1\t123          \t199");
-    EXPECT_EQ(ElzabRsPriceCheckerSender::productLine(1, "Woda", 1, "123", 0), "$1\tWoda                \t1\t123          \t0");
+    EXPECT_EQ(ElzabRsPriceCheckerSender::productLine(1, "Sól", 1, "123", 1.99),
+              "$1\tS\xA2l                 \t1\t123          \t199");
+    EXPECT_EQ(ElzabRsPriceCheckerSender::productLine(1, "Woda", 1, "123", 0),
+              "$1\tWoda                \t1\t123          \t0");
     EXPECT_EQ(ElzabRsPriceCheckerSender::deletionLine(31), "$31");
 }
 
@@ -186,7 +191,8 @@ TEST(ElzabRsRecord, ANameOutsideCodePage852IsAnEncodingError) {
 }
 
 TEST(ElzabRsRecord, FileNamesCarryTheStartTimeThePartAndTheChecker) {
-    const std::string start = ElzabRsPriceCheckerSender::formatStartTime(1764807524123LL);  // UTC 2025-12-04 00:18:44.123
+    const std::string start =
+        ElzabRsPriceCheckerSender::formatStartTime(1764807524123LL);  // UTC 2025-12-04 00:18:44.123
     EXPECT_TRUE(std::regex_match(start, std::regex(R"(2025_12_0[34]__\d\d_\d8_44_123)"))) << start;
     EXPECT_EQ(ElzabRsPriceCheckerSender::fileName("ElzabRsSendPlu", "2026_12_04__00_18_44_123", 1, ""),
               "ElzabRsSendPlu2026_12_04__00_18_44_123_P1_D");
@@ -194,7 +200,8 @@ TEST(ElzabRsRecord, FileNamesCarryTheStartTimeThePartAndTheChecker) {
               "ElzabRsSendPlu2026_12_04__00_18_44_123_P1_D7");
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, ElzabRsSenderTest, ::testing::Values(TestSupport::Engine::SQLite), TestSupport::engineName);
+INSTANTIATE_TEST_SUITE_P(Engines, ElzabRsSenderTest, ::testing::Values(TestSupport::Engine::SQLite),
+                         TestSupport::engineName);
 
 }  // namespace
 }  // namespace PriceCheckerTest

@@ -39,7 +39,8 @@ protected:
     Rows table() { return rows("select id_on_device, plu_id from price_checker_plu order by id_on_device"); }
     static long statements(const std::string& part) {
         const auto log = DBKernel::StatementLog::entries();
-        return std::count_if(log.begin(), log.end(), [&](const std::string& s) { return s.find(part) != std::string::npos; });
+        return std::count_if(log.begin(), log.end(),
+                             [&](const std::string& s) { return s.find(part) != std::string::npos; });
     }
 };
 
@@ -99,22 +100,23 @@ TEST_P(PluNumberingTest, EveryStatementIsIssuedAsTheShopDatabaseExpectsIt) {
     PriceCheckerPluNumberGetter numbers(session());
     EXPECT_EQ(numbers.getNumber(20), 2);  // by the counter
     EXPECT_EQ(numbers.getNumber(21), 1);  // past it: no free number, the deleted PLU's
-    EXPECT_EQ(DBKernel::StatementLog::entries(),
-              (Rows{"select plu_id, id_on_device from price_checker_plu",
-                    "\n merge into price_checker_plu pcp \n using\n (\n \tselect\n \t\t:plu_id plu_id\n \t\t, :id_on_device "
-                    "id_on_device\n \tfrom dual\n ) dataset\n on (pcp.id_on_device = dataset.id_on_device)\n when matched "
-                    "then\n \tupdate set\n \t\tpcp.plu_id = dataset.plu_id\n when not matched then\n \tinsert\n \t(\n "
-                    "\t\tpcp.plu_id\n \t\t, pcp.id_on_device\n \t)\n \tvalues\n \t(\n \t\tdataset.plu_id\n \t\t, "
-                    "dataset.id_on_device\n \t)",
-                    "select min(nliczba) firstAvailableId from sekwencja s where not exists (select 1 from price_checker_plu "
-                    "pcp where s.nliczba = pcp.id_on_device)",
-                    "\n select min(pcp.id_on_device) id\n from plu p, price_checker_plu pcp\n where p.lPluRef = pcp.plu_id\n "
-                    "\tand p.bystatus in (3, 4)",
-                    "\n merge into price_checker_plu pcp \n using\n (\n \tselect\n \t\t:plu_id plu_id\n \t\t, :id_on_device "
-                    "id_on_device\n \tfrom dual\n ) dataset\n on (pcp.id_on_device = dataset.id_on_device)\n when matched "
-                    "then\n \tupdate set\n \t\tpcp.plu_id = dataset.plu_id\n when not matched then\n \tinsert\n \t(\n "
-                    "\t\tpcp.plu_id\n \t\t, pcp.id_on_device\n \t)\n \tvalues\n \t(\n \t\tdataset.plu_id\n \t\t, "
-                    "dataset.id_on_device\n \t)"}));
+    EXPECT_EQ(
+        DBKernel::StatementLog::entries(),
+        (Rows{"select plu_id, id_on_device from price_checker_plu",
+              "\n merge into price_checker_plu pcp \n using\n (\n \tselect\n \t\t:plu_id plu_id\n \t\t, :id_on_device "
+              "id_on_device\n \tfrom dual\n ) dataset\n on (pcp.id_on_device = dataset.id_on_device)\n when matched "
+              "then\n \tupdate set\n \t\tpcp.plu_id = dataset.plu_id\n when not matched then\n \tinsert\n \t(\n "
+              "\t\tpcp.plu_id\n \t\t, pcp.id_on_device\n \t)\n \tvalues\n \t(\n \t\tdataset.plu_id\n \t\t, "
+              "dataset.id_on_device\n \t)",
+              "select min(nliczba) firstAvailableId from sekwencja s where not exists (select 1 from price_checker_plu "
+              "pcp where s.nliczba = pcp.id_on_device)",
+              "\n select min(pcp.id_on_device) id\n from plu p, price_checker_plu pcp\n where p.lPluRef = pcp.plu_id\n "
+              "\tand p.bystatus in (3, 4)",
+              "\n merge into price_checker_plu pcp \n using\n (\n \tselect\n \t\t:plu_id plu_id\n \t\t, :id_on_device "
+              "id_on_device\n \tfrom dual\n ) dataset\n on (pcp.id_on_device = dataset.id_on_device)\n when matched "
+              "then\n \tupdate set\n \t\tpcp.plu_id = dataset.plu_id\n when not matched then\n \tinsert\n \t(\n "
+              "\t\tpcp.plu_id\n \t\t, pcp.id_on_device\n \t)\n \tvalues\n \t(\n \t\tdataset.plu_id\n \t\t, "
+              "dataset.id_on_device\n \t)"}));
     EXPECT_EQ(table(), (Rows{"1 21", "2 20"}));
 }
 

@@ -39,11 +39,13 @@ TEST(PriceCheckerSender, RecordsAreFixedWidthInWindows1250WithCrLf) {
     sender.endSending();
     EXPECT_EQ(readFile(dir / "PLU00000.TXT"),
               "U5900000000015"
-              "\xAF" "urek \x9Cl\xB9ski w s\xB3oiku domowy z"  // the first 30 characters
+              "\xAF"
+              "urek \x9Cl\xB9ski w s\xB3oiku domowy z"  // the first 30 characters
               "      199"
               "szt\r\n"
-              "U2901234000000Ser" + std::string(27, ' ') + "123456715kil\r\n" +
-              "D2712345000006" + std::string(30, ' ') + "        0   \r\n");
+              "U2901234000000Ser" +
+                  std::string(27, ' ') + "123456715kil\r\n" + "D2712345000006" + std::string(30, ' ') +
+                  "        0   \r\n");
 }
 
 TEST(PriceCheckerSender, ReloadModeWritesRecordsAsRAndNoDeletion) {

@@ -17,17 +17,18 @@ namespace fs = std::filesystem;
 namespace PriceCheckerTest {
 
 Directories::Directories() {
-    for (const auto& directory : {directoryChecker, temporary, exchange, cashRegisters}) fs::create_directories(directory);
+    for (const auto& directory : {directoryChecker, temporary, exchange, cashRegisters})
+        fs::create_directories(directory);
 }
 
 std::string configuration(const Settings& settings, const Directories& directories) {
     auto boolean = [](bool value) { return value ? "true" : "false"; };
     std::string ids;
     for (const auto& id : settings.checkerIds) ids += "     <key name=\"" + id + "\"/>\n";
-    const std::string maximum =
-        settings.maximumNumber
-            ? "    <key name=\"Maksymalna liczba PLU\" type=\"int\" value=\"" + std::to_string(*settings.maximumNumber) + "\"/>\n"
-            : "";
+    const std::string maximum = settings.maximumNumber
+                                    ? "    <key name=\"Maksymalna liczba PLU\" type=\"int\" value=\"" +
+                                          std::to_string(*settings.maximumNumber) + "\"/>\n"
+                                    : "";
     std::string xml =
         "<configuration>\n"
         " <key name=\"Inne\">\n"
@@ -35,23 +36,34 @@ std::string configuration(const Settings& settings, const Directories& directori
         "  <key name=\"Obsługa wielu cen sprzedaży\" type=\"bool\" value=\"false\"/>\n"
         " </key>\n"
         " <key name=\"Parametry programu\">\n"
-        "  <key name=\"Katalog tymczasowy\" type=\"string\" value=\" " + directories.temporary.string() + " \"/>\n"
+        "  <key name=\"Katalog tymczasowy\" type=\"string\" value=\" " +
+        directories.temporary.string() +
+        " \"/>\n"
         "  <key name=\"Blokada dodawania towarów\" type=\"bool\" value=\"false\"/>\n"
         "  <key name=\"Refundacja promocji\"><key name=\"Włączona\" type=\"bool\" value=\"false\"/></key>\n"
         "  <key name=\"FrontOffice\">\n";
     if (settings.packageSize)
-        xml += "   <key name=\"Wielkość paczki zawierającej PLU\" type=\"int\" value=\"" + std::to_string(*settings.packageSize) + "\"/>\n";
+        xml += "   <key name=\"Wielkość paczki zawierającej PLU\" type=\"int\" value=\"" +
+               std::to_string(*settings.packageSize) + "\"/>\n";
     return xml + TestSupport::cashRegisterServerKeys(directories.cashRegisters) +
            "   <key name=\"PriceChecker\">\n"
-           "    <key name=\"Włączony\" type=\"bool\" value=\"" + boolean(settings.directoryChecker) + "\"/>\n"
-           "    <key name=\"Katalog\" type=\"string\" value=\"" + directories.directoryChecker.string() + "\"/>\n"
+           "    <key name=\"Włączony\" type=\"bool\" value=\"" +
+           boolean(settings.directoryChecker) +
+           "\"/>\n"
+           "    <key name=\"Katalog\" type=\"string\" value=\"" +
+           directories.directoryChecker.string() +
+           "\"/>\n"
            "   </key>\n"
            "   <key name=\"PriceChecker Elzab RS\">\n"
-           "    <key name=\"Włączony\" type=\"bool\" value=\"" + boolean(settings.elzab) + "\"/>\n"
-           "    <key name=\"Folder\" type=\"string\" value=\"" + directories.exchange.string() + "\"/>\n"
-           "    <key name=\"Maksymalna ilość PLU w pliku\" type=\"int\" value=\"" + std::to_string(settings.recordsPerFile) + "\"/>\n"
-           + maximum +
-           "    <key name=\"Id weryfikatorów\">\n" + ids +
+           "    <key name=\"Włączony\" type=\"bool\" value=\"" +
+           boolean(settings.elzab) +
+           "\"/>\n"
+           "    <key name=\"Folder\" type=\"string\" value=\"" +
+           directories.exchange.string() +
+           "\"/>\n"
+           "    <key name=\"Maksymalna ilość PLU w pliku\" type=\"int\" value=\"" +
+           std::to_string(settings.recordsPerFile) + "\"/>\n" + maximum + "    <key name=\"Id weryfikatorów\">\n" +
+           ids +
            "     <key name=\".info\" type=\"string\" value=\"not a price checker\"/>\n"
            "    </key>\n"
            "   </key>\n"
@@ -93,7 +105,8 @@ std::vector<std::string> ShopDatabase::rows(const std::string& sql) {
     for (DBKernel::Sql::OpenedQuery query(sql, session()); query; query.next()) {
         std::string row;
         for (int column = 0; column < query.columnCount(); ++column)
-            row += (column ? " " : "") + (query.at(column).isNull() ? std::string("null") : query.at(column).asString());
+            row +=
+                (column ? " " : "") + (query.at(column).isNull() ? std::string("null") : query.at(column).asString());
         result.push_back(row);
     }
     return result;
@@ -111,8 +124,8 @@ void ModuleDatabase::TearDown() {
     ShopDatabase::TearDown();
 }
 
-void ModuleDatabase::product(int id, const std::string& name, double price, int unit, int pluRef, const std::string& code,
-                             int status) {
+void ModuleDatabase::product(int id, const std::string& name, double price, int unit, int pluRef,
+                             const std::string& code, int status) {
     TestSupport::addProduct(session(), TestSupport::ShopProduct(id, name, price));
     exec("update Towar set nJmSprz = " + std::to_string(unit) + " where lTowarRef = " + std::to_string(id));
     TestSupport::addPlu(session(), pluRef, id, code, status);

@@ -19,7 +19,7 @@ struct Settings {
     bool directoryChecker = true;
     bool elzab = true;
     std::optional<int> maximumNumber = 1000;  // "Maksymalna liczba PLU"; absent: the key is missing
-    int recordsPerFile = 100;  // "Maksymalna ilość PLU w pliku"
+    int recordsPerFile = 100;                 // "Maksymalna ilość PLU w pliku"
     std::vector<std::string> checkerIds{"1", "2"};
     std::optional<int> packageSize;
 };
@@ -71,7 +71,8 @@ protected:
     void TearDown() override;
 
     // A product with its sale unit (nJmSprz) and one PLU code.
-    void product(int id, const std::string& name, double price, int unit, int pluRef, const std::string& code, int status);
+    void product(int id, const std::string& name, double price, int unit, int pluRef, const std::string& code,
+                 int status);
 };
 
 }  // namespace PriceCheckerTest

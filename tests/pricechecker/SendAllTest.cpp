@@ -43,10 +43,10 @@ protected:
         FormKernel::installMessageBoxes(boxes);
         product(1, "Chleb", 3.49, 1, 11, "5900000000015", 2);
         product(2, "Ser gouda", 24.999, 3, 21, "2712345", 1);
-        product(3, "Masło", 7.99, 1, 31, "5900000000022", 3);           // to be deleted: skipped
-        product(4, "Woda", 0, 1, 41, "5901234123457", 2);                // no price: not listed
+        product(3, "Masło", 7.99, 1, 31, "5900000000022", 3);  // to be deleted: skipped
+        product(4, "Woda", 0, 1, 41, "5901234123457", 2);      // no price: not listed
         product(5, "Sok", 4.5, 1, 51, "5901234123464", 2);
-        exec("update PLU set byBlokada = 1 where lPluRef = 51");        // blocked: not listed
+        exec("update PLU set byBlokada = 1 where lPluRef = 51");  // blocked: not listed
         product(6, "Cukierki", 9.9, 1, 61, "5900000000039", 2);
         exec("update Towar set nStatusAktywnosci = 2 where lTowarRef = 6");  // withdrawn: skipped
     }
@@ -56,7 +56,8 @@ protected:
     }
 
     java::pointer<Core::IUnknown> fire(const std::shared_ptr<Core::IUnknown>& args) {
-        return Core::Action::CContainer::instance().invoke(SendAllPriceChecker, std::make_shared<Core::Action::ExecutorInvoker>(),
+        return Core::Action::CContainer::instance().invoke(SendAllPriceChecker,
+                                                           std::make_shared<Core::Action::ExecutorInvoker>(),
                                                            java::pointer<Core::IUnknown>(args));
     }
     static Names sortedLines(const std::string& text) {
@@ -81,10 +82,11 @@ TEST_P(SendAllTest, TheConsoleWritesTheWholeListInReloadModeAndReportsWhereItWen
     EXPECT_EQ(sortedLines(TestSupport::readFile(directories.directoryChecker / "PLU00005.TXT")),
               (Names{"R02712345     Ser gouda" + std::string(21, ' ') + "     2499kg \r",
                      "R5900000000015Chleb" + std::string(25, ' ') + "      349szt\r"}));
-    EXPECT_EQ(args->out.str(), "Przygotowuję dane...\nTrwa wysyłanie... 1 z 4\nTrwa wysyłanie... 2 z 4\nTrwa wysyłanie... 3 z 4\n"
-                               "Trwa wysyłanie... 4 z 4\n"
-                               "Wysłano do PriceCheckera: 2, plik: " +
-                                   (directories.directoryChecker / "PLU00005.TXT").string() + "\n");
+    EXPECT_EQ(args->out.str(),
+              "Przygotowuję dane...\nTrwa wysyłanie... 1 z 4\nTrwa wysyłanie... 2 z 4\nTrwa wysyłanie... 3 z 4\n"
+              "Trwa wysyłanie... 4 z 4\n"
+              "Wysłano do PriceCheckera: 2, plik: " +
+                  (directories.directoryChecker / "PLU00005.TXT").string() + "\n");
     EXPECT_EQ(auditLog(), Names{"NFUNKCJESERWISOWE Całkowite przesłanie do PriceChecker'a"});
     EXPECT_TRUE(boxes->shown.empty()) << boxes->shown;
 }

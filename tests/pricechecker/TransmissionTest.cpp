@@ -34,14 +34,12 @@ protected:
     // Exchange-folder names with the transmission's start time taken out.
     Names exchangeFiles() const {
         Names names;
-        for (const auto& name : filesIn(directories.exchange))
-            names.push_back(withoutStartTime(name));
+        for (const auto& name : filesIn(directories.exchange)) names.push_back(withoutStartTime(name));
         return names;
     }
     std::string exchangeFile(const std::string& nameWithoutTime) const {
         for (const auto& name : filesIn(directories.exchange))
-            if (withoutStartTime(name) == nameWithoutTime)
-                return TestSupport::readFile(directories.exchange / name);
+            if (withoutStartTime(name) == nameWithoutTime) return TestSupport::readFile(directories.exchange / name);
         return "(none)";
     }
     Names numbers() { return rows("select id_on_device, plu_id from price_checker_plu order by id_on_device"); }
@@ -58,8 +56,10 @@ TEST_P(PriceCheckerTransmission, OneTransmissionWritesTheExpectedFilesToTheByte)
     ASSERT_TRUE(run.done) << run.status;
 
     EXPECT_EQ(filesIn(directories.directoryChecker), Names{"PLU00000.TXT"});
-    EXPECT_EQ(TestSupport::readFile(directories.directoryChecker / "PLU00000.TXT"), TestSupport::readFile(expected / "PLU00000.TXT"));
-    const Names elzab{"ElzabRsDeletePlu_P0_D1", "ElzabRsDeletePlu_P0_D2", "ElzabRsSendPlu_P0_D1", "ElzabRsSendPlu_P0_D2"};
+    EXPECT_EQ(TestSupport::readFile(directories.directoryChecker / "PLU00000.TXT"),
+              TestSupport::readFile(expected / "PLU00000.TXT"));
+    const Names elzab{"ElzabRsDeletePlu_P0_D1", "ElzabRsDeletePlu_P0_D2", "ElzabRsSendPlu_P0_D1",
+                      "ElzabRsSendPlu_P0_D2"};
     EXPECT_EQ(exchangeFiles(), elzab);
     for (const auto& name : elzab) EXPECT_EQ(exchangeFile(name), TestSupport::readFile(expected / name)) << name;
     EXPECT_TRUE(fs::is_empty(directories.temporary));
@@ -119,8 +119,9 @@ TEST_P(PriceCheckerTransmission, ACodeThatIsNotAPluCodeReachesTheDirectoryChecke
     const auto statements = DBKernel::StatementLog::entries();
     DBKernel::StatementLog::setEnabled(false);
     DBKernel::StatementLog::clear();
-    EXPECT_EQ(std::count(statements.begin(), statements.end(),
-                         "select sPLU from PLU where lTowarRef=:lTowarRef  and byStatus in (1, 2) order by NVL(byBlokada, 0)"),
+    EXPECT_EQ(std::count(
+                  statements.begin(), statements.end(),
+                  "select sPLU from PLU where lTowarRef=:lTowarRef  and byStatus in (1, 2) order by NVL(byBlokada, 0)"),
               1);
     EXPECT_EQ(TestSupport::readFile(directories.directoryChecker / "PLU00000.TXT"),
               "U5901234123457Agrest" + std::string(24, ' ') + "      500szt\r\n");

@@ -44,7 +44,9 @@ public:
     std::vector<std::string> seen;
     void visit(const Promotion::ArticlesQuantityValueCondition&) override { seen.push_back("articles"); }
     void visit(const Promotion::GroupsQuantityValueCondition&) override { seen.push_back("groups"); }
-    void visit(const Promotion::GroupsAndArticlesQuantityValueCondition&) override { seen.push_back("groupsAndArticles"); }
+    void visit(const Promotion::GroupsAndArticlesQuantityValueCondition&) override {
+        seen.push_back("groupsAndArticles");
+    }
     void visit(const Promotion::EachGroupQuantityValueCondition&) override { seen.push_back("eachGroup"); }
     void visit(const Promotion::PaymentTypeCondition&) override { seen.push_back("payment"); }
     void visit(const Promotion::LoyaltyCardCondition&) override { seen.push_back("card"); }
@@ -60,7 +62,9 @@ public:
     void visit(const Promotion::GratisBenefit&) override { seen.push_back("gratis"); }
     void visit(const Promotion::PresentBenefit&) override { seen.push_back("present"); }
     void visit(const Promotion::FixedPriceForListBenefit&) override { seen.push_back("fixedPrice"); }
-    void visit(const Promotion::LoyaltyAccountDiscountForSoldArticleBenefitElement&) override { seen.push_back("account"); }
+    void visit(const Promotion::LoyaltyAccountDiscountForSoldArticleBenefitElement&) override {
+        seen.push_back("account");
+    }
     void visit(const Promotion::LoyaltyPointsBenefit&) override { seen.push_back("points"); }
     void visit(const Promotion::ReceiptMessageBenefit&) override { seen.push_back("message"); }
     void visit(const Promotion::NextPurchaseVoucherBenefit&) override { seen.push_back("voucher"); }
@@ -90,7 +94,8 @@ TEST_P(PromotionDao, ElementsAndItemsFollowTheirOrderNotTheirIds) {
     addPromotion(1, "{00000000-0000-0000-0000-00000000000A}", 0);
     addPromotion(2, "{00000000-0000-0000-0000-00000000000B}", 0);
     exec("insert into PromotionElement (id, promotion_id, seq, kind) values (30, 1, 1, 'Token')");
-    exec("insert into PromotionElement (id, promotion_id, seq, kind) values (20, 1, 2, 'GroupsAndArticlesQuantityValue')");
+    exec(
+        "insert into PromotionElement (id, promotion_id, seq, kind) values (20, 1, 2, 'GroupsAndArticlesQuantityValue')");
     exec("insert into PromotionElement (id, promotion_id, seq, kind) values (10, 1, 3, 'Present')");
     exec("insert into PromotionElement (id, promotion_id, seq, kind) values (40, 2, 1, 'LoyaltyCard')");
     exec("insert into PromotionElementItem (element_id, seq, group_index) values (20, 3, 'PIE1')");

@@ -181,7 +181,8 @@ TEST_P(PromotionActions, APromotionThatFailsToTranslateStopsTheWholeRun) {
 TEST_P(PromotionActions, ByGuidRefusesBadArgumentsAndSendsOnlyThatPromotion) {
     addGiftPromotion({.id = 1, .number = "P-1", .sendStatus = Sent});
     addGiftPromotion({.id = 2, .number = "P-2"});
-    const std::string usage = "Akcja wysyła promocję o podanym guidzie.\nPoprawne uzycie akcji:\nfire <guid_akcji> <guid_promocji>\n";
+    const std::string usage =
+        "Akcja wysyła promocję o podanym guidzie.\nPoprawne uzycie akcji:\nfire <guid_akcji> <guid_promocji>\n";
     const std::string guid = guidOf(1);
 
     const std::vector<std::pair<Texts, std::string>> refused{
@@ -205,7 +206,8 @@ TEST_P(PromotionActions, ByGuidRefusesBadArgumentsAndSendsOnlyThatPromotion) {
 
     // Already sent or not, the named promotion goes; letter case and braces do not matter.
     EXPECT_TRUE(fireConsole(SendWithGuidFire, {"00000000-0000-0000-0000-000000000001"}, &output).first);
-    EXPECT_EQ(output, "Wysyłanie promocji o guidzie: " + guid + "\nWysłano promocji: 1.\nWysyłanie zakończone powodzeniem.\n");
+    EXPECT_EQ(output,
+              "Wysyłanie promocji o guidzie: " + guid + "\nWysłano promocji: 1.\nWysyłanie zakończone powodzeniem.\n");
     EXPECT_EQ(promotionsInOnlyFile(), Texts{"1"});
     EXPECT_EQ(sendStatusOf(2), 0);
 }
@@ -233,7 +235,8 @@ TEST_P(PromotionActions, WindowsAskBeforeSendingAgainAndNeedAPromotion) {
     EXPECT_EQ(boxes->shown, (Texts{missing, missing, missing}));
     boxes->shown.clear();
 
-    const std::string question = "question: Ta promocja była już wysłana na kasy. Czy chcesz ponownie wysłać promocję 'Trzy za dwa' ?";
+    const std::string question =
+        "question: Ta promocja była już wysłana na kasy. Czy chcesz ponownie wysłać promocję 'Trzy za dwa' ?";
     EXPECT_TRUE(fire(SendWithRefGui, std::make_shared<WindowArgs>(std::list<int>{1})).first);
     EXPECT_EQ(boxes->shown, Texts{question});
     EXPECT_TRUE(files().empty());
@@ -273,8 +276,9 @@ TEST_P(PromotionActions, TheSendAllDataActionChoosesRegistersAndWatchesProgress)
     EXPECT_EQ(progress->shown, " maximum 3 step 1 step 1 step 1 step 1 finish");
     EXPECT_EQ(promotionsInOnlyFile(), (Texts{"1", "2"}));
     pugi::xml_document document;
-    EXPECT_EQ(attributeOf(children(readFile(files().front(), document).child("cashRegisters"), "cashRegister"), "number"),
-              Texts{"2"});
+    EXPECT_EQ(
+        attributeOf(children(readFile(files().front(), document).child("cashRegisters"), "cashRegister"), "number"),
+        Texts{"2"});
 
     // The window action started by send-all-data shows nothing.
     exec("update Promotion set send_status = 2 where id = 1");

@@ -16,7 +16,8 @@ class DemoShopPromotions : public PromotionShop {};
 std::set<int> typesIn(pugi::xml_node root, const char* list, const char* element) {
     std::set<int> types;
     for (pugi::xml_node promotion : root.children("promotion"))
-        for (pugi::xml_node record : promotion.child(list).children(element)) types.insert(record.attribute("type").as_int());
+        for (pugi::xml_node record : promotion.child(list).children(element))
+            types.insert(record.attribute("type").as_int());
     return types;
 }
 

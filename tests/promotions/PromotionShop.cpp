@@ -38,9 +38,7 @@ void PromotionShop::SetUp() {
     TestSupport::loadShopModule();
 }
 
-void PromotionShop::TearDown() {
-    TestSupport::closeShop(session_);
-}
+void PromotionShop::TearDown() { TestSupport::closeShop(session_); }
 
 void PromotionShop::configure(bool petrolStation) {
     Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(
@@ -72,7 +70,8 @@ void PromotionShop::addCashRegister(int number, bool installed) {
 }
 
 void PromotionShop::addGift(int id, const std::string& name) {
-    exec("insert into prezent (lPremiaBonPrezentRef, sNazwa) values (" + std::to_string(id) + ", " + quoted(name) + ")");
+    exec("insert into prezent (lPremiaBonPrezentRef, sNazwa) values (" + std::to_string(id) + ", " + quoted(name) +
+         ")");
 }
 
 void PromotionShop::addPromotion(const PromotionRow& row) {
@@ -94,8 +93,8 @@ void PromotionShop::addPromotion(const PromotionRow& row) {
 
 void PromotionShop::addElement(int promotionId, int elementId, const std::string& kind, const Columns& columns) {
     std::string names = "id, promotion_id, seq, kind";
-    std::string values = std::to_string(elementId) + ", " + std::to_string(promotionId) + ", " + std::to_string(elementId) +
-                         ", " + quoted(kind);
+    std::string values = std::to_string(elementId) + ", " + std::to_string(promotionId) + ", " +
+                         std::to_string(elementId) + ", " + quoted(kind);
     for (const auto& [name, value] : columns) {
         names += ", " + name;
         values += ", " + value;
@@ -106,11 +105,11 @@ void PromotionShop::addElement(int promotionId, int elementId, const std::string
 void PromotionShop::addItems(int elementId, const std::vector<int>& products, const Texts& groups) {
     int seq = 0;
     for (int product : products)
-        exec("insert into PromotionElementItem (element_id, seq, product_id) values (" + std::to_string(elementId) + ", " +
-             std::to_string(++seq) + ", " + std::to_string(product) + ")");
+        exec("insert into PromotionElementItem (element_id, seq, product_id) values (" + std::to_string(elementId) +
+             ", " + std::to_string(++seq) + ", " + std::to_string(product) + ")");
     for (const std::string& group : groups)
-        exec("insert into PromotionElementItem (element_id, seq, group_index) values (" + std::to_string(elementId) + ", " +
-             std::to_string(++seq) + ", " + quoted(group) + ")");
+        exec("insert into PromotionElementItem (element_id, seq, group_index) values (" + std::to_string(elementId) +
+             ", " + std::to_string(++seq) + ", " + quoted(group) + ")");
 }
 
 int PromotionShop::sendStatusOf(int promotionId) {

@@ -40,7 +40,9 @@ struct PromotionRow {
 };
 
 // A console line's arguments and stream, as "korvel fire" hands them.
-class ConsoleArgs : public Core::IArgVectorGetter, public Core::IOStreamGetter, public Core::IExternalExecutionArgsGetter {
+class ConsoleArgs : public Core::IArgVectorGetter,
+                    public Core::IOStreamGetter,
+                    public Core::IExternalExecutionArgsGetter {
 public:
     explicit ConsoleArgs(Texts arguments) : arguments_(std::move(arguments)) {}
     const std::vector<std::string>& getArgVector() const override { return arguments_; }

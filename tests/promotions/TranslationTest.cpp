@@ -37,7 +37,8 @@ TEST_P(Translation, EveryConditionKindInElementOrder) {
     addElement(1, 105, "Token", {{"pattern", "'T-[0-9]+'"}});
     addElement(1, 106, "LoyaltyCard", {{"pattern", "'9900[0-9]{9}'"}});
     addElement(1, 107, "BasketValue", {{"value_threshold", "100"}, {"value_threshold_offset", "25"}});
-    addElement(1, 108, "Frequency", {{"frequency_period", "30"}, {"frequency_threshold", "4"}, {"frequency_threshold_offset", "1"}});
+    addElement(1, 108, "Frequency",
+               {{"frequency_period", "30"}, {"frequency_threshold", "4"}, {"frequency_threshold_offset", "1"}});
     addElement(1, 109, "EachGroupQuantityValue", {{"quantity_threshold", "2"}, {"value_threshold", "15"}});
     addItems(109, {}, {"NAP4", "SLO5"});
     addElement(1, 110, "Profiled", {{"name", "'Studenci'"}, {"guid", "'{6C1D0E2A-1111-4222-8333-944455556666}'"}});
@@ -101,12 +102,19 @@ TEST_P(Translation, EveryConditionKindInElementOrder) {
 TEST_P(Translation, EveryProfitKindWithItsRebateRules) {
     addPromotion({.id = 2, .number = "P-2"});
     addElement(2, 201, "BoughtProductRebate",
-               {{"rebate_type", "1"}, {"accomplishment_type", "1"}, {"rebate_value", "2.5"}, {"rebate_percent", "10"},
-                {"product_id", "11"}, {"ticket_activation_days", "2"}, {"ticket_expiry_days", "30"}, {"ticket_tag", "'BON'"}});
+               {{"rebate_type", "1"},
+                {"accomplishment_type", "1"},
+                {"rebate_value", "2.5"},
+                {"rebate_percent", "10"},
+                {"product_id", "11"},
+                {"ticket_activation_days", "2"},
+                {"ticket_expiry_days", "30"},
+                {"ticket_tag", "'BON'"}});
     addElement(2, 202, "BoughtProductRebate", {{"rebate_type", "2"}, {"rebate_value", "3"}, {"rebate_percent", "15"}});
     addItems(202, {12}, {"NAB1"});
     addElement(2, 203, "Gratis", {{"group_index", "'PIE2'"}, {"quantity", "1"}, {"premium_price", "0.01"}});
-    addElement(2, 204, "Gratis", {{"product_id", "14"}, {"group_index", "'PIE2'"}, {"quantity", "2"}, {"accomplishment_type", "1"}});
+    addElement(2, 204, "Gratis",
+               {{"product_id", "14"}, {"group_index", "'PIE2'"}, {"quantity", "2"}, {"accomplishment_type", "1"}});
     addElement(2, 205, "Present", {{"present_id", "3"}, {"quantity", "1"}});
     addElement(2, 206, "BasketRebate", {{"rebate_type", "1"}, {"rebate_value", "20"}, {"rebate_percent", "4"}});
     addElement(2, 207, "BasketRebate", {{"rebate_type", "3"}, {"rebate_value", "20"}, {"rebate_percent", "5"}});
@@ -171,9 +179,11 @@ TEST_P(Translation, EveryProfitKindWithItsRebateRules) {
 }
 
 TEST_P(Translation, ARebateTypeItsKindDoesNotKnowIsRefused) {
-    const std::vector<std::pair<std::string, std::string>> wrong{
-        {"BoughtProductRebate", "5"}, {"BoughtProductRebate", "0"}, {"BasketRebate", "4"},
-        {"BasketRebate", "null"},     {"LoyaltyAccountDiscountForSoldArticle", "9"}};
+    const std::vector<std::pair<std::string, std::string>> wrong{{"BoughtProductRebate", "5"},
+                                                                 {"BoughtProductRebate", "0"},
+                                                                 {"BasketRebate", "4"},
+                                                                 {"BasketRebate", "null"},
+                                                                 {"LoyaltyAccountDiscountForSoldArticle", "9"}};
     int id = 10;
     for (const auto& [kind, type] : wrong) {
         SCOPED_TRACE(kind + " " + type);

@@ -28,7 +28,8 @@ void configure(bool enabled) {
     Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(
         "<configuration><key name=\"Parametry programu\">\n"
         " <key name=\"Refundacja promocji\">\n"
-        "  <key name=\"Włączona\" type=\"bool\" value=\"" + std::string(enabled ? "true" : "false") + "\"/>\n" +
+        "  <key name=\"Włączona\" type=\"bool\" value=\"" +
+        std::string(enabled ? "true" : "false") + "\"/>\n" +
         (enabled ? "  <key name=\"Dostawcy\"><key name=\"Nazwa atrybutu\" type=\"string\" value=\"Refundacja\"/>"
                    "<key name=\"Wymagana wartość\" type=\"string\" value=\"TAK\"/></key>\n"
                    "  <key name=\"Warunki zakupu\"><key name=\"Długość historii\" type=\"int\" value=\"30\"/></key>\n"
@@ -67,13 +68,15 @@ protected:
         ShopDatabaseTest::SetUp();
         configure(true);
         today = Zentools::SysdateGetter::getDate(session());
-        exec("insert into Firma (lFirmaRef, sNazwa) values (1, 'Mleczarnia Łąka'), (2, 'Piekarnia Kłos'), "
-             "(3, 'Hurtownia Zbyszko')");
+        exec(
+            "insert into Firma (lFirmaRef, sNazwa) values (1, 'Mleczarnia Łąka'), (2, 'Piekarnia Kłos'), "
+            "(3, 'Hurtownia Zbyszko')");
     }
 
     void markRefundedSuppliers() const {
-        exec("insert into FirmaAtrybut (lFirmaRef, sNazwa, sWartosc) values "
-             "(1, 'Refundacja', 'TAK'), (2, 'Refundacja', 'NIE'), (3, 'Refundacja', 'TAK')");
+        exec(
+            "insert into FirmaAtrybut (lFirmaRef, sNazwa, sWartosc) values "
+            "(1, 'Refundacja', 'TAK'), (2, 'Refundacja', 'NIE'), (3, 'Refundacja', 'TAK')");
     }
     void addProduct(int id, const std::string& index, const std::string& margin = "20") const {
         exec("insert into Towar (lTowarRef, sNazwa, sArtIndex, byVAT, nMarza) values (" + std::to_string(id) +
@@ -82,10 +85,12 @@ protected:
     // Purchase condition of a supplier, valid from today + from to today + to.
     void addCondition(int id, int product, int supplier, const std::string& price, int from, int to,
                       bool fromHeadOffice = true) const {
-        exec("insert into warzak (lWarZakRef, lTowarRef, lOdFirmaRef, dCenaZak, DataOd, DataDo, lWarZakCentrRef) "
-             "values (" + std::to_string(id) + ", " + std::to_string(product) + ", " + std::to_string(supplier) +
-             ", " + price + ", " + std::to_string(today + from) + ", " + std::to_string(today + to) + ", " +
-             (fromHeadOffice ? std::to_string(id) : "null") + ")");
+        exec(
+            "insert into warzak (lWarZakRef, lTowarRef, lOdFirmaRef, dCenaZak, DataOd, DataDo, lWarZakCentrRef) "
+            "values (" +
+            std::to_string(id) + ", " + std::to_string(product) + ", " + std::to_string(supplier) + ", " + price +
+            ", " + std::to_string(today + from) + ", " + std::to_string(today + to) + ", " +
+            (fromHeadOffice ? std::to_string(id) : "null") + ")");
     }
     void addSupply(int id, int product, const std::string& price, int day) const {
         exec("insert into Dostawa (lDostawaRef, lTowarRef, lFirmaRef, data, dIlosc, dCenaZak) values (" +
@@ -116,9 +121,9 @@ TEST_P(RefundationTest, HeadOfficeConditionsOfARefundedSupplierComeFirst) {
     addCondition(5, 101, 1, "7.0", 1, 10);          // not valid yet
     addSupply(1, 101, "5.0", -1);
     addProduct(104, "100104");
-    addCondition(6, 104, 3, "2.5", -40, -5);        // ended within the history
+    addCondition(6, 104, 3, "2.5", -40, -5);  // ended within the history
     addSupply(2, 104, "5.0", -1);
-    addProduct(107, "10010ł");                      // six characters, seven bytes
+    addProduct(107, "10010ł");  // six characters, seven bytes
     addCondition(7, 107, 1, "1.25", -3, 3);
 
     RefundationPurchasePriceGetter getter(session());
@@ -134,24 +139,26 @@ TEST_P(RefundationTest, HeadOfficeConditionsOfARefundedSupplierComeFirst) {
 
 TEST_P(RefundationTest, OtherwiseTheLastSupplyThenThePrediction) {
     markRefundedSuppliers();
-    addProduct(102, "10010");                  // not a head-office index: its conditions do not count
+    addProduct(102, "10010");  // not a head-office index: its conditions do not count
     addCondition(1, 102, 1, "4.0", -10, 10);
     addSupply(1, 102, "3.14159", -7);
     addSupply(2, 102, "3.5", -30);
     addProduct(103, "100103");
     addCondition(2, 103, 1, "4.0", -60, -31);  // ended before the history
     addSupply(3, 103, "2.0", -3);
-    addProduct(105, "100105");                 // neither conditions nor supplies
+    addProduct(105, "100105");  // neither conditions nor supplies
 
     RefundationPurchasePriceGetter getter(session());
     DBKernel::StatementLog::clear();
     EXPECT_EQ(getter.get(102, "10010", Core::Price::fromUnits(999)), refundation(31416, today - 7, Source::LastSupply));
     EXPECT_EQ(issuedStatements().size(), 1u);  // the supply lookup only
-    EXPECT_EQ(getter.get(103, "100103", Core::Price::fromUnits(999)), refundation(20000, today - 3, Source::LastSupply));
+    EXPECT_EQ(getter.get(103, "100103", Core::Price::fromUnits(999)),
+              refundation(20000, today - 3, Source::LastSupply));
 
     DBKernel::StatementLog::clear();
     // 12.30 gross, less 23 % VAT, less the product's 20 % margin: 8.3333.
-    EXPECT_EQ(getter.get(105, "100105", Core::Price::fromUnits(1230)), refundation(83333, std::nullopt, Source::PredictedPrice));
+    EXPECT_EQ(getter.get(105, "100105", Core::Price::fromUnits(1230)),
+              refundation(83333, std::nullopt, Source::PredictedPrice));
     const auto statements = issuedStatements();
     ASSERT_FALSE(statements.empty());
     EXPECT_EQ(statements.back(), kPredictionSql);

@@ -71,16 +71,19 @@ protected:
         ShopDatabaseTest::SetUp();
         FactoryHolder::set(factory);
         // Installed cash registers 1 (number 5) and 2 (number 2); 3 is not installed, 4 is a scale.
-        exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, bZainstalowane) values "
-             "(1, 0, 5, 1), (2, 0, 2, 1), (3, 0, 7, 0), (4, 1, 1, 1)");
+        exec(
+            "insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, bZainstalowane) values "
+            "(1, 0, 5, 1), (2, 0, 2, 1), (3, 0, 7, 0), (4, 1, 1, 1)");
         // 100 and 300 are split bundles for sale; 200 is one whose status (2) blocks sale;
         // 400 is an ordinary product with components.
-        exec("insert into Towar (lTowarRef, sNazwa, byTyp, nStatusAktywnosci) values "
-             "(100, 'Zestaw grillowy', 8, 0), (200, 'Zestaw świąteczny', 8, 2), (300, 'Zestaw kawowy', 8, 1), "
-             "(400, 'Paleta wody', 0, 0)");
-        exec("insert into Zestaw (lMasterTowarRef, lTowarRef, dIlosc, dSkladnikCenaSprzed) values "
-             "(100, 11, 2, 1.5), (100, 12, 1, 3.25), (100, 13, 0.5, 12.99), "
-             "(200, 11, 1, 1.0), (300, 14, 3, 0.99), (400, 15, 6, 1.79)");
+        exec(
+            "insert into Towar (lTowarRef, sNazwa, byTyp, nStatusAktywnosci) values "
+            "(100, 'Zestaw grillowy', 8, 0), (200, 'Zestaw świąteczny', 8, 2), (300, 'Zestaw kawowy', 8, 1), "
+            "(400, 'Paleta wody', 0, 0)");
+        exec(
+            "insert into Zestaw (lMasterTowarRef, lTowarRef, dIlosc, dSkladnikCenaSprzed) values "
+            "(100, 11, 2, 1.5), (100, 12, 1, 3.25), (100, 13, 0.5, 12.99), "
+            "(200, 11, 1, 1.0), (300, 14, 3, 0.99), (400, 15, 6, 1.79)");
     }
     void TearDown() override {
         FactoryHolder::reset();
@@ -103,8 +106,7 @@ TEST_P(SplitBundlesTest, EveryBundleForSaleGoesAsOneRecordToTheInstalledRegister
     EXPECT_EQ(sender.events, (std::vector<std::string>{"kasa 2", "kasa 5", "zestaw 100", "zestaw 300", "wyślij"}));
     EXPECT_TRUE(sender.completeList);
     ASSERT_EQ(sender.bundles.size(), 2u);
-    EXPECT_EQ(componentsOf(sender.bundles[0]),
-              (std::vector<Component>{{11, 2, 1.5}, {12, 1, 3.25}, {13, 0.5, 12.99}}));
+    EXPECT_EQ(componentsOf(sender.bundles[0]), (std::vector<Component>{{11, 2, 1.5}, {12, 1, 3.25}, {13, 0.5, 12.99}}));
     EXPECT_EQ(componentsOf(sender.bundles[1]), (std::vector<Component>{{14, 3, 0.99}}));
 }
 

@@ -80,17 +80,18 @@ TEST_F(WriterTest, ProductFileHasTheAddresseeThenOneDataElementWithEveryProduct)
         text.replace(text.find("%DELETE%"), 8, deleted ? "\t\t\t<USUN>1</USUN>\n" : "");
         return text;
     };
-    EXPECT_EQ(written(), "<WAGA_XML>\n"
-                         "\t<SEND_TO>\n"
-                         "\t\t<WAGA>\n"
-                         "\t\t\t<NUMER>3</NUMER>\n"
-                         "\t\t\t<SEKCJA>1</SEKCJA>\n"
-                         "\t\t</WAGA>\n"
-                         "\t</SEND_TO>\n"
-                         "\t<DANE>\n" +
-                             with("3.00", "7", false) + with("1234.57", "", true) + with("12.50", "0", false) +
-                             "\t</DANE>\n"
-                             "</WAGA_XML>\n");
+    EXPECT_EQ(written(),
+              "<WAGA_XML>\n"
+              "\t<SEND_TO>\n"
+              "\t\t<WAGA>\n"
+              "\t\t\t<NUMER>3</NUMER>\n"
+              "\t\t\t<SEKCJA>1</SEKCJA>\n"
+              "\t\t</WAGA>\n"
+              "\t</SEND_TO>\n"
+              "\t<DANE>\n" +
+                  with("3.00", "7", false) + with("1234.57", "", true) + with("12.50", "0", false) +
+                  "\t</DANE>\n"
+                  "</WAGA_XML>\n");
 }
 
 TEST_F(WriterTest, HeaderFileHasNoDataAndTheFileIsInTheCodePageWithCrLf) {
@@ -108,20 +109,21 @@ TEST_F(WriterTest, HeaderFileHasNoDataAndTheFileIsInTheCodePageWithCrLf) {
     const std::string bytes = TestSupport::readFile(dir / "00000001.1wa");
     EXPECT_NE(bytes.find("\t\t\t<LINIA>\"Sklep &quot;Pod Lip\xB9&quot;\"</LINIA>\r\n"), std::string::npos) << bytes;
     EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1) << "every line ends with CR LF";
-    EXPECT_EQ(written(), "<WAGA_XML>\n"
-                         "\t<SEND_TO>\n"
-                         "\t\t<WAGA>\n"
-                         "\t\t\t<NUMER>2</NUMER>\n"
-                         "\t\t\t<SEKCJA>1</SEKCJA>\n"
-                         "\t\t</WAGA>\n"
-                         "\t</SEND_TO>\n"
-                         "\t<HEADER_DATA>\n"
-                         "\t\t<LINIE>\n"
-                         "\t\t\t<LINIA>\"Sklep &quot;Pod Lipą&quot;\"</LINIA>\n"
-                         "\t\t\t<LINIA>\"\"</LINIA>\n"
-                         "\t\t</LINIE>\n"
-                         "\t</HEADER_DATA>\n"
-                         "</WAGA_XML>\n");
+    EXPECT_EQ(written(),
+              "<WAGA_XML>\n"
+              "\t<SEND_TO>\n"
+              "\t\t<WAGA>\n"
+              "\t\t\t<NUMER>2</NUMER>\n"
+              "\t\t\t<SEKCJA>1</SEKCJA>\n"
+              "\t\t</WAGA>\n"
+              "\t</SEND_TO>\n"
+              "\t<HEADER_DATA>\n"
+              "\t\t<LINIE>\n"
+              "\t\t\t<LINIA>\"Sklep &quot;Pod Lipą&quot;\"</LINIA>\n"
+              "\t\t\t<LINIA>\"\"</LINIA>\n"
+              "\t\t</LINIE>\n"
+              "\t</HEADER_DATA>\n"
+              "</WAGA_XML>\n");
 }
 
 TEST_F(WriterTest, OpeningAProductClosesTheHeaderAndClosingWhatIsNotOpenChangesNothing) {
@@ -140,17 +142,18 @@ TEST_F(WriterTest, OpeningAProductClosesTheHeaderAndClosingWhatIsNotOpenChangesN
         EXPECT_THROW(writer.closePath("/WAGA_XML/DANE/TOWAR/NR"), std::logic_error);
         writer.closeRoot();  // closes TOWAR and DANE on the way
     }
-    EXPECT_EQ(written(), "<WAGA_XML>\n"
-                         "\t<HEADER_DATA>\n"
-                         "\t\t<LINIE>\n"
-                         "\t\t\t<LINIA>\"A\"</LINIA>\n"
-                         "\t\t</LINIE>\n"
-                         "\t</HEADER_DATA>\n"
-                         "\t<DANE>\n"
-                         "\t\t<TOWAR>\n"
-                         "\t\t</TOWAR>\n"
-                         "\t</DANE>\n"
-                         "</WAGA_XML>\n");
+    EXPECT_EQ(written(),
+              "<WAGA_XML>\n"
+              "\t<HEADER_DATA>\n"
+              "\t\t<LINIE>\n"
+              "\t\t\t<LINIA>\"A\"</LINIA>\n"
+              "\t\t</LINIE>\n"
+              "\t</HEADER_DATA>\n"
+              "\t<DANE>\n"
+              "\t\t<TOWAR>\n"
+              "\t\t</TOWAR>\n"
+              "\t</DANE>\n"
+              "</WAGA_XML>\n");
 }
 
 TEST_F(WriterTest, TextTheCodePageCannotHoldFailsTheWriteAndLeavesTheFileEmpty) {

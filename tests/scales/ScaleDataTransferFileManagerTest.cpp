@@ -68,7 +68,8 @@ TEST_F(TransferManagerTest, AFileThatFitsTheMaskButCannotBeReadStopsTheNumbering
 }
 
 TEST_F(TransferManagerTest, ClearingTakesDataFilesOfEveryScaleAndMovingKeepsTheirNames) {
-    for (const char* name : {"00001003.1wa", "00002007.2wa", "notatka.txt", "00001003.1wa.old"}) touch(server.temporary / name);
+    for (const char* name : {"00001003.1wa", "00002007.2wa", "notatka.txt", "00001003.1wa.old"})
+        touch(server.temporary / name);
     ScaleDataTransferFileManager manager;
     manager.removeTemporaryFiles();
     EXPECT_EQ(filesIn(server.temporary), (std::vector<std::string>{"00001003.1wa.old", "notatka.txt"}));
@@ -133,16 +134,19 @@ TEST_F(TransferManagerTest, ErrorFileIsFoundForItsScaleSectionOnly) {
 TEST_F(TransferManagerTest, AMissingDirectoryIsNamedWithItsKindAndNothingIsMoved) {
     touch(server.temporary / "00001003.1wa");
     fs::remove_all(server.data);
-    EXPECT_EQ(errorOf([] { ScaleDataTransferFileManager().moveFilesToOutputDirectory(); }),
-              "Niepoprawna specyfikacja ścieżki katalogu plików danych serwera wagowego: '" + server.data.string() + "/'.");
+    EXPECT_EQ(
+        errorOf([] { ScaleDataTransferFileManager().moveFilesToOutputDirectory(); }),
+        "Niepoprawna specyfikacja ścieżki katalogu plików danych serwera wagowego: '" + server.data.string() + "/'.");
     EXPECT_EQ(filesIn(server.temporary), std::vector<std::string>{"00001003.1wa"});
 
     fs::remove_all(server.status);
     EXPECT_EQ(errorOf([] { ScaleDataTransferFileManager().hasErrorFile(3, 1); }),
-              "Niepoprawna specyfikacja ścieżki katalogu plików statusów serwera wagowego: '" + server.status.string() + "/'.");
+              "Niepoprawna specyfikacja ścieżki katalogu plików statusów serwera wagowego: '" + server.status.string() +
+                  "/'.");
     fs::remove_all(server.temporary);
     EXPECT_EQ(errorOf([] { ScaleDataTransferFileManager().removeTemporaryFiles(); }),
-              "Niepoprawna specyfikacja ścieżki katalogu plików tymczasowych serwera wagowego: '" + server.temporary.string() + "/'.");
+              "Niepoprawna specyfikacja ścieżki katalogu plików tymczasowych serwera wagowego: '" +
+                  server.temporary.string() + "/'.");
 }
 
 TEST_F(TransferManagerTest, TheModuleSuppliesTheDefaultManagerUnderItsGuid) {
@@ -150,13 +154,14 @@ TEST_F(TransferManagerTest, TheModuleSuppliesTheDefaultManagerUnderItsGuid) {
     loader.load("Devices.dll");
     const auto listings = Core::Action::CContainer::instance().listings();
     const auto at = [&](const char* guid) {
-        return std::find_if(listings.begin(), listings.end(), [&](const auto& listing) { return listing.guid == guid; }) -
+        return std::find_if(listings.begin(), listings.end(),
+                            [&](const auto& listing) { return listing.guid == guid; }) -
                listings.begin();
     };
     EXPECT_EQ(at(Kolvenia::ActionGuids::DefaultScaleTransferManager), at(Kolvenia::ActionGuids::SendPluForArticle) + 1)
         << "registered right after the send-PLU-for-article action";
-    auto answer = Core::Action::CContainer::instance().invoke(Kolvenia::ActionGuids::DefaultScaleTransferManager,
-                                                             std::make_shared<Core::Action::ExecutorInvoker>(), nullptr);
+    auto answer = Core::Action::CContainer::instance().invoke(
+        Kolvenia::ActionGuids::DefaultScaleTransferManager, std::make_shared<Core::Action::ExecutorInvoker>(), nullptr);
     ASSERT_TRUE(answer && answer->is<Devices::IScaleDataTransferFileManager>());
     touch(server.status / "Err_W001.S02");
     EXPECT_TRUE(answer->as<Devices::IScaleDataTransferFileManager>().hasErrorFile(1, 2));

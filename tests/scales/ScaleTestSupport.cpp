@@ -24,7 +24,8 @@ std::string stringKey(const std::string& name, const std::string& value) {
 }
 }  // namespace
 
-ScaleServer::ScaleServer(const fs::path& root) : temporary(root / "wagi_tmp"), data(root / "wagi_dane"), status(root / "wagi_status") {}
+ScaleServer::ScaleServer(const fs::path& root)
+    : temporary(root / "wagi_tmp"), data(root / "wagi_dane"), status(root / "wagi_status") {}
 
 void ScaleServer::createDirectories() const {
     for (const auto& directory : {temporary, data, status}) fs::create_directories(directory);
@@ -34,11 +35,12 @@ std::string ScaleServer::keys() const {
     std::string xml = "<key name=\"Serwer Wagowy\">" + stringKey("Katalog tymczasowy", temporary.string()) +
                       stringKey("Katalog danych", data.string()) + stringKey("Katalog statusów", status.string()) +
                       "<key name=\"Wysyłaj kody wagowe (W)\" type=\"bool\" value=\"" + boolean(weightCodes) + "\"/>" +
-                      "<key name=\"Wysyłaj kody wartościowe (C)\" type=\"bool\" value=\"" + boolean(valueCodes) + "\"/>" +
-                      "<key name=\"Wysyłaj tylko PLU wagowe pasujące do prefiksu\" type=\"bool\" value=\"" + boolean(onlyPrefixes) + "\">";
+                      "<key name=\"Wysyłaj kody wartościowe (C)\" type=\"bool\" value=\"" + boolean(valueCodes) +
+                      "\"/>" + "<key name=\"Wysyłaj tylko PLU wagowe pasujące do prefiksu\" type=\"bool\" value=\"" +
+                      boolean(onlyPrefixes) + "\">";
     for (const auto& prefix : prefixes) xml += "<key name=\"" + prefix + "\"/>";
-    xml += "</key><key name=\"Wysyłaj składy surowcowe dla grup\" type=\"bool\" value=\"" + boolean(compositionsOnlyForGroups) +
-           "\">" + stringKey("Lista grup", groupList) + "</key></key>";
+    xml += "</key><key name=\"Wysyłaj składy surowcowe dla grup\" type=\"bool\" value=\"" +
+           boolean(compositionsOnlyForGroups) + "\">" + stringKey("Lista grup", groupList) + "</key></key>";
     return xml;
 }
 
@@ -90,18 +92,20 @@ void ScaleShop::TearDown() {
 void ScaleShop::exec(const std::string& sql) { DBKernel::Sql::Command(sql, session()).execute(); }
 
 void ScaleShop::addScale(int ref, int section, int number, bool enabled, std::optional<int> usagePeriod) {
-    DBKernel::Sql::Command scale("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrSekcji, nNrKolvenia, sNazwa, bWlaczone) "
-                                 "values (:ref, 1, :section, :number, 'Waga', :enabled)",
-                                 session());
+    DBKernel::Sql::Command scale(
+        "insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrSekcji, nNrKolvenia, sNazwa, bWlaczone) "
+        "values (:ref, 1, :section, :number, 'Waga', :enabled)",
+        session());
     scale.Params["ref"] = ref;
     scale.Params["section"] = section;
     scale.Params["number"] = number;
     scale.Params["enabled"] = enabled ? 1 : 0;
     scale.execute();
     if (!usagePeriod) return;
-    DBKernel::Sql::Command period("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) "
-                                  "values (:ref, :ref, 133, :days)",
-                                  session());
+    DBKernel::Sql::Command period(
+        "insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) "
+        "values (:ref, :ref, 133, :days)",
+        session());
     period.Params["ref"] = ref;
     period.Params["days"] = std::to_string(*usagePeriod);
     period.execute();
@@ -109,9 +113,10 @@ void ScaleShop::addScale(int ref, int section, int number, bool enabled, std::op
 
 void ScaleShop::addProduct(const ScaleProduct& product) {
     TestSupport::addProduct(session(), TestSupport::ShopProduct(product.id, product.name, product.price));
-    DBKernel::Sql::Command scaleData("update Towar set bWagowy = :weighed, nWagaSekcja = :section, nWagaPLU = :number, "
-                                     "nJmSprz = :unit, nOkresPrzydatnosci = :days, sGrIndex = :grupa where lTowarRef = :id",
-                                     session());
+    DBKernel::Sql::Command scaleData(
+        "update Towar set bWagowy = :weighed, nWagaSekcja = :section, nWagaPLU = :number, "
+        "nJmSprz = :unit, nOkresPrzydatnosci = :days, sGrIndex = :grupa where lTowarRef = :id",
+        session());
     scaleData.Params["weighed"] = product.weighed ? 1 : 0;
     scaleData.Params["section"] = product.section;
     scaleData.Params["number"] = product.scaleNumber;
@@ -122,15 +127,16 @@ void ScaleShop::addProduct(const ScaleProduct& product) {
     scaleData.execute();
     TestSupport::addPlu(session(), 1000 + product.id, product.id, product.code, product.pluStatus);
     if (!product.composition) return;
-    DBKernel::Sql::Command composition("insert into skladsurowcowytowaru (lTowarRef, sSklad) values (:id, :text)", session());
+    DBKernel::Sql::Command composition("insert into skladsurowcowytowaru (lTowarRef, sSklad) values (:id, :text)",
+                                       session());
     composition.Params["id"] = product.id;
     composition.Params["text"] = *product.composition;
     composition.execute();
 }
 
 void ScaleShop::addOldScaleNumber(int product, int section, int number) {
-    exec("insert into DeletedProductScaleNumber (ProductId, SectionNumber, NumberOnScale) values (" + std::to_string(product) +
-         ", " + std::to_string(section) + ", " + std::to_string(number) + ")");
+    exec("insert into DeletedProductScaleNumber (ProductId, SectionNumber, NumberOnScale) values (" +
+         std::to_string(product) + ", " + std::to_string(section) + ", " + std::to_string(number) + ")");
 }
 
 std::vector<std::string> ScaleShop::fieldOfProducts(const fs::path& file, const char* field) {
@@ -147,7 +153,8 @@ std::vector<std::string> ScaleShop::fieldOfProducts(const fs::path& file, const 
 std::vector<std::vector<std::string>> ScaleShop::productsInDataFiles() const {
     std::vector<std::vector<std::string>> files;
     for (const std::string& name : filesIn(server.data)) {
-        const auto numbers = fieldOfProducts(server.data / name, "NR"), codes = fieldOfProducts(server.data / name, "PLU"),
+        const auto numbers = fieldOfProducts(server.data / name, "NR"),
+                   codes = fieldOfProducts(server.data / name, "PLU"),
                    deletions = fieldOfProducts(server.data / name, "USUN");
         std::vector<std::string> products;
         for (std::size_t i = 0; i < numbers.size(); ++i)

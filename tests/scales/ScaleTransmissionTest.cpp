@@ -38,8 +38,8 @@ protected:
         ScaleShop::TearDown();
     }
     void configure(int packageSize = 500) {
-        ScaleTest::configure("<key name=\"Wielkość paczki zawierającej PLU\" type=\"int\" value=\"" + std::to_string(packageSize) +
-                             "\"/>" + TestSupport::cashRegisterServerKeys(cashRegisters) +
+        ScaleTest::configure("<key name=\"Wielkość paczki zawierającej PLU\" type=\"int\" value=\"" +
+                             std::to_string(packageSize) + "\"/>" + TestSupport::cashRegisterServerKeys(cashRegisters) +
                              "<key name=\"PriceChecker\"><key name=\"Włączony\" type=\"bool\" value=\"false\"/></key>" +
                              server.keys());
     }
@@ -48,8 +48,9 @@ protected:
     // 2 and a disabled one; a cash register; products for both sections, one of them
     // with an old scale number, one deleted, one not weighed.
     void addShop() {
-        exec("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa, bWlaczone, bZainstalowane) "
-             "values (101, 0, 1, 'Kasa 1', 1, 1)");
+        exec(
+            "insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa, bWlaczone, bZainstalowane) "
+            "values (101, 0, 1, 'Kasa 1', 1, 1)");
         exec("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (101, 101, 1, '0')");
         addScale(201, 1, 1, true, 5);
         addScale(202, 1, 2);
@@ -95,7 +96,8 @@ protected:
     Texts pluStates() {
         Texts states;
         for (int ref = 1001; ref <= 1005; ++ref)
-            states.push_back(std::to_string(TestSupport::integerOf(session(), "select byStatus from PLU where lPluRef = " + std::to_string(ref))));
+            states.push_back(std::to_string(
+                TestSupport::integerOf(session(), "select byStatus from PLU where lPluRef = " + std::to_string(ref))));
         return states;
     }
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <boost/format.hpp>
-#include <set>
 #include <boost/lexical_cast.hpp>
+#include <set>
 
 #include "ScaleTestSupport.h"
 #include "core/DateTime.h"
@@ -37,7 +37,8 @@ protected:
     // The one data file of a scale (of this run).
     fs::path fileOf(int scale, int section) const {
         for (const auto& name : ScaleTest::filesIn(server.data))
-            if (Devices::ScaleDataFileName(name).scale() == scale && Devices::ScaleDataFileName(name).section() == section)
+            if (Devices::ScaleDataFileName(name).scale() == scale &&
+                Devices::ScaleDataFileName(name).section() == section)
                 return server.data / name;
         ADD_FAILURE() << "no file of scale " << scale << " in section " << section;
         return {};
@@ -197,7 +198,8 @@ TEST_P(ScaleSenderTest, CompositionsGoForTheListedGroupsOnlyWhenSoConfigured) {
     ScaleTest::configure(server.keys());
     exec("update PLU set byStatus = 1");
     sendTheDay();
-    EXPECT_EQ(fieldOfProducts(fileOf(1, 1), "SKLADNIKI"), (Texts{"\"skład 1\"", "\"skład 2\"", "\"skład 3\"", "\"skład 4\"", ""}));
+    EXPECT_EQ(fieldOfProducts(fileOf(1, 1), "SKLADNIKI"),
+              (Texts{"\"skład 1\"", "\"skład 2\"", "\"skład 3\"", "\"skład 4\"", ""}));
 }
 
 TEST_P(ScaleSenderTest, ABatchWritesADeletionWithoutANumberButNoLoadAndStopsAtACodeTooLongForAnInt) {
@@ -213,7 +215,8 @@ TEST_P(ScaleSenderTest, ABatchWritesADeletionWithoutANumberButNoLoadAndStopsAtAC
     TPLUTransmissionContainer engine(ETransKindName::Immediate, session());
     engine.CreateDataSet(static_cast<float>(Core::DateTime::today()));
     const auto record = std::make_shared<Devices::ProductDataForFrontOfficeFromDataSet>(engine.getMainQuery());
-    Devices::SingleScaleXmlFileSender single(std::make_shared<Devices::DevicesService>(), std::make_shared<MeasureUnitService>(),
+    Devices::SingleScaleXmlFileSender single(std::make_shared<Devices::DevicesService>(),
+                                             std::make_shared<MeasureUnitService>(),
                                              std::make_shared<Devices::ScaleDataTransferFileManager>(),
                                              std::make_shared<Devices::DefaultScaleXmlSenderConfig>());
     single.begin({{{1, 1}, std::nullopt}});
@@ -230,7 +233,8 @@ TEST_P(ScaleSenderTest, ABatchWritesADeletionWithoutANumberButNoLoadAndStopsAtAC
     const Texts files = ScaleTest::filesIn(server.temporary);
     ASSERT_EQ(files.size(), 1u);
     Texts written;
-    const auto codes = fieldOfProducts(server.temporary / files[0], "PLU"), eans = fieldOfProducts(server.temporary / files[0], "EAN"),
+    const auto codes = fieldOfProducts(server.temporary / files[0], "PLU"),
+               eans = fieldOfProducts(server.temporary / files[0], "EAN"),
                deletions = fieldOfProducts(server.temporary / files[0], "USUN");
     for (std::size_t i = 0; i < codes.size(); ++i) written.push_back(codes[i] + " " + eans[i] + " " + deletions[i]);
     std::sort(written.begin(), written.end());
@@ -238,8 +242,10 @@ TEST_P(ScaleSenderTest, ABatchWritesADeletionWithoutANumberButNoLoadAndStopsAtAC
 }
 
 TEST(ScaleSenderConfig, AGroupListSplitsAtEverySeparator) {
-    EXPECT_EQ(Devices::DefaultScaleXmlSenderConfig::splitGroupList("A1, B2;C3"), (std::set<std::string>{"A1", "B2", "C3"}));
-    EXPECT_EQ(Devices::DefaultScaleXmlSenderConfig::splitGroupList(" A1\n\tB2 ,; C3;"), (std::set<std::string>{"A1", "B2", "C3"}));
+    EXPECT_EQ(Devices::DefaultScaleXmlSenderConfig::splitGroupList("A1, B2;C3"),
+              (std::set<std::string>{"A1", "B2", "C3"}));
+    EXPECT_EQ(Devices::DefaultScaleXmlSenderConfig::splitGroupList(" A1\n\tB2 ,; C3;"),
+              (std::set<std::string>{"A1", "B2", "C3"}));
     EXPECT_TRUE(Devices::DefaultScaleXmlSenderConfig::splitGroupList(" ,;").empty());
 }
 

@@ -32,8 +32,11 @@ protected:
             addPlu(10 + id, id, "200000000001" + std::to_string(id), 1);
         }
     }
-    Texts states() { return rows("select p.lPluRef, p.byStatus, t.bySendNat from PLU p, Towar t "
-                                 "where p.lTowarRef = t.lTowarRef order by p.lPluRef"); }
+    Texts states() {
+        return rows(
+            "select p.lPluRef, p.byStatus, t.bySendNat from PLU p, Towar t "
+            "where p.lTowarRef = t.lTowarRef order by p.lPluRef");
+    }
 };
 
 TEST_P(AllPlusSenderSafety, AFailureInTheSecondPackageLeavesItsPlusDueAndKeepsTheFirst) {

@@ -38,17 +38,20 @@ protected:
             " <key name=\"Blokada dodawania towarów\" type=\"bool\" value=\"false\"/>\n"
             " <key name=\"Refundacja promocji\"><key name=\"Włączona\" type=\"bool\" value=\"false\"/></key>\n"
             " <key name=\"FrontOffice\"><key name=\"Serwer Kasowy\">\n"
-            "  <key name=\"Katalog - wyjście\" type=\"string\" value=\"" + out.string() + "\"/>\n"
-            "  <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
-            "  <key name=\"Wysyłanie wszystkich danych\">\n" +
+            "  <key name=\"Katalog - wyjście\" type=\"string\" value=\"" +
+                out.string() +
+                "\"/>\n"
+                "  <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
+                "  <key name=\"Wysyłanie wszystkich danych\">\n" +
                 kind("PLU", 80, AllPlu, true) + kind("PLU tylko do kas", 85, AllPlu) +
                 kind("Jednostki miar", 20, "{E09C034C-19EC-4820-8DBE-D2924699A364}") +
                 kind("Państwa", 30, "{437AB953-9C47-4D60-AD24-4C38E7688081}") +
                 kind("Nieznany", 25, "{00000000-0000-0000-0000-000000000000}") +
                 "  </key>\n"
                 " </key>\n"
-                " <key name=\"Serwer Wagowy\">" + directoryKey("Katalog tymczasowy", dir / "wagi_tmp") +
-                directoryKey("Katalog danych", scaleData) + directoryKey("Katalog statusów", dir / "wagi_status") +
+                " <key name=\"Serwer Wagowy\">" +
+                directoryKey("Katalog tymczasowy", dir / "wagi_tmp") + directoryKey("Katalog danych", scaleData) +
+                directoryKey("Katalog statusów", dir / "wagi_status") +
                 "<key name=\"Wysyłaj kody wagowe (W)\" type=\"bool\" value=\"true\"/>"
                 "<key name=\"Wysyłaj kody wartościowe (C)\" type=\"bool\" value=\"true\"/>"
                 "<key name=\"Wysyłaj tylko PLU wagowe pasujące do prefiksu\" type=\"bool\" value=\"false\"/>"
@@ -60,7 +63,8 @@ protected:
     std::string url() const { return "sqlite:" + (dir / "shop.db").string(); }
 
     KorvelTest::Result run(const std::string& command) const {
-        return korvel("--config " + (dir / "config.xml").string() + " --database " + url() + " send-all " + command, dir);
+        return korvel("--config " + (dir / "config.xml").string() + " --database " + url() + " send-all " + command,
+                      dir);
     }
 
     // File extensions (the kind's type) in the output directory, in the order they were written.
@@ -104,10 +108,12 @@ TEST_F(SendAllCommand, OnlyAKindThatGoesToScalesReachesTheScales) {
 TEST_F(SendAllCommand, WrongArgumentsAreRefusedBeforeAnythingIsSent) {
     const auto missing = run("--kinds 20");
     EXPECT_EQ(missing.exitCode, 2);
-    EXPECT_NE(missing.err.find("Polecenie send-all wymaga opcji --kinds i --devices."), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("Polecenie send-all wymaga opcji --kinds i --devices."), std::string::npos)
+        << missing.err;
     const auto bad = run("--kinds 20,x --devices all");
     EXPECT_EQ(bad.exitCode, 2);
-    EXPECT_NE(bad.err.find("Opcja --kinds wymaga liczb całkowitych oddzielonych przecinkami"), std::string::npos) << bad.err;
+    EXPECT_NE(bad.err.find("Opcja --kinds wymaga liczb całkowitych oddzielonych przecinkami"), std::string::npos)
+        << bad.err;
     const auto unknown = run("--kinds 20,55 --devices all");
     EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_EQ(unknown.err, "korvel: Brak rodzaju danych o kodzie typu operacji 55 w konfiguracji.\n");
@@ -119,7 +125,8 @@ TEST_F(SendAllCommand, WrongArgumentsAreRefusedBeforeAnythingIsSent) {
 TEST_F(SendAllCommand, AFailingKindStopsTheRunWithExitStatusOne) {
     const auto result = run("--kinds 80,25,20 --devices all");
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.out.find("Brak akcji o identyfikatorze {00000000-0000-0000-0000-000000000000}."), std::string::npos)
+    EXPECT_NE(result.out.find("Brak akcji o identyfikatorze {00000000-0000-0000-0000-000000000000}."),
+              std::string::npos)
         << result.out;
     EXPECT_TRUE(result.out.ends_with("Błąd podczas wysyłania danych.\n")) << result.out;
     EXPECT_EQ(kindsWritten(), std::vector<std::string>{".13"});  // the PLU kind after it never ran

@@ -45,7 +45,8 @@ TEST_P(SendAllRun, BadArgumentsOrDirectoryAreRefusedBeforeAnythingIsSent) {
     EXPECT_EQ(start({101}, {}), MissingArgs);
     EXPECT_EQ(start({101}, {10, 99}), "Brak rodzaju danych o kodzie typu operacji 99 w konfiguracji.");
     std::filesystem::remove_all(out);
-    EXPECT_EQ(start({101}, {10}), "Nie udało się znaleźć katalogu '" + out.string() + "'\nNależy sprawdzić konfigurację!");
+    EXPECT_EQ(start({101}, {10}),
+              "Nie udało się znaleźć katalogu '" + out.string() + "'\nNależy sprawdzić konfigurację!");
     EXPECT_TRUE(journal().empty());
     EXPECT_TRUE(observer->texts().empty());
 

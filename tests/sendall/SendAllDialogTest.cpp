@@ -86,8 +86,8 @@ TEST_P(SendAllDialog, TickedKindsAndDevicesAreSentAndTheProgressWindowFollowsThe
 TEST_P(SendAllDialog, CancelledSelectionOrNoWindowSendsNothing) {
     addCashRegister(1);
     addKind("PLU", 20);
-    FormKernel::installModalFormOpener(
-        [](const std::string&, const FormKernel::TBaseFormArgs&, Core::IUnknown&, FormKernel::IBaseForm*) { return false; });
+    FormKernel::installModalFormOpener([](const std::string&, const FormKernel::TBaseFormArgs&, Core::IUnknown&,
+                                          FormKernel::IBaseForm*) { return false; });
     EXPECT_TRUE(openDialog().succeeded());
     FormKernel::removeModalFormOpener();
     const auto console = openDialog();
@@ -96,7 +96,8 @@ TEST_P(SendAllDialog, CancelledSelectionOrNoWindowSendsNothing) {
     EXPECT_TRUE(journal().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, SendAllDialog, ::testing::Values(TestSupport::Engine::SQLite), TestSupport::engineName);
+INSTANTIATE_TEST_SUITE_P(Engines, SendAllDialog, ::testing::Values(TestSupport::Engine::SQLite),
+                         TestSupport::engineName);
 
 }  // namespace
 }  // namespace SendAllTest

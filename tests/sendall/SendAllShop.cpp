@@ -116,7 +116,8 @@ void SendAllShop::TearDown() {
     kinds_.clear();
 }
 
-void SendAllShop::registerKind(const std::string& guid, std::function<std::string(const std::string&, const SendAllDataActionInvoker&)> work) {
+void SendAllShop::registerKind(const std::string& guid,
+                               std::function<std::string(const std::string&, const SendAllDataActionInvoker&)> work) {
     kinds_.push_back(Core::Action::CContainer::instance().registerActionCreator(
         guid, [guid, work] { return std::make_shared<KindAction>(guid, work); }));
 }

@@ -90,7 +90,8 @@ protected:
     Gate gate;
 
 private:
-    void registerKind(const std::string& guid, std::function<std::string(const std::string&, const SendAllDataActionInvoker&)> work);
+    void registerKind(const std::string& guid,
+                      std::function<std::string(const std::string&, const SendAllDataActionInvoker&)> work);
 
     std::vector<Core::RegistrationHandle> kinds_;
     mutable std::mutex journalMutex_;

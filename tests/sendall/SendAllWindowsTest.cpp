@@ -51,12 +51,15 @@ protected:
 };
 
 TEST_F(KindsFromConfiguration, ReadsKindsInTreeOrderWithDependenciesScalesAndVisibility) {
-    configure(kind("PLU", 30,
-                   "<key name=\"Wysłanie na wagi\" type=\"bool\" value=\"true\"/>"
-                   "<key name=\"Zależności\"><key name=\".info\"/><key name=\"Stawki VAT\"/><key name=\"Jednostki\"/></key>") +
-              kind("Stawki VAT", 10, "<key name=\"GUID dostępu\" type=\"string\" value=\"" + std::string(ShownAccess) + "\"/>") +
-              kind("Ukryte", 40, "<key name=\"GUID dostępu\" type=\"string\" value=\"" + std::string(HiddenAccess) + "\"/>") +
-              kind("Jednostki", 20, "<key name=\"Wysłanie na wagi\" type=\"bool\" value=\"false\"/>"));
+    configure(
+        kind(
+            "PLU", 30,
+            "<key name=\"Wysłanie na wagi\" type=\"bool\" value=\"true\"/>"
+            "<key name=\"Zależności\"><key name=\".info\"/><key name=\"Stawki VAT\"/><key name=\"Jednostki\"/></key>") +
+        kind("Stawki VAT", 10,
+             "<key name=\"GUID dostępu\" type=\"string\" value=\"" + std::string(ShownAccess) + "\"/>") +
+        kind("Ukryte", 40, "<key name=\"GUID dostępu\" type=\"string\" value=\"" + std::string(HiddenAccess) + "\"/>") +
+        kind("Jednostki", 20, "<key name=\"Wysłanie na wagi\" type=\"bool\" value=\"false\"/>"));
     const auto kinds = DataToSendToDeviceCollection::fromConfiguration();
     ASSERT_EQ(kinds->kinds().size(), 3u);
     const auto& plu = kinds->kinds()[0];
@@ -101,7 +104,8 @@ TSelectCashRegisterData selection() {
         {3, "PLU", "{3}", {1, 2}, true},
         {4, "Promocje", "{4}", {}, false},
     });
-    return TSelectCashRegisterData(kinds, {{"kasa 1", 101, false}, {"kasa 2", 102, false}, {"waga 1 (sekcja 1)", 201, false}});
+    return TSelectCashRegisterData(kinds,
+                                   {{"kasa 1", 101, false}, {"kasa 2", 102, false}, {"waga 1 (sekcja 1)", 201, false}});
 }
 
 std::vector<bool> ticks(const TSelectCashRegisterData& s) {

@@ -50,8 +50,9 @@ TEST_P(DemoShopTest, CountsMatchTheOptionsAndTheSummary) {
 
     EXPECT_EQ(2500, summary.products);
     EXPECT_EQ(2500, integerOf(session, "select count(*) from Towar"));
-    EXPECT_EQ(2500, integerOf(session, "select count(*) from Towar t, Product_Current_Sale_Params p "
-                                       "where p.product_id = t.lTowarRef"));
+    EXPECT_EQ(2500, integerOf(session,
+                              "select count(*) from Towar t, Product_Current_Sale_Params p "
+                              "where p.product_id = t.lTowarRef"));
     EXPECT_EQ(summary.plus, integerOf(session, "select count(*) from PLU"));
     EXPECT_EQ(summary.priceConditions, integerOf(session, "select count(*) from WarSprz"));
     EXPECT_EQ(summary.bundles, integerOf(session, "select count(*) from Towar where byTyp = 8"));
@@ -63,9 +64,10 @@ TEST_P(DemoShopTest, CountsMatchTheOptionsAndTheSummary) {
     for (std::size_t i = 1; i < progress.size(); ++i) EXPECT_LT(progress[i - 1].first, progress[i].first);
 
     // New rows of the back office get references above every demo row.
-    const std::int64_t highest = integerOf(
-        session, "select max(r) from (select max(lPluRef) r from PLU union all select max(lParamUrzRef) from ParamUrz "
-                 "union all select max(lParagRef) from paragnag union all select max(lWarSprzRef) from WarSprz) x");
+    const std::int64_t highest =
+        integerOf(session,
+                  "select max(r) from (select max(lPluRef) r from PLU union all select max(lParamUrzRef) from ParamUrz "
+                  "union all select max(lParagRef) from paragnag union all select max(lWarSprzRef) from WarSprz) x");
     EXPECT_GT(GetRef(session), highest);
 }
 
@@ -91,7 +93,8 @@ TEST_P(DemoShopTest, HoldsEverythingATransmissionMeetsAndTheDevices) {
     for (int status = 1; status <= 4; ++status) EXPECT_GT(count("PLU where byStatus = " + std::to_string(status)), 0);
     EXPECT_GT(count("PLU where byBlokada = 1"), 0);
     EXPECT_GT(count("PLU p, jmiar j where j.lTowarRef = p.lTowarRef and j.njm = p.njm"), 0);
-    EXPECT_EQ(0, count("Zestaw z, Towar t where t.lTowarRef = z.lTowarRef and (t.byTyp <> 0 or z.dSkladnikCenaSprzed <= 0)"));
+    EXPECT_EQ(
+        0, count("Zestaw z, Towar t where t.lTowarRef = z.lTowarRef and (t.byTyp <> 0 or z.dSkladnikCenaSprzed <= 0)"));
     EXPECT_GT(count("skladsurowcowytowaru"), 0);
     EXPECT_GT(count("Towar t, Brand b where b.id = t.brandId"), 0);
     EXPECT_EQ(0, count("Towar t where t.dLastStnDate is not null and not exists "
@@ -106,7 +109,10 @@ TEST_P(DemoShopTest, HoldsEverythingATransmissionMeetsAndTheDevices) {
     EXPECT_EQ(1, count("Firma where bFirmaWlasna = 1"));
     EXPECT_GT(count("FirmaAtrybut where sNazwa = 'Refundacja' and sWartosc = 'TAK'"), 0);
     // A product grouped under another sells under the other's codes.
-    EXPECT_GT(count("PLU_ALL_VIEW v, Towar t where v.lTowarRef = t.lTowarRef and t.lTowarWielocenowyRef = v.lTowarGrupujacyRef"), 0);
+    EXPECT_GT(
+        count(
+            "PLU_ALL_VIEW v, Towar t where v.lTowarRef = t.lTowarRef and t.lTowarWielocenowyRef = v.lTowarGrupujacyRef"),
+        0);
     EXPECT_EQ(0, count("Towar t, Product_Current_Sale_Params p where p.product_id = t.lTowarRef "
                        "and coalesce(p.sale_price, -1) <> coalesce(t.dCenaSprzed, -1)"));
 
@@ -122,9 +128,10 @@ TEST_P(DemoShopTest, HoldsEverythingATransmissionMeetsAndTheDevices) {
     EXPECT_EQ(26, count("saleverification"));
     EXPECT_EQ(1, count("saleverification v where v.receiptCount <> (select count(*) from paragnag p "
                        "where p.nNrKasy = v.cashRegisterNumber and p.data = v.saleDate)"));
-    EXPECT_EQ(1, integerOf(session, "select count(distinct nNrKasy * 100000 + data) from paragnag p where not exists "
-                                    "(select 1 from saleverification v where v.cashRegisterNumber = p.nNrKasy "
-                                    "and v.saleDate = p.data)"));
+    EXPECT_EQ(1, integerOf(session,
+                           "select count(distinct nNrKasy * 100000 + data) from paragnag p where not exists "
+                           "(select 1 from saleverification v where v.cashRegisterNumber = p.nNrKasy "
+                           "and v.saleDate = p.data)"));
 }
 
 KORVEL_ON_EACH_ENGINE(DemoShopTest);
@@ -144,8 +151,7 @@ TEST(DemoShopEngines, BothEnginesGetTheSameShop) {
 // The GS1 check digit of a run of digits, computed here on its own.
 char checkDigitOf(const std::string& digits) {
     int sum = 0;
-    for (std::size_t i = 0; i < digits.size(); ++i)
-        sum += (digits[digits.size() - 1 - i] - '0') * (i % 2 == 0 ? 3 : 1);
+    for (std::size_t i = 0; i < digits.size(); ++i) sum += (digits[digits.size() - 1 - i] - '0') * (i % 2 == 0 ? 3 : 1);
     return static_cast<char>('0' + (10 - sum % 10) % 10);
 }
 
@@ -157,9 +163,10 @@ TEST(DemoShopCodes, EveryCodeKindAppearsWithValidDigits) {
     Plu::CodeRules::setCurrent(Plu::CodeRules{});
 
     std::map<char, std::set<std::size_t>> lengthsByKind;
-    OpenedQuery codes("select p.sPLU, t.dCenaSprzed, t.nWagaSekcja, t.nWagaPLU, t.bWagowy "
-                      "from PLU p, Towar t where t.lTowarRef = p.lTowarRef",
-                      session);
+    OpenedQuery codes(
+        "select p.sPLU, t.dCenaSprzed, t.nWagaSekcja, t.nWagaPLU, t.bWagowy "
+        "from PLU p, Towar t where t.lTowarRef = p.lTowarRef",
+        session);
     for (; codes; codes.next()) {
         const std::string code = codes["sPLU"].asString();
         const Plu::TPlu plu(code);  // raises on a wrong check digit
@@ -178,9 +185,9 @@ TEST(DemoShopCodes, EveryCodeKindAppearsWithValidDigits) {
             EXPECT_EQ(std::stoi(code.substr(2)), codes["nWagaPLU"].asInt64()) << code;
         }
     }
-    const std::map<char, std::set<std::size_t>> expected{
-        {Plu::TPlu::Ean, {8, 13}},   {Plu::TPlu::InStore, {13}}, {Plu::TPlu::Weight, {7}},
-        {Plu::TPlu::Value, {7}},     {Plu::TPlu::PriceCarrying, {13}}, {Plu::TPlu::Short, {4}}};
+    const std::map<char, std::set<std::size_t>> expected{{Plu::TPlu::Ean, {8, 13}},        {Plu::TPlu::InStore, {13}},
+                                                         {Plu::TPlu::Weight, {7}},         {Plu::TPlu::Value, {7}},
+                                                         {Plu::TPlu::PriceCarrying, {13}}, {Plu::TPlu::Short, {4}}};
     EXPECT_EQ(expected, lengthsByKind);
 }
 

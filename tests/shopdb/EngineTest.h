@@ -26,7 +26,6 @@ private:
     std::list<TestSupport::EngineDatabase> databases_;  // kept until the test ends
 };
 
-
 using TestSupport::integerOf;
 using TestSupport::isNull;
 using TestSupport::textOf;

@@ -39,12 +39,14 @@ TEST_P(RoutinesTest, StockProcedureRevaluesTheDayCarryingTheLastQuantity) {
 
     updateStock(46000.75, 7, 9.99);
     EXPECT_EQ("8", textOf(session, "select dStan from stn where lTowarRef = 7 and data = 46000"));
-    EXPECT_EQ("79.92", textOf(session, "select round(dWartoscSprzed, 2) from stn where lTowarRef = 7 and data = 46000"));
+    EXPECT_EQ("79.92",
+              textOf(session, "select round(dWartoscSprzed, 2) from stn where lTowarRef = 7 and data = 46000"));
     EXPECT_EQ(46000, integerOf(session, "select dLastStnDate from Towar where lTowarRef = 7"));
 
     updateStock(46000.1, 7, 10.49);  // the same day again: the row takes the new price
     EXPECT_EQ(3, integerOf(session, "select count(*) from stn where lTowarRef = 7"));
-    EXPECT_EQ("83.92", textOf(session, "select round(dWartoscSprzed, 2) from stn where lTowarRef = 7 and data = 46000"));
+    EXPECT_EQ("83.92",
+              textOf(session, "select round(dWartoscSprzed, 2) from stn where lTowarRef = 7 and data = 46000"));
 
     updateStock(45993, 7, 5);  // an earlier day: carries the quantity before it, keeps the last date
     EXPECT_EQ("7.5", textOf(session, "select dStan from stn where lTowarRef = 7 and data = 45993"));
@@ -63,8 +65,8 @@ TEST_P(RoutinesTest, LastStockDateIsTheProductsNewestStockRow) {
     run("insert into stn (lTowarRef, data, dStan) values (7, 45995, 8)");
     run("insert into stn (lTowarRef, data, dStan) values (9, 46001, 1)");
 
-    PreparedQuery stock("select dStan stockQuantity from stn where lTowarRef = :productId and data = lastStnDate(:productId)",
-                        session);
+    PreparedQuery stock(
+        "select dStan stockQuantity from stn where lTowarRef = :productId and data = lastStnDate(:productId)", session);
     stock.Params["productId"] = 7;
     stock.execute();
     ASSERT_TRUE(stock);
@@ -155,11 +157,11 @@ TEST_P(RoutinesTest, PredictedPurchasePriceFollowsTheAlgorithm) {
         prediction.execute();
         return prediction["purchase_price"].isNull() ? std::string("null") : prediction["purchase_price"].asString();
     };
-    EXPECT_EQ("8", predict(1, 12.30, "MARZA"));           // 12.30 less 23% VAT is 10, less 25% margin is 8
+    EXPECT_EQ("8", predict(1, 12.30, "MARZA"));  // 12.30 less 23% VAT is 10, less 25% margin is 8
     EXPECT_EQ("6.4", predict(1, 12.30, "warunki_zakupu"));
-    EXPECT_EQ("0", predict(2, 20.0, "MARZA"));            // a service
+    EXPECT_EQ("0", predict(2, 20.0, "MARZA"));  // a service
     EXPECT_EQ("null", predict(1, std::nullopt, "MARZA"));
-    EXPECT_EQ("4", predict(3, 5.25, "WARUNKI_ZAKUPU"));   // no condition: 5% VAT, default 25% margin
+    EXPECT_EQ("4", predict(3, 5.25, "WARUNKI_ZAKUPU"));  // no condition: 5% VAT, default 25% margin
 }
 
 KORVEL_ON_EACH_ENGINE(RoutinesTest);

@@ -31,9 +31,10 @@ TEST_P(SchemaTest, CreatesOnceAndRecreatesOnlyWhenForced) {
         ShopDb::createSchema(session);
         FAIL() << "a second creation was accepted";
     } catch (const Core::PlacedRuntimeError& error) {
-        EXPECT_STREQ("Baza danych zawiera już schemat sklepu. Utworzenie go od nowa wymaga wymuszenia "
-                     "i usuwa wszystkie dane sklepu.",
-                     error.what());
+        EXPECT_STREQ(
+            "Baza danych zawiera już schemat sklepu. Utworzenie go od nowa wymaga wymuszenia "
+            "i usuwa wszystkie dane sklepu.",
+            error.what());
     }
     EXPECT_EQ(1, integerOf(session, "select count(*) from Towar"));
 
@@ -101,15 +102,17 @@ KORVEL_ON_EACH_ENGINE(SchemaTest);
 std::map<std::string, std::set<std::string>> columnsOf(const TSessionHolder& session) {
     std::map<std::string, std::set<std::string>> columns;
     if (session.engine() == Engine::PostgreSQL) {
-        OpenedQuery query("select table_name, column_name from information_schema.columns "
-                          "where table_schema = current_schema()",
-                          session);
+        OpenedQuery query(
+            "select table_name, column_name from information_schema.columns "
+            "where table_schema = current_schema()",
+            session);
         for (; query; query.next()) columns[query["table_name"].asString()].insert(query["column_name"].asString());
         return columns;
     }
-    OpenedQuery query("select lower(m.name) as table_name, lower(c.name) as column_name "
-                      "from sqlite_master m, pragma_table_info(m.name) c where m.type in ('table', 'view')",
-                      session);
+    OpenedQuery query(
+        "select lower(m.name) as table_name, lower(c.name) as column_name "
+        "from sqlite_master m, pragma_table_info(m.name) c where m.type in ('table', 'view')",
+        session);
     for (; query; query.next()) columns[query["table_name"].asString()].insert(query["column_name"].asString());
     return columns;
 }

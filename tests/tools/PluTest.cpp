@@ -74,9 +74,9 @@ TEST_F(PluCodes, RulesComeFromTheConfigurationWhenItHasThem) {
         "</key></key></configuration>");
     Plu::CodeRules::reload();
     EXPECT_EQ(Plu::TPlu("2112345").type(), 'W');
-    EXPECT_EQ(Plu::TPlu("2712345").type(), 'K');             // no longer a weight prefix
-    EXPECT_EQ(Plu::TPlu("2900017").type(), 'C');             // untouched list keeps its default
-    EXPECT_EQ(Plu::TPlu("2600120123429").type(), 'E');       // an empty list switches the kind off
+    EXPECT_EQ(Plu::TPlu("2712345").type(), 'K');        // no longer a weight prefix
+    EXPECT_EQ(Plu::TPlu("2900017").type(), 'C');        // untouched list keeps its default
+    EXPECT_EQ(Plu::TPlu("2600120123429").type(), 'E');  // an empty list switches the kind off
 }
 
 TEST(PluCheckDigit, FollowsTheAlternatingWeights) {

@@ -16,7 +16,8 @@ namespace {
 using namespace CrShop;
 namespace Guids = Kolvenia::ActionGuids;
 
-constexpr const char* UsageFirstLine = "Akcja ponawiająca wysłanie danych o sprzedaży z kas (używanych przy weryfikacji).\n";
+constexpr const char* UsageFirstLine =
+    "Akcja ponawiająca wysłanie danych o sprzedaży z kas (używanych przy weryfikacji).\n";
 
 class DailyTurnover : public CashRegisterShop {
 protected:
@@ -44,8 +45,8 @@ protected:
     }
 
     void receipt(int cashRegister, int day, double value) {
-        exec("insert into paragnag (lParagRef, nNrKasy, data, dWartSprzed) values (" + std::to_string(++receipts_) + ", " +
-             std::to_string(cashRegister) + ", " + std::to_string(day) + ", " + std::to_string(value) + ")");
+        exec("insert into paragnag (lParagRef, nNrKasy, data, dWartSprzed) values (" + std::to_string(++receipts_) +
+             ", " + std::to_string(cashRegister) + ", " + std::to_string(day) + ", " + std::to_string(value) + ")");
     }
     void reported(int cashRegister, int day, const std::string& value, const std::string& count) {
         exec("insert into saleverification (cashRegisterNumber, saleDate, saleValue, receiptCount) values (" +
@@ -64,14 +65,15 @@ protected:
             EXPECT_EQ(file.cashRegisters.size(), 1u);
             const pugi::xml_node command = file.root.child("command");
             EXPECT_STREQ(command.attribute("name").value(), "GetDailyTurnover");
-            for (pugi::xml_node day : command.children("day")) days[file.cashRegisters.front()].insert(dayOf(day.attribute("date").value()));
+            for (pugi::xml_node day : command.children("day"))
+                days[file.cashRegisters.front()].insert(dayOf(day.attribute("date").value()));
         }
         return days;
     }
     static int dayOf(const std::string& iso) {
         using namespace std::chrono;
-        return Core::DateTime::dayNumber(year_month_day{year(std::stoi(iso.substr(0, 4))), month(std::stoul(iso.substr(5, 2))),
-                                                        day(std::stoul(iso.substr(8, 2)))});
+        return Core::DateTime::dayNumber(year_month_day{
+            year(std::stoi(iso.substr(0, 4))), month(std::stoul(iso.substr(5, 2))), day(std::stoul(iso.substr(8, 2)))});
     }
     static std::string date(int day) { return Core::DateTime::formatDate(day); }
 
@@ -86,21 +88,34 @@ TEST_P(DailyTurnover, RequestsTheRegisterDaysWhoseTotalIsMissingOrWrong) {
     ASSERT_TRUE(fired.ok) << fired.message << fired.output;
     EXPECT_EQ(requested(), (std::map<int, std::set<int>>{{1, {d2}}, {2, {d1}}, {3, {d2}}}));
     EXPECT_EQ(fired.output,
-              "[info] Wysłano polecenie GetDailyTurnover do kasy nr 1 za dzień/dni " + date(d2) + "\n"
-              "[info] Kasa nr 1 - brak poprzednich wartości na potrzeby weryfikacji w dniach " + date(d2) + ".\n"
-              "[info] Wysłano polecenie GetDailyTurnover do kasy nr 2 za dzień/dni " + date(d1) + "\n"
-              "[info] Poprzednia wartość zarejestrowanej sprzedaży dla kasy nr 2 (" + date(d1) + "):\n- wartość: 8.00,\n"
-              "- liczba paragonów: 1.\n"
-              "[info] Wysłano polecenie GetDailyTurnover do kasy nr 3 za dzień/dni " + date(d2) + "\n"
-              "[info] Poprzednia wartość zarejestrowanej sprzedaży dla kasy nr 3 (" + date(d2) + "):\n- wartość: 0.00,\n"
-              "- liczba paragonów: 4.\n"
-              "[warning] Brak zainstalowanej kasy z numerem 9. Wysłanie polecenia zostało pominięte.\n");
+              "[info] Wysłano polecenie GetDailyTurnover do kasy nr 1 za dzień/dni " + date(d2) +
+                  "\n"
+                  "[info] Kasa nr 1 - brak poprzednich wartości na potrzeby weryfikacji w dniach " +
+                  date(d2) +
+                  ".\n"
+                  "[info] Wysłano polecenie GetDailyTurnover do kasy nr 2 za dzień/dni " +
+                  date(d1) +
+                  "\n"
+                  "[info] Poprzednia wartość zarejestrowanej sprzedaży dla kasy nr 2 (" +
+                  date(d1) +
+                  "):\n- wartość: 8.00,\n"
+                  "- liczba paragonów: 1.\n"
+                  "[info] Wysłano polecenie GetDailyTurnover do kasy nr 3 za dzień/dni " +
+                  date(d2) +
+                  "\n"
+                  "[info] Poprzednia wartość zarejestrowanej sprzedaży dla kasy nr 3 (" +
+                  date(d2) +
+                  "):\n- wartość: 0.00,\n"
+                  "- liczba paragonów: 4.\n"
+                  "[warning] Brak zainstalowanej kasy z numerem 9. Wysłanie polecenia zostało pominięte.\n");
     const Texts statements = takeStatements();
-    EXPECT_NE(std::find(statements.begin(), statements.end(),
-                        "\n\tselect\n\t\tsv.receiptcount receipt_count\n\t\t, sv.saleDate sale_date\n\t\t, sv.salevalue receipt_value\n"
-                        "\tfrom\n\t\tsaleverification sv\n\twhere\n\t\tsv.cashregisternumber = 2\n\t\tand sv.saleDate in (" +
-                            std::to_string(d1) + ")"),
-              statements.end());
+    EXPECT_NE(
+        std::find(
+            statements.begin(), statements.end(),
+            "\n\tselect\n\t\tsv.receiptcount receipt_count\n\t\t, sv.saleDate sale_date\n\t\t, sv.salevalue receipt_value\n"
+            "\tfrom\n\t\tsaleverification sv\n\twhere\n\t\tsv.cashregisternumber = 2\n\t\tand sv.saleDate in (" +
+                std::to_string(d1) + ")"),
+        statements.end());
     const Texts log = logEntries("{5E0B7C2A-6F14-4D8B-9A3E-0C71D2B94F58}");
     ASSERT_EQ(log.size(), 7u);
     EXPECT_EQ(log.back(), "warning: Brak zainstalowanej kasy z numerem 9. Wysłanie polecenia zostało pominięte.");
@@ -112,7 +127,8 @@ TEST_P(DailyTurnover, DaysWithoutSaleAreRequestedFromEveryInstalledRegister) {
     ASSERT_TRUE(fire({"-FROMLASTDAYS", "4", "-MD"}).ok);
     EXPECT_EQ(requested(), (std::map<int, std::set<int>>{{1, {d2, d3}}, {2, {d3}}, {3, {d2, d3}}}));
     const Texts statements = takeStatements();
-    EXPECT_NE(std::find(statements.begin(), statements.end(), "select coalesce(min(pn.data), 0) receipt_date from paragnag pn"),
+    EXPECT_NE(std::find(statements.begin(), statements.end(),
+                        "select coalesce(min(pn.data), 0) receipt_date from paragnag pn"),
               statements.end());
 }
 
@@ -130,7 +146,8 @@ TEST_P(DailyTurnover, AnExplicitRegisterAndDayAreRequestedWithoutVerification) {
 
     const Fired notInstalled = fire({date(d1), "4"});
     EXPECT_TRUE(notInstalled.ok);
-    EXPECT_EQ(notInstalled.output, "[warning] Brak zainstalowanej kasy z numerem 4. Wysłanie polecenia zostało pominięte.\n");
+    EXPECT_EQ(notInstalled.output,
+              "[warning] Brak zainstalowanej kasy z numerem 4. Wysłanie polecenia zostało pominięte.\n");
     EXPECT_EQ(files('R').size(), 1u);
 }
 
@@ -169,28 +186,36 @@ TEST_P(DailyTurnover, WrongArgumentsWriteTheUsageAndSendNothing) {
     }
     const Fired help = fire({"/?"});
     EXPECT_TRUE(help.ok);
-    EXPECT_EQ(help.output,
-              std::string(UsageFirstLine) +
-                  "Poprawne użycie akcji:\n"
-                  "fire <guid_akcji> dd.mm.yyyy numer_kasy - wysłanie brakujących danych z kasy o podanym numerze w wybranym dniu.\n"
-                  "fire <guid_akcji> -fromLastDays n [-md]- wysłanie brakujących danych dla n ostatnich dni\n"
-                  "fire <guid_akcji> -fromLastFkExportDate [-md]- wysłanie brakujących danych w zakresie datowym <data ostatniego "
-                  "eksportu do FK; dzień wczorajszy>\n"
-                  "fire <guid_akcji> /? - poprawne użycie akcji\n"
-                  "parametr -md - opcjonalny parametr odpowiadający za pobranie danych za dni bez sprzedaży na kasach.\n");
+    EXPECT_EQ(
+        help.output,
+        std::string(UsageFirstLine) +
+            "Poprawne użycie akcji:\n"
+            "fire <guid_akcji> dd.mm.yyyy numer_kasy - wysłanie brakujących danych z kasy o podanym numerze w wybranym dniu.\n"
+            "fire <guid_akcji> -fromLastDays n [-md]- wysłanie brakujących danych dla n ostatnich dni\n"
+            "fire <guid_akcji> -fromLastFkExportDate [-md]- wysłanie brakujących danych w zakresie datowym <data ostatniego "
+            "eksportu do FK; dzień wczorajszy>\n"
+            "fire <guid_akcji> /? - poprawne użycie akcji\n"
+            "parametr -md - opcjonalny parametr odpowiadający za pobranie danych za dni bez sprzedaży na kasach.\n");
     EXPECT_TRUE(files().empty());
 }
 
 TEST_P(DailyTurnover, TheEveningStepVerifiesByItsOneConfiguredMode) {
     const auto settings = [](const std::string& on, const std::string& lastDays, const std::string& fk) {
         Settings s;
-        s.eveningKeys = "<key name=\"Akcje\"><key name=\"Dosłanie brakujących danych o sprzedaży z kas\">"
-                        "<key name=\"Włączone\" type=\"bool\" value=\"" + on + "\"/>"
-                        "<key name=\"Uwzględnianie dni bez sprzedaży\" type=\"bool\" value=\"false\"/>"
-                        "<key name=\"Weryfikacja za ostatnie X dni\" type=\"bool\" value=\"" + lastDays + "\">"
-                        "<key name=\"Liczba dni\" type=\"int\" value=\"4\"/></key>"
-                        "<key name=\"Weryfikacja od ostatniego dnia eksportu do FK\" type=\"bool\" value=\"" + fk + "\"/>"
-                        "</key></key>";
+        s.eveningKeys =
+            "<key name=\"Akcje\"><key name=\"Dosłanie brakujących danych o sprzedaży z kas\">"
+            "<key name=\"Włączone\" type=\"bool\" value=\"" +
+            on +
+            "\"/>"
+            "<key name=\"Uwzględnianie dni bez sprzedaży\" type=\"bool\" value=\"false\"/>"
+            "<key name=\"Weryfikacja za ostatnie X dni\" type=\"bool\" value=\"" +
+            lastDays +
+            "\">"
+            "<key name=\"Liczba dni\" type=\"int\" value=\"4\"/></key>"
+            "<key name=\"Weryfikacja od ostatniego dnia eksportu do FK\" type=\"bool\" value=\"" +
+            fk +
+            "\"/>"
+            "</key></key>";
         return s;
     };
     const auto evening = [&] {
@@ -204,16 +229,19 @@ TEST_P(DailyTurnover, TheEveningStepVerifiesByItsOneConfiguredMode) {
     EXPECT_TRUE(files().empty());
 
     configure(settings("true", "true", "true"));
-    EXPECT_EQ(evening().first.message(), "Niepoprawna konfiguracja trybu weryfikacji dosyłania brakujących danych o sprzedaży.");
-    configure(settings("true", "false", "false"));
     EXPECT_EQ(evening().first.message(),
-              "Brak wybranego sposobu wyliczania daty początkowej na potrzeby dosyłania brakujących danych o sprzedaży.");
+              "Niepoprawna konfiguracja trybu weryfikacji dosyłania brakujących danych o sprzedaży.");
+    configure(settings("true", "false", "false"));
+    EXPECT_EQ(
+        evening().first.message(),
+        "Brak wybranego sposobu wyliczania daty początkowej na potrzeby dosyłania brakujących danych o sprzedaży.");
     EXPECT_TRUE(files().empty());
 
     configure(settings("true", "true", "false"));
     const auto [status, statuses] = evening();
     EXPECT_TRUE(status.succeeded()) << status.message();
-    EXPECT_EQ(statuses, (Texts{"Poprawnie zweryfikowano dane w zakresie " + date(today() - 4) + " - " + date(d3) + "."}));
+    EXPECT_EQ(statuses,
+              (Texts{"Poprawnie zweryfikowano dane w zakresie " + date(today() - 4) + " - " + date(d3) + "."}));
     EXPECT_EQ(requested(), (std::map<int, std::set<int>>{{1, {d2}}, {2, {d1}}, {3, {d2}}}));
 }
 

@@ -49,7 +49,8 @@ protected:
             TransferFile file;
             read(name, file);
             EXPECT_EQ(file.kind, "blockedVouchers");
-            for (pugi::xml_node range : file.root.children("blockedVoucher")) groups.push_back(range.attribute("group").value());
+            for (pugi::xml_node range : file.root.children("blockedVoucher"))
+                groups.push_back(range.attribute("group").value());
         }
         return groups;
     }
@@ -90,10 +91,11 @@ TEST_P(BlockedVouchers, SendsEveryWaitingFileToTheEnabledCashRegistersAndArchive
     EXPECT_TRUE(std::regex_match(left[1], archive)) << left[1];
     EXPECT_EQ(left[2], "notatka.txt");
 
-    EXPECT_EQ(logEntries(ReportKey),
-              (Texts{"info: Wysłanie blokad uruchomione z konsoli", "info: Wysyłanie blokad do kas:\nKasa nr 1\nKasa nr 2\n",
-                     "info: Wysyłane pliki blokad: \n" + (import / "a.xml").string() + "\n" + (import / "b.xml").string() + "\n",
-                     "info: Wysłano 3 blokad"}));
+    EXPECT_EQ(logEntries(ReportKey), (Texts{"info: Wysłanie blokad uruchomione z konsoli",
+                                            "info: Wysyłanie blokad do kas:\nKasa nr 1\nKasa nr 2\n",
+                                            "info: Wysyłane pliki blokad: \n" + (import / "a.xml").string() + "\n" +
+                                                (import / "b.xml").string() + "\n",
+                                            "info: Wysłano 3 blokad"}));
 
     // Nothing waits any more.
     EXPECT_EQ(runFromConsole().first, "Brak zablokowanych bonów do wysłania.\n");
@@ -117,14 +119,16 @@ TEST_P(BlockedVouchers, AMalformedFileStopsTheRunAndStaysWhereItIs) {
 
     const auto [output, ok] = runFromConsole();
     EXPECT_FALSE(ok);
-    EXPECT_NE(output.find("Plik " + (import / "b.xml").string() + " nie jest poprawnym plikiem XML"), std::string::npos) << output;
+    EXPECT_NE(output.find("Plik " + (import / "b.xml").string() + " nie jest poprawnym plikiem XML"), std::string::npos)
+        << output;
     EXPECT_TRUE(files().empty());
     EXPECT_TRUE(fs::exists(import / "b.xml"));
     EXPECT_TRUE(fs::exists(import / "c.xml"));
     EXPECT_FALSE(fs::exists(import / "a.xml"));
     EXPECT_FALSE(fs::exists(import / Kolvenia::BlockedVouchers::PendingArchives::FileName));
     const Texts report = logEntries(ReportKey);
-    EXPECT_EQ(report.back(), "error: Wysyłane pliki blokad: \n" + (import / "a.xml").string() + "\n" + (import / "b.xml").string() + "\n");
+    EXPECT_EQ(report.back(), "error: Wysyłane pliki blokad: \n" + (import / "a.xml").string() + "\n" +
+                                 (import / "b.xml").string() + "\n");
 
     fs::remove(import / "b.xml");
     EXPECT_TRUE(runFromConsole().second);
@@ -135,11 +139,14 @@ TEST_P(BlockedVouchers, EveryKindOfMalformedFileStaysForTheOperatorAndNothingIsS
     std::string huge = "<blokady>";
     for (int id = 1; id <= 100000; ++id) huge += VoucherFiles::range(id);
     huge.resize(huge.size() - 30);  // cut inside the last range
-    for (const std::string& content : {std::string(), huge, std::string("<blokady><blokada><grupa>B\xB3\xEA" "dne</grupa></blokada></blokady>")}) {
+    for (const std::string& content : {std::string(), huge,
+                                       std::string("<blokady><blokada><grupa>B\xB3\xEA"
+                                                   "dne</grupa></blokada></blokady>")}) {
         VoucherFiles::write(import / "zly.xml", content);
         const auto [output, ok] = runFromConsole();
         EXPECT_FALSE(ok);
-        EXPECT_NE(output.find("Plik " + (import / "zly.xml").string() + " nie jest poprawnym plikiem XML"), std::string::npos)
+        EXPECT_NE(output.find("Plik " + (import / "zly.xml").string() + " nie jest poprawnym plikiem XML"),
+                  std::string::npos)
             << output;
         EXPECT_EQ(importFolder(), (Texts{"zly.xml"}));
     }
@@ -179,11 +186,13 @@ TEST_P(BlockedVouchers, ARunAfterAnInterruptedOneSendsTheRangesItHadArchived) {
 
 TEST_P(BlockedVouchers, RemovesOldArchivesWhenConfigured) {
     Settings settings;
-    settings.folderKeys = "<key name=\"Usuwanie starych plików\" type=\"bool\" value=\"true\">"
-                          "<key name=\"Usuwaj pliki starsze niż X dni\" type=\"int\" value=\"5\"/></key>";
+    settings.folderKeys =
+        "<key name=\"Usuwanie starych plików\" type=\"bool\" value=\"true\">"
+        "<key name=\"Usuwaj pliki starsze niż X dni\" type=\"int\" value=\"5\"/></key>";
     configure(settings);
     const auto now = fs::file_time_type::clock::now();
-    for (const auto& [name, age] : std::vector<std::pair<std::string, int>>{{"stary.xml1.arch", 6}, {"nowy.xml2.arch", 4}, {"stary.txt", 9}}) {
+    for (const auto& [name, age] :
+         std::vector<std::pair<std::string, int>>{{"stary.xml1.arch", 6}, {"nowy.xml2.arch", 4}, {"stary.txt", 9}}) {
         VoucherFiles::write(import / name, "x");
         fs::last_write_time(import / name, now - std::chrono::hours(24 * age));
     }
@@ -194,7 +203,8 @@ TEST_P(BlockedVouchers, RemovesOldArchivesWhenConfigured) {
 TEST_P(BlockedVouchers, MissingConfigurationEndsTheRunBeforeAnyFileIsTouched) {
     Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(
         "<configuration><key name=\"Parametry programu\"><key name=\"FrontOffice\"><key name=\"Serwer Kasowy\">"
-        "<key name=\"Katalog - wyjście\" type=\"string\" value=\"" + out.string() + "\"/></key></key></key></configuration>");
+        "<key name=\"Katalog - wyjście\" type=\"string\" value=\"" +
+        out.string() + "\"/></key></key></key></configuration>");
     importFile("a.xml", {1});
     const auto [output, ok] = runFromConsole();
     EXPECT_FALSE(ok);
@@ -210,8 +220,9 @@ TEST_P(BlockedVouchers, TheEveningStepRunsOnlyWhenSwitchedOnAndReportsItsStatus)
     EXPECT_TRUE(args->statuses.empty());
 
     Settings settings;
-    settings.eveningKeys = "<key name=\"Akcje\"><key name=\"Wysłanie zablokowanych bonów\">"
-                           "<key name=\"Włączone\" type=\"bool\" value=\"true\"/></key></key>";
+    settings.eveningKeys =
+        "<key name=\"Akcje\"><key name=\"Wysłanie zablokowanych bonów\">"
+        "<key name=\"Włączone\" type=\"bool\" value=\"true\"/></key></key>";
     configure(settings);
     EXPECT_TRUE(succeeded(invoke(Guids::BlockedVouchersEvening, args)));
     EXPECT_EQ(args->statuses, (Texts{"Pomyślnie wysłano zablokowane bony."}));
@@ -220,8 +231,8 @@ TEST_P(BlockedVouchers, TheEveningStepRunsOnlyWhenSwitchedOnAndReportsItsStatus)
     VoucherFiles::write(import / "zly.xml", "");
     const auto failed = invoke(Guids::BlockedVouchersEvening, args);
     ASSERT_FALSE(succeeded(failed));
-    EXPECT_EQ(failed->as<Core::ActionStatus>().message().rfind("Błąd podczas wysyłania zablokowanych bonów:\nPlik " +
-                                                                   (import / "zly.xml").string(), 0),
+    EXPECT_EQ(failed->as<Core::ActionStatus>().message().rfind(
+                  "Błąd podczas wysyłania zablokowanych bonów:\nPlik " + (import / "zly.xml").string(), 0),
               0u);
 }
 
@@ -241,7 +252,8 @@ TEST_P(BlockedVouchers, TheServiceFunctionShowsItsResultInAMessageBox) {
     invoke(Guids::BlockedVouchersDefault, java::make<ConsoleArgs>(Texts{}));
     invoke(Guids::BlockedVouchersDefault, java::make<ConsoleArgs>(Texts{}));
     FormKernel::installMessageBoxes(nullptr);
-    EXPECT_EQ(boxes->shown, (Texts{"i: Pomyślnie wysłano zablokowane bony.", "i: Brak zablokowanych bonów do wysłania."}));
+    EXPECT_EQ(boxes->shown,
+              (Texts{"i: Pomyślnie wysłano zablokowane bony.", "i: Brak zablokowanych bonów do wysłania."}));
     EXPECT_EQ(logEntries(ReportKey).front(), "info: Wysłanie blokad uruchomione z funkcji serwisowej");
 }
 

@@ -26,21 +26,23 @@ void CashRegisterShop::SetUp() {
     DBKernel::StatementLog::clear();
 }
 
-void CashRegisterShop::TearDown() {
-    TestSupport::closeShop(session_);
-}
+void CashRegisterShop::TearDown() { TestSupport::closeShop(session_); }
 
 void CashRegisterShop::configure(const Settings& settings) {
     Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(
         "<configuration><key name=\"Parametry programu\">\n"
         " <key name=\"FrontOffice\"><key name=\"Serwer Kasowy\">\n"
-        "  <key name=\"Katalog - wyjście\" type=\"string\" value=\"" + out.string() + "\"/>\n"
+        "  <key name=\"Katalog - wyjście\" type=\"string\" value=\"" +
+        out.string() +
+        "\"/>\n"
         "  <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
         " </key></key>\n"
         " <key name=\"Odczyt wieczorny\"><key name=\"Import zablokowanych bonów\">\n"
-        "  <key name=\"Folder\" type=\"string\" value=\"" + import.string() + "\">" + settings.folderKeys + "</key>\n"
-        " </key>" + settings.eveningKeys + "</key>\n" +
-        settings.programKeys + "</key></configuration>");
+        "  <key name=\"Folder\" type=\"string\" value=\"" +
+        import.string() + "\">" + settings.folderKeys +
+        "</key>\n"
+        " </key>" +
+        settings.eveningKeys + "</key>\n" + settings.programKeys + "</key></configuration>");
 }
 
 void CashRegisterShop::exec(const std::string& sql) { DBKernel::Sql::Command(sql, session()).execute(); }
@@ -58,7 +60,8 @@ void CashRegisterShop::addCashRegister(const CashRegister& r) {
 int CashRegisterShop::today() const { return Zentools::SysdateGetter::getDate(*session_); }
 
 java::pointer<Core::IUnknown> CashRegisterShop::invoke(const std::string& guid, java::pointer<Core::IUnknown> args) {
-    return Core::Action::CContainer::instance().invoke(guid, std::make_shared<Core::Action::ExecutorInvoker>(), std::move(args));
+    return Core::Action::CContainer::instance().invoke(guid, std::make_shared<Core::Action::ExecutorInvoker>(),
+                                                       std::move(args));
 }
 
 bool CashRegisterShop::succeeded(const java::pointer<Core::IUnknown>& result) const {
@@ -93,9 +96,11 @@ void CashRegisterShop::read(const std::string& name, TransferFile& file) const {
 
 Texts CashRegisterShop::logEntries(const std::string& logKey) {
     Texts entries;
-    DBKernel::Sql::PreparedQuery rows("select log_level, text from db_text_log where log_key = :logKey order by id", session());
+    DBKernel::Sql::PreparedQuery rows("select log_level, text from db_text_log where log_key = :logKey order by id",
+                                      session());
     rows.Params["logKey"] = logKey;
-    for (rows.execute(); rows; rows.next()) entries.push_back(rows["log_level"].asString() + ": " + rows["text"].asString());
+    for (rows.execute(); rows; rows.next())
+        entries.push_back(rows["log_level"].asString() + ": " + rows["text"].asString());
     return entries;
 }
 

@@ -26,7 +26,9 @@ using TestSupport::Engine;
 using Texts = std::vector<std::string>;
 
 // What "korvel fire" hands to an action.
-class ConsoleArgs : public Core::IArgVectorGetter, public Core::IOStreamGetter, public Core::IExternalExecutionArgsGetter {
+class ConsoleArgs : public Core::IArgVectorGetter,
+                    public Core::IOStreamGetter,
+                    public Core::IExternalExecutionArgsGetter {
 public:
     explicit ConsoleArgs(Texts arguments) : arguments_(std::move(arguments)) {}
     const Texts& getArgVector() const override { return arguments_; }
@@ -54,9 +56,9 @@ private:
 struct CashRegister {
     int number;
     bool installed = true;
-    bool enabled = true;                    // bWlaczone
-    bool working = true;                    // bDostepne and bCzynne
-    std::optional<bool> integrated = false; // bKasaZintegrowana; empty: no ParamUrz row
+    bool enabled = true;                     // bWlaczone
+    bool working = true;                     // bDostepne and bCzynne
+    std::optional<bool> integrated = false;  // bKasaZintegrowana; empty: no ParamUrz row
 };
 
 // A transfer file read back: its kind, targets and root.

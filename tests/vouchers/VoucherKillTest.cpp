@@ -17,8 +17,8 @@
 #include <thread>
 
 #include "../crash/KorvelChild.h"
-#include "core/DateTime.h"
 #include "VoucherFiles.h"
+#include "core/DateTime.h"
 #include "db/Command.h"
 #include "db/SessionHolder.h"
 #include "shopdb/Schema.h"
@@ -37,11 +37,15 @@ constexpr int RangesPerFile = 20;
 std::string configuration(const fs::path& out, const fs::path& import) {
     return "<configuration><key name=\"Parametry programu\">"
            "<key name=\"FrontOffice\"><key name=\"Serwer Kasowy\">"
-           "<key name=\"Katalog - wyjście\" type=\"string\" value=\"" + out.string() + "\"/>"
+           "<key name=\"Katalog - wyjście\" type=\"string\" value=\"" +
+           out.string() +
+           "\"/>"
            "<key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"xmlbasedservercommunication\"/>"
            "</key></key>"
            "<key name=\"Odczyt wieczorny\"><key name=\"Import zablokowanych bonów\">"
-           "<key name=\"Folder\" type=\"string\" value=\"" + import.string() + "\">"
+           "<key name=\"Folder\" type=\"string\" value=\"" +
+           import.string() +
+           "\">"
            "<key name=\"Usuwanie starych plików\" type=\"bool\" value=\"false\"/></key></key></key>"
            "</key></configuration>";
 }
@@ -135,7 +139,9 @@ TEST_F(VoucherKill, AConsoleSendingKilledAtAnyMomentAndRunAgainLosesNoRange) {
     {
         TSessionHolder session(url, DBKernel::OpenMode::CreateIfMissing);
         ShopDb::createSchema(session);
-        DBKernel::Sql::Command("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia) values (101, 0, 1)", session).execute();
+        DBKernel::Sql::Command("insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia) values (101, 0, 1)",
+                               session)
+            .execute();
     }
     VoucherFiles::write(config, configuration(out, import));
     const std::vector<std::string> arguments{"--config", config.string(), "--database", url, "fire", ConsoleSending};
@@ -193,7 +199,8 @@ TEST_F(VoucherKill, AnEveningKilledDuringItsVoucherStepAndRunAgainForTheSameDayL
                                  "Wysłano typy przecen automatycznych.\n"),
                   std::string::npos)
             << rerun.out;
-        EXPECT_NE(rerun.out.find("EveningAction {66640447-10CB-4FC5-AE02-A7F70EACBF7B}: Pomyślnie wysłano zablokowane bony.\n"),
+        EXPECT_NE(rerun.out.find(
+                      "EveningAction {66640447-10CB-4FC5-AE02-A7F70EACBF7B}: Pomyślnie wysłano zablokowane bony.\n"),
                   std::string::npos)
             << rerun.out;
         EXPECT_NE(rerun.out.find("EveningProcessingAction {F21B8388-AD46-417B-9C12-F8669BA6C941}: "
@@ -210,7 +217,8 @@ TEST_F(VoucherKill, AnEveningKilledDuringItsVoucherStepAndRunAgainForTheSameDayL
             pugi::xml_document document;
             EXPECT_TRUE(document.load_file((out / name).c_str())) << name;
             std::ostringstream records;
-            for (pugi::xml_node type : document.document_element().children("automaticDiscountType")) type.print(records);
+            for (pugi::xml_node type : document.document_element().children("automaticDiscountType"))
+                type.print(records);
             lists.insert(records.str());
         }
         EXPECT_EQ(lists.size(), 1u) << "the discount files of trial " << trial << " differ";

@@ -17,10 +17,13 @@ class VoucherReader : public ::testing::Test {
 protected:
     void SetUp() override { configureParser(""); }
     static void configureParser(const std::string& id) {
-        const std::string key = id.empty() ? "" :
-            "<key name=\"Parametry programu\"><key name=\"XML\"><key name=\"Parser\"><key name=\"Id\" type=\"string\" value=\"" +
-                id + "\"/></key></key></key>";
-        Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString("<configuration>" + key + "</configuration>");
+        const std::string key =
+            id.empty()
+                ? ""
+                : "<key name=\"Parametry programu\"><key name=\"XML\"><key name=\"Parser\"><key name=\"Id\" type=\"string\" value=\"" +
+                      id + "\"/></key></key></key>";
+        Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString("<configuration>" + key +
+                                                                           "</configuration>");
     }
     Kolvenia::BlockedVoucherCollectionPtr read(const std::string& content) {
         VoucherFiles::write(file, content);
@@ -55,24 +58,28 @@ TEST_F(VoucherReader, TakesFieldsInAnyOrderLeavesMissingOnesEmptyAndIgnoresOther
     EXPECT_EQ((*records)[1], (BlockedVoucher{"", std::nullopt, "7", std::nullopt, std::nullopt}));
 }
 
-TEST_F(VoucherReader, ADocumentWithoutRangesGivesNoRecords) { EXPECT_TRUE(read("<blokady><uwaga>brak</uwaga></blokady>")->empty()); }
+TEST_F(VoucherReader, ADocumentWithoutRangesGivesNoRecords) {
+    EXPECT_TRUE(read("<blokady><uwaga>brak</uwaga></blokady>")->empty());
+}
 
 TEST_F(VoucherReader, ConvertsTheEncodingTheDeclarationNames) {
     // "Bon świąteczny" in windows-1250.
-    const auto records = read("<?xml version=\"1.0\" encoding=\"windows-1250\"?><b><blokada><grupa>Bon \x9C\x77i\xB9teczny</grupa>"
-                              "</blokada></b>");
+    const auto records = read(
+        "<?xml version=\"1.0\" encoding=\"windows-1250\"?><b><blokada><grupa>Bon \x9C\x77i\xB9teczny</grupa>"
+        "</blokada></b>");
     ASSERT_EQ(records->size(), 1u);
     EXPECT_EQ((*records)[0].group, "Bon świąteczny");
 }
 
 TEST_F(VoucherReader, RefusesFilesThatAreNotWellFormedNamingThem) {
     const std::string whole = VoucherFiles::document({1, 2});
-    for (const std::string& content : {std::string(), whole.substr(0, whole.size() / 2),
-                                       std::string("<blokady><blokada><grupa>\xB9\xEA</grupa></blokada></blokady>"),
-                                       std::string("<?xml version=\"1.0\" encoding=\"x-nieznane\"?><b/>"),
-                                       std::string("<a></b>")}) {
+    for (const std::string& content :
+         {std::string(), whole.substr(0, whole.size() / 2),
+          std::string("<blokady><blokada><grupa>\xB9\xEA</grupa></blokada></blokady>"),
+          std::string("<?xml version=\"1.0\" encoding=\"x-nieznane\"?><b/>"), std::string("<a></b>")}) {
         const std::string message = refusal(content);
-        EXPECT_NE(message.find("Plik " + file.string() + " nie jest poprawnym plikiem XML: "), std::string::npos) << message;
+        EXPECT_NE(message.find("Plik " + file.string() + " nie jest poprawnym plikiem XML: "), std::string::npos)
+            << message;
     }
 }
 

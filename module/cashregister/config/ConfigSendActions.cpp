@@ -24,18 +24,19 @@ namespace {
 using Core::I18n::translate;
 
 CashRegisterServerCommunication::CashRegisterServerCommunicationFactory& factory() {
-    return Core::SingletonImplHolder<CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::instance();
+    return Core::SingletonImplHolder<
+        CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::instance();
 }
 
 // Host contract: the menu item of the PLU configuration send.
 constexpr const char* PluConfigMenuPath = ".miTransmisje.miPrzeslanieKonfiguracjiPlu";
 
 void writeCashRegisterConfigUsage(std::ostream& out) {
-    for (const char* line :
-         {"Akcja wysłanie konfiguracji do kas.", "Przykłady poprawnego uzycia akcji:", "fire <guid_akcji> \"lista_nr_kas\" ",
-          "--> wysłanie konfiguracji do wymienionych kas.", "fire <guid_akcji> all", "--> wysłanie konfiguracji do wszystkich kas.",
-          "fire <guid_akcji>", "--> wysłanie konfiguracji do czynnych i aktywnych kas",
-          "## lista_nr_kas może być oddzielona za pomocą \",\" lub \";\""})
+    for (const char* line : {"Akcja wysłanie konfiguracji do kas.", "Przykłady poprawnego uzycia akcji:",
+                             "fire <guid_akcji> \"lista_nr_kas\" ", "--> wysłanie konfiguracji do wymienionych kas.",
+                             "fire <guid_akcji> all", "--> wysłanie konfiguracji do wszystkich kas.",
+                             "fire <guid_akcji>", "--> wysłanie konfiguracji do czynnych i aktywnych kas",
+                             "## lista_nr_kas może być oddzielona za pomocą \",\" lub \";\""})
         out << translate(line) << '\n';
 }
 
@@ -100,7 +101,8 @@ java::pointer<Core::IUnknown> SendPluConfigDlgAction::execute(java::pointer<Core
     const auto sender = factory().createPluConfigSender();
     const TUrzadzenieCollectionPtr devices = kolekcjaWlaczonychUrzadzen();
     if (!devices) return java::make<Core::ActionStatus>(true, std::string());
-    FormKernel::IBaseForm* parent = args && args->is<FormKernel::IBaseForm>() ? &args->as<FormKernel::IBaseForm>() : nullptr;
+    FormKernel::IBaseForm* parent =
+        args && args->is<FormKernel::IBaseForm>() ? &args->as<FormKernel::IBaseForm>() : nullptr;
     const auto chosen = chooseCashRegisters(PluConfigMenuPath, parent, "SendPluConfigDlgAction");
     if (!chosen) return java::make<Core::ActionStatus>(true, std::string());
     CFromSetUrzCollectionModStrategy(*chosen).modify(*devices);
@@ -125,13 +127,16 @@ java::pointer<Core::IUnknown> SendPluConfigAction::execute(java::pointer<Core::I
 }
 
 void registerSendCashRegisterConfigObjects(Core::ModuleRegistrationList& list) {
-    list.add(regAction(std::make_shared<SendCashRegisterConfigAction>(), CORE_SRC_INFO("registerSendCashRegisterConfigObjects")));
+    list.add(regAction(std::make_shared<SendCashRegisterConfigAction>(),
+                       CORE_SRC_INFO("registerSendCashRegisterConfigObjects")));
 }
 
 void registerSendPluConfigObjects(Core::ModuleRegistrationList& list) {
     const auto place = CORE_SRC_INFO("registerSendPluConfigObjects");
-    list.add(regActionCreator(ActionGuids::SendPluConfigDialog, [] { return std::make_shared<SendPluConfigDlgAction>(); }, place));
-    list.add(regActionCreator(ActionGuids::SendPluConfig, [] { return std::make_shared<SendPluConfigAction>(); }, place));
+    list.add(regActionCreator(
+        ActionGuids::SendPluConfigDialog, [] { return std::make_shared<SendPluConfigDlgAction>(); }, place));
+    list.add(regActionCreator(
+        ActionGuids::SendPluConfig, [] { return std::make_shared<SendPluConfigAction>(); }, place));
 }
 
 }  // namespace Kolvenia::Kasa

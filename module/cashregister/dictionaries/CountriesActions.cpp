@@ -36,8 +36,10 @@ bool allFromArguments(DictionaryInvocation& invocation) {
     const auto* arguments = invocation.arguments();
     if (!arguments || arguments->empty()) return false;
     const char* wrong = nullptr;
-    if (arguments->size() > 1) wrong = "Niepoprawna liczba parametrów";
-    else if (lowerCase(arguments->front()) != "-all") wrong = "Niepoprawna lista argumentów.";
+    if (arguments->size() > 1)
+        wrong = "Niepoprawna liczba parametrów";
+    else if (lowerCase(arguments->front()) != "-all")
+        wrong = "Niepoprawna lista argumentów.";
     if (!wrong) return true;
     if (std::ostream* out = invocation.console()) {
         *out << wrong << '\n';
@@ -63,21 +65,23 @@ std::string SendCountriesFireAction::run(DictionaryInvocation& invocation) {
 
 std::string SendAllCountriesToSelectedCashRegisters::run(DictionaryInvocation& invocation) {
     // Host contract: the menu path.
-    const auto choice = invocation.chooseCashRegisters(".miTransmisje.miPrzeslaniePanstw",
-                                                       "SendAllCountriesToSelectedCashRegisters");
+    const auto choice =
+        invocation.chooseCashRegisters(".miTransmisje.miPrzeslaniePanstw", "SendAllCountriesToSelectedCashRegisters");
     if (choice.cancelled) return {};
     return countriesMessage(sendCountries(true, choice.deviceRefs, invocation.progress()));
 }
 
 void registerCountriesObjects(Core::ModuleRegistrationList& list) {
     const auto place = CORE_SRC_INFO("registerCountriesObjects");
-    list.add(regActionCreator(ActionGuids::SendCountries, [] { return std::make_shared<SendCountriesAction>(); }, place));
-    list.add(regActionCreator(ActionGuids::SendAllCountries, [] { return std::make_shared<SendAllCountriesAction>(); },
-                              place));
-    list.add(regActionCreator(ActionGuids::SendCountriesFire, [] { return std::make_shared<SendCountriesFireAction>(); },
-                              place));
-    list.add(regActionCreator(ActionGuids::SendAllCountriesToSelectedCashRegisters,
-                              [] { return std::make_shared<SendAllCountriesToSelectedCashRegisters>(); }, place));
+    list.add(regActionCreator(
+        ActionGuids::SendCountries, [] { return std::make_shared<SendCountriesAction>(); }, place));
+    list.add(regActionCreator(
+        ActionGuids::SendAllCountries, [] { return std::make_shared<SendAllCountriesAction>(); }, place));
+    list.add(regActionCreator(
+        ActionGuids::SendCountriesFire, [] { return std::make_shared<SendCountriesFireAction>(); }, place));
+    list.add(regActionCreator(
+        ActionGuids::SendAllCountriesToSelectedCashRegisters,
+        [] { return std::make_shared<SendAllCountriesToSelectedCashRegisters>(); }, place));
 }
 
 }  // namespace Kolvenia::Dictionaries

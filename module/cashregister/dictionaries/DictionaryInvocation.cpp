@@ -19,7 +19,8 @@ std::optional<std::set<int>> DictionaryInvocation::givenCashRegisters() const {
 CashRegisterChoice DictionaryInvocation::chooseCashRegisters(const std::string& menuPath,
                                                              const std::string& actionName) const {
     if (args_ && args_->is<SendAllDataActionInvoker>()) return {false, givenCashRegisters()};
-    FormKernel::IBaseForm* parent = args_ && args_->is<FormKernel::IBaseForm>() ? &args_->as<FormKernel::IBaseForm>() : nullptr;
+    FormKernel::IBaseForm* parent =
+        args_ && args_->is<FormKernel::IBaseForm>() ? &args_->as<FormKernel::IBaseForm>() : nullptr;
     auto chosen = Kolvenia::chooseCashRegisters(menuPath, parent, actionName);
     if (!chosen) return {true, std::nullopt};
     return {false, std::move(chosen)};
@@ -46,8 +47,10 @@ java::pointer<Core::IUnknown> DictionaryAction::execute(java::pointer<Core::IUnk
     try {
         const std::string message = Core::I18n::translate(run(invocation));
         if (!message.empty()) {
-            if (std::ostream* out = invocation.console()) *out << message << '\n';
-            else if (shownInWindow) FormKernel::messageBoxes()->information(message);
+            if (std::ostream* out = invocation.console())
+                *out << message << '\n';
+            else if (shownInWindow)
+                FormKernel::messageBoxes()->information(message);
         }
         return java::make<Core::ActionStatus>(true, message);
     } catch (const std::exception& e) {

@@ -18,7 +18,8 @@ namespace Kolvenia::Dictionaries {
 namespace {
 
 CashRegisterServerCommunication::CashRegisterServerCommunicationFactory& factory() {
-    return Core::SingletonImplHolder<CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::instance();
+    return Core::SingletonImplHolder<
+        CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::instance();
 }
 
 // Host contract: the messages when no target collection exists.
@@ -56,8 +57,8 @@ bool sendCountries(bool all, const DeviceRefs& chosen, Progress& progress) {
         auto sender = factory().createCountrySender();
         addTargets(*sender, {TargetDevices::InstalledCashRegisters, NoEnabledCashRegisters}, chosen);
         const auto countries = Korvel::Dao::DaoFactory::instance().find<Korvel::Dao::Country>({}, session);
-        sendRecords(*sender, countries, [](const Korvel::Dao::Country& country) { return !country.isInactive(); },
-                    progress);
+        sendRecords(
+            *sender, countries, [](const Korvel::Dao::Country& country) { return !country.isInactive(); }, progress);
         properties.setBool(CountriesChangedProperty, false);
         session.Commit();
         return true;
@@ -71,7 +72,8 @@ void sendReturnReasons(const DeviceRefs& chosen, Progress& progress) {
     auto sender = factory().createReturnReasonSender();
     addTargets(*sender, {TargetDevices::EnabledCashRegisters, NoEnabledDevices}, chosen);
     const auto reasons = Korvel::Dao::DaoFactory::instance().find<Korvel::Dao::ReturnReason>({}, TSessionHolder(true));
-    sendRecords(*sender, reasons, [](const Korvel::Dao::ReturnReason& reason) { return !reason.deleted; }, progress);
+    sendRecords(
+        *sender, reasons, [](const Korvel::Dao::ReturnReason& reason) { return !reason.deleted; }, progress);
 }
 
 void sendAutomaticDiscountTypes(const DeviceRefs& chosen, Progress& progress) {
@@ -80,7 +82,8 @@ void sendAutomaticDiscountTypes(const DeviceRefs& chosen, Progress& progress) {
     const auto types = Korvel::Dao::DaoFactory::instance().find<Korvel::Dao::AutomaticDiscountType>(
         Korvel::Dao::Filter().equals("isActive", true), TSessionHolder(true));
     // The filter is the entity access's; a type switched off meanwhile is still not sent.
-    sendRecords(*sender, types, [](const Korvel::Dao::AutomaticDiscountType& type) { return type.isActive; }, progress);
+    sendRecords(
+        *sender, types, [](const Korvel::Dao::AutomaticDiscountType& type) { return type.isActive; }, progress);
 }
 
 void sendMeasureUnits(const DeviceRefs& chosen, Progress& progress) {
@@ -96,7 +99,8 @@ void sendPaymentForms(const DeviceRefs& chosen, Progress& progress) {
         forms.refresh();
         if (!forms.findByGuid(RequiredPaymentFormGuid))
             throw Core::PlacedRuntimeError(
-                (boost::format(Core::I18n::translate("Nie odnaleziono płatności o guidzie %1%.")) % RequiredPaymentFormGuid)
+                (boost::format(Core::I18n::translate("Nie odnaleziono płatności o guidzie %1%.")) %
+                 RequiredPaymentFormGuid)
                     .str(),
                 CORE_SRC_INFO("Kolvenia::Dictionaries::sendPaymentForms"));
     }

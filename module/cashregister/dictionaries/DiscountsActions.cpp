@@ -26,7 +26,8 @@ std::string SendDiscountsFireAction::run(DictionaryInvocation& invocation) {
             // Host contract: the console action's texts.
             *out << Core::I18n::translate("Niepoprawna liczba parametrów") << '\n'
                  << Core::I18n::translate("Poprawne użycie akcji:") << '\n'
-                 << Core::I18n::translate("fire <guid_akcji> // wysłanie kompletnej listy aktywnych typów przecen") << '\n';
+                 << Core::I18n::translate("fire <guid_akcji> // wysłanie kompletnej listy aktywnych typów przecen")
+                 << '\n';
         throw Core::PlacedRuntimeError(Core::I18n::translate("Niepoprawna lista parametrów."),
                                        CORE_SRC_INFO("SendDiscountsFireAction::execute"));
     }
@@ -57,14 +58,16 @@ std::string SendDiscountsFromDiscountsTypeBrowser::run(DictionaryInvocation& inv
 
 void registerAutomaticDiscountTypesObjects(Core::ModuleRegistrationList& list) {
     const auto place = CORE_SRC_INFO("registerAutomaticDiscountTypesObjects");
-    list.add(regActionCreator(ActionGuids::SendDiscountsFromSendAllDataDialog,
-                              [] { return std::make_shared<SendDiscountsFromSendAllDataDialog>(); }, place));
-    list.add(regActionCreator(ActionGuids::SendDiscountsFire, [] { return std::make_shared<SendDiscountsFireAction>(); },
-                              place));
-    list.add(regActionCreator(ActionGuids::EveningSendDiscounts,
-                              [] { return std::make_shared<EveningProcessingSendDiscounts>(); }, place));
-    list.add(regActionCreator(ActionGuids::SendDiscountsFromDiscountTypesBrowser,
-                              [] { return std::make_shared<SendDiscountsFromDiscountsTypeBrowser>(); }, place));
+    list.add(regActionCreator(
+        ActionGuids::SendDiscountsFromSendAllDataDialog,
+        [] { return std::make_shared<SendDiscountsFromSendAllDataDialog>(); }, place));
+    list.add(regActionCreator(
+        ActionGuids::SendDiscountsFire, [] { return std::make_shared<SendDiscountsFireAction>(); }, place));
+    list.add(regActionCreator(
+        ActionGuids::EveningSendDiscounts, [] { return std::make_shared<EveningProcessingSendDiscounts>(); }, place));
+    list.add(regActionCreator(
+        ActionGuids::SendDiscountsFromDiscountTypesBrowser,
+        [] { return std::make_shared<SendDiscountsFromDiscountsTypeBrowser>(); }, place));
 }
 
 }  // namespace Kolvenia::Dictionaries

@@ -11,7 +11,8 @@ std::string SendMeasureUnitsDialog::getGUID() const { return ActionGuids::SendMe
 
 std::string SendMeasureUnitsDialog::run(DictionaryInvocation& invocation) {
     // Host contract: the menu path and the closing message.
-    const auto choice = invocation.chooseCashRegisters(".miTransmisje.miPrzeslanieJednostekMiar", "SendMeasureUnitsDialog");
+    const auto choice =
+        invocation.chooseCashRegisters(".miTransmisje.miPrzeslanieJednostekMiar", "SendMeasureUnitsDialog");
     if (choice.cancelled) return {};
     sendMeasureUnits(choice.deviceRefs, invocation.progress());
     return "Pomyślnie wysłano jednostki miar.";

@@ -8,15 +8,17 @@ namespace Kolvenia::Dictionaries {
 
 std::string SendAllReturnReasons::run(DictionaryInvocation& invocation) {
     // Host contract: the menu path.
-    const auto choice = invocation.chooseCashRegisters(".miTransmisje.miPrzeslaniePowodowZwrotow", "SendAllReturnReasons");
+    const auto choice =
+        invocation.chooseCashRegisters(".miTransmisje.miPrzeslaniePowodowZwrotow", "SendAllReturnReasons");
     if (choice.cancelled) return {};
     sendReturnReasons(choice.deviceRefs, invocation.progress());
     return "Wysłano powody zwrotów.";
 }
 
 void registerReturnReasonsObjects(Core::ModuleRegistrationList& list) {
-    list.add(regActionCreator(ActionGuids::SendAllReturnReasons, [] { return std::make_shared<SendAllReturnReasons>(); },
-                              CORE_SRC_INFO("registerReturnReasonsObjects")));
+    list.add(regActionCreator(
+        ActionGuids::SendAllReturnReasons, [] { return std::make_shared<SendAllReturnReasons>(); },
+        CORE_SRC_INFO("registerReturnReasonsObjects")));
 }
 
 }  // namespace Kolvenia::Dictionaries

@@ -39,7 +39,8 @@ void writeUsage(std::ostream& out) {
 }
 
 Korvel::TKey eveningKey() {
-    return Config::key({"Parametry programu", "Odczyt wieczorny", "Akcje", "Dosłanie brakujących danych o sprzedaży z kas"});
+    return Config::key(
+        {"Parametry programu", "Odczyt wieczorny", "Akcje", "Dosłanie brakujących danych o sprzedaży z kas"});
 }
 
 // The first day of the evening verification, by the one configured mode.
@@ -53,7 +54,8 @@ int eveningDateFrom(const Korvel::TKey& key, const TSessionHolder& session) {
             translate("Niepoprawna konfiguracja trybu weryfikacji dosyłania brakujących danych o sprzedaży."), place);
     if (!byLastDays && !byFkExport)
         throw Core::PlacedRuntimeError(
-            translate("Brak wybranego sposobu wyliczania daty początkowej na potrzeby dosyłania brakujących danych o sprzedaży."),
+            translate(
+                "Brak wybranego sposobu wyliczania daty początkowej na potrzeby dosyłania brakujących danych o sprzedaży."),
             place);
     if (byLastDays) return Zentools::SysdateGetter::getDate(session) - lastDays.GetKey("Liczba dni").GetVal<int>();
     return lastFkExportDay(session) + 1;
@@ -62,8 +64,8 @@ int eveningDateFrom(const Korvel::TKey& key, const TSessionHolder& session) {
 }  // namespace
 
 bool EveningProcessingAction::areExecuteConditionsSatisfied() {
-    const auto on = Config::findKey(
-        {"Parametry programu", "Odczyt wieczorny", "Akcje", "Dosłanie brakujących danych o sprzedaży z kas", "Włączone"});
+    const auto on = Config::findKey({"Parametry programu", "Odczyt wieczorny", "Akcje",
+                                     "Dosłanie brakujących danych o sprzedaży z kas", "Włączone"});
     return on && on->GetVal<bool>();
 }
 
@@ -102,16 +104,18 @@ java::pointer<Core::IUnknown> FireAction::run(const std::vector<std::string>& ar
         return java::make<Core::ActionStatus>(false, translate("Niepoprawna lista argumentów."));
     }
     const TurnoverRequest& request = *parsed.request;
-    DailyTurnoverCommandSender(request.dateFrom, request.dateTo, request.includeDaysWithoutSale, request.cashRegister, &out,
-                               session)
+    DailyTurnoverCommandSender(request.dateFrom, request.dateTo, request.includeDaysWithoutSale, request.cashRegister,
+                               &out, session)
         .run();
     return java::make<Core::ActionStatus>(true, std::string());
 }
 
 void registerDailyTurnoverObjects(Core::ModuleRegistrationList& list) {
     const auto place = CORE_SRC_INFO("registerDailyTurnoverObjects");
-    list.add(regActionCreator(ActionGuids::EveningDailyTurnover, [] { return std::make_shared<EveningProcessingAction>(); }, place));
-    list.add(regActionCreator(ActionGuids::DailyTurnoverFire, [] { return std::make_shared<FireAction>(); }, place));
+    list.add(regActionCreator(
+        ActionGuids::EveningDailyTurnover, [] { return std::make_shared<EveningProcessingAction>(); }, place));
+    list.add(regActionCreator(
+        ActionGuids::DailyTurnoverFire, [] { return std::make_shared<FireAction>(); }, place));
 }
 
 }  // namespace Kolvenia::DailyTurnover

@@ -96,7 +96,8 @@ void DailyTurnoverCommandSender::run() {
 }
 
 void DailyTurnoverCommandSender::buildSenders() {
-    auto& factory = Core::SingletonImplHolder<CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::instance();
+    auto& factory =
+        Core::SingletonImplHolder<CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::instance();
     const TUrzadzenieCollectionPtr installed = kolekcjaZainstalowanychKas();
     for (std::size_t i = 0; installed && i < installed->size(); ++i) {
         const int number = (*installed)[i]->nNrKolvenia;
@@ -123,21 +124,23 @@ void DailyTurnoverCommandSender::verify() {
 
 void DailyTurnoverCommandSender::collect(const SaleData& saleData) {
     collected_[saleData.cashRegister].insert(saleData.day);
-    if (const auto sender = senders_.find(saleData.cashRegister); sender != senders_.end()) sender->second->addDay(saleData.day);
+    if (const auto sender = senders_.find(saleData.cashRegister); sender != senders_.end())
+        sender->second->addDay(saleData.day);
 }
 
 void DailyTurnoverCommandSender::sendCommands() {
     for (const auto& [number, days] : collected_) {
         const auto sender = senders_.find(number);
         if (sender == senders_.end()) {
-            log_.warning((boost::format(translate("Brak zainstalowanej kasy z numerem %1%. Wysłanie polecenia zostało pominięte.")) %
+            log_.warning((boost::format(translate(
+                              "Brak zainstalowanej kasy z numerem %1%. Wysłanie polecenia zostało pominięte.")) %
                           number)
                              .str());
             continue;
         }
         sender->second->send();
-        log_.info((boost::format(translate("Wysłano polecenie GetDailyTurnover do kasy nr %1% za dzień/dni %2%")) % number %
-                   formatDays(days))
+        log_.info((boost::format(translate("Wysłano polecenie GetDailyTurnover do kasy nr %1% za dzień/dni %2%")) %
+                   number % formatDays(days))
                       .str());
         logPreviousTotals(number, days);
     }
@@ -147,17 +150,19 @@ void DailyTurnoverCommandSender::logPreviousTotals(int cashRegister, const std::
     DBKernel::Sql::OpenedQuery previous(
         PreviousTotalsSql + std::to_string(cashRegister) + "\n\t\tand " + daysCondition(days), session_);
     if (!previous) {
-        log_.info((boost::format(translate("Kasa nr %1% - brak poprzednich wartości na potrzeby weryfikacji w dniach %2%.")) %
-                   cashRegister % formatDays(days))
-                      .str());
+        log_.info(
+            (boost::format(translate("Kasa nr %1% - brak poprzednich wartości na potrzeby weryfikacji w dniach %2%.")) %
+             cashRegister % formatDays(days))
+                .str());
         return;
     }
     for (; previous; previous.next())
-        log_.info((boost::format(translate(
-                       "Poprzednia wartość zarejestrowanej sprzedaży dla kasy nr %1% (%2%):\n- wartość: %3$.2f,\n- liczba paragonów: %4%.")) %
-                   cashRegister % Core::DateTime::formatDate(previous["sale_date"].asInt()) %
-                   valueOrZero(previous["receipt_value"]) % valueOrZero(previous["receipt_count"]))
-                      .str());
+        log_.info(
+            (boost::format(translate(
+                 "Poprzednia wartość zarejestrowanej sprzedaży dla kasy nr %1% (%2%):\n- wartość: %3$.2f,\n- liczba paragonów: %4%.")) %
+             cashRegister % Core::DateTime::formatDate(previous["sale_date"].asInt()) %
+             valueOrZero(previous["receipt_value"]) % valueOrZero(previous["receipt_count"]))
+                .str());
 }
 
 }  // namespace Kolvenia::DailyTurnover

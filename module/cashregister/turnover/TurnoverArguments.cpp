@@ -12,7 +12,8 @@ namespace Kolvenia::DailyTurnover {
 namespace {
 
 std::string lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
 }
 
@@ -57,12 +58,14 @@ ParsedArguments parseTurnoverArguments(const std::vector<std::string>& arguments
     if (args[0] == "-fromlastdays") {
         const auto n = args.size() >= 2 ? parseInteger(args[1]) : std::nullopt;
         const bool md = optionalSwitch(args, 2, ok);
-        if (n && *n >= 1 && ok && args.size() <= 3) parsed.request = TurnoverRequest{today - *n, today - 1, md, std::nullopt};
+        if (n && *n >= 1 && ok && args.size() <= 3)
+            parsed.request = TurnoverRequest{today - *n, today - 1, md, std::nullopt};
         return parsed;
     }
     if (args[0] == "-fromlastfkexportdate") {
         const bool md = optionalSwitch(args, 1, ok);
-        if (ok && args.size() <= 2) parsed.request = TurnoverRequest{lastFkExportDay() + 1, today - 1, md, std::nullopt};
+        if (ok && args.size() <= 2)
+            parsed.request = TurnoverRequest{lastFkExportDay() + 1, today - 1, md, std::nullopt};
         return parsed;
     }
     if (args.size() == 2) {

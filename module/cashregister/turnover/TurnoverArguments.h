@@ -21,8 +21,8 @@ struct TurnoverRequest {
 };
 
 struct ParsedArguments {
-    bool usageOnly = false;                // "/?"
-    std::optional<TurnoverRequest> request; // neither: a wrong form
+    bool usageOnly = false;                  // "/?"
+    std::optional<TurnoverRequest> request;  // neither: a wrong form
 };
 
 // today: the database's day number; lastFkExportDay: asked only by the FK form.

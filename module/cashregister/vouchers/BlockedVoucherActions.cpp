@@ -63,9 +63,12 @@ java::pointer<Core::IUnknown> DefaultAction::execute(java::pointer<Core::IUnknow
 
 void registerBlockedVoucherObjects(Core::ModuleRegistrationList& list) {
     const auto place = CORE_SRC_INFO("registerBlockedVoucherObjects");
-    list.add(regActionCreator(ActionGuids::BlockedVouchersConsole, [] { return std::make_shared<ConsoleAction>(); }, place));
-    list.add(regActionCreator(ActionGuids::BlockedVouchersEvening, [] { return std::make_shared<EveningAction>(); }, place));
-    list.add(regActionCreator(ActionGuids::BlockedVouchersDefault, [] { return std::make_shared<DefaultAction>(); }, place));
+    list.add(regActionCreator(
+        ActionGuids::BlockedVouchersConsole, [] { return std::make_shared<ConsoleAction>(); }, place));
+    list.add(regActionCreator(
+        ActionGuids::BlockedVouchersEvening, [] { return std::make_shared<EveningAction>(); }, place));
+    list.add(regActionCreator(
+        ActionGuids::BlockedVouchersDefault, [] { return std::make_shared<DefaultAction>(); }, place));
 }
 
 }  // namespace Kolvenia::BlockedVouchers

@@ -25,7 +25,8 @@ namespace {
 using CashRegisterServerCommunication::BlockedVoucherSenderPtr;
 
 BlockedVoucherSenderPtr createSender() {
-    return Core::SingletonImplHolder<CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::instance()
+    return Core::SingletonImplHolder<
+               CashRegisterServerCommunication::CashRegisterServerCommunicationFactory>::instance()
         .createBlockedVoucherSender();
 }
 
@@ -42,9 +43,12 @@ std::string addCashRegisters(CashRegisterServerCommunication::BlockedVoucherSend
     return report;
 }
 
-Korvel::TKey folderKey() { return Config::key({"Parametry programu", "Odczyt wieczorny", "Import zablokowanych bonów", "Folder"}); }
+Korvel::TKey folderKey() {
+    return Config::key({"Parametry programu", "Odczyt wieczorny", "Import zablokowanych bonów", "Folder"});
+}
 
-void removeOldArchivesWhenConfigured(const Korvel::TKey& folder, const fs::path& path, const std::vector<std::string>& unsent) {
+void removeOldArchivesWhenConfigured(const Korvel::TKey& folder, const fs::path& path,
+                                     const std::vector<std::string>& unsent) {
     const Korvel::TKey removal = folder.GetKey("Usuwanie starych plików");
     if (!removal.GetVal<bool>()) return;
     const int days = removal.GetKey("Usuwaj pliki starsze niż X dni").GetVal<int>();
@@ -52,7 +56,8 @@ void removeOldArchivesWhenConfigured(const Korvel::TKey& folder, const fs::path&
 }
 
 void logProgress(const char* text) {
-    if (Core::Debug::loggingEnabled()) Core::Debug::logLine(text, CORE_SRC_INFO("Kolvenia::BlockedVouchers::BlockedVouchersSending::run"));
+    if (Core::Debug::loggingEnabled())
+        Core::Debug::logLine(text, CORE_SRC_INFO("Kolvenia::BlockedVouchers::BlockedVouchersSending::run"));
 }
 
 }  // namespace

@@ -9,9 +9,7 @@ namespace Kolvenia {
 
 namespace {
 
-bool isBlank(const std::string& text) {
-    return text.find_first_not_of(" \t\r\n") == std::string::npos;
-}
+bool isBlank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
 
 }  // namespace
 
@@ -54,11 +52,12 @@ std::optional<int> getParam<std::optional<int>>(const CParametryUrzadzen::TParam
 }
 
 std::optional<std::string> queryParamValue(TSessionHolder session, int deviceRef, int paramId) {
-    DBKernel::Sql::PreparedQuery q("\n select pu.swartoscparam parameterValue"
-                                   "\n from paramurz pu"
-                                   "\n where pu.lurzadzenieref = :deviceId"
-                                   "\n and pu.nparamid = :parameterId",
-                                   std::move(session));
+    DBKernel::Sql::PreparedQuery q(
+        "\n select pu.swartoscparam parameterValue"
+        "\n from paramurz pu"
+        "\n where pu.lurzadzenieref = :deviceId"
+        "\n and pu.nparamid = :parameterId",
+        std::move(session));
     q.Params["deviceId"] = deviceRef;
     q.Params["parameterId"] = paramId;
     q.execute();

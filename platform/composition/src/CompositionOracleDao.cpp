@@ -27,7 +27,8 @@ ProductComposition CompositionOracleDao::getComposition(std::int64_t productRef,
     std::vector<ProductSet> sets;
     for (; members; members.next()) {
         const auto setId = static_cast<std::uint32_t>(members["product_set_id"].asInt64());
-        if (sets.empty() || sets.back().id != setId) sets.push_back({setId, members["product_set_name"].asString(), {}});
+        if (sets.empty() || sets.back().id != setId)
+            sets.push_back({setId, members["product_set_name"].asString(), {}});
         sets.back().productIds.push_back(static_cast<std::uint32_t>(members["member_id"].asInt64()));
     }
     return ProductComposition(std::move(sets));

@@ -7,12 +7,14 @@
 namespace Composition {
 
 namespace {
-const char* const kLinksSql = "\n select\n   ProductId\n , ProductSetId\n from\n ProductProductSetLink\n where Deleted = 0";
+const char* const kLinksSql =
+    "\n select\n   ProductId\n , ProductSetId\n from\n ProductProductSetLink\n where Deleted = 0";
 }  // namespace
 
 ProductSetLinks::ProductSetLinks(TSessionHolder session) {
     for (DBKernel::Sql::OpenedQuery link(kLinksSql, std::move(session)); link; link.next())
-        setsByProduct_[link["ProductId"].asInt64()].push_back(static_cast<std::uint32_t>(link["ProductSetId"].asInt64()));
+        setsByProduct_[link["ProductId"].asInt64()].push_back(
+            static_cast<std::uint32_t>(link["ProductSetId"].asInt64()));
     // The statement gives no order; a record's links must not change from run to run.
     for (auto& [product, sets] : setsByProduct_) std::sort(sets.begin(), sets.end());
 }

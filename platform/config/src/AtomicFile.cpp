@@ -17,9 +17,9 @@ namespace Korvel {
 namespace {
 
 [[noreturn]] void failSaving(const std::filesystem::path& path, int error) {
-    throw Core::PlacedRuntimeError(
-        boost::str(boost::format("Nie można zapisać pliku konfiguracji %1%: %2%") % path.string() % std::strerror(error)),
-        CORE_SRC_INFO("replaceFileAtomically"));
+    throw Core::PlacedRuntimeError(boost::str(boost::format("Nie można zapisać pliku konfiguracji %1%: %2%") %
+                                              path.string() % std::strerror(error)),
+                                   CORE_SRC_INFO("replaceFileAtomically"));
 }
 
 bool writeAll(int fd, const std::string& content) {

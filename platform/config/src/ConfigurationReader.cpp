@@ -16,18 +16,18 @@ namespace {
 
 std::string xmlErrorReason(pugi::xml_parse_status status) {
     switch (status) {
-        case pugi::status_no_document_element: return "brak elementu głównego";
-        case pugi::status_unrecognized_tag: return "nierozpoznany znacznik";
-        case pugi::status_bad_start_element: return "niepoprawny znacznik otwierający";
-        case pugi::status_bad_end_element: return "niepoprawny znacznik zamykający";
-        case pugi::status_end_element_mismatch: return "znacznik zamykający nie pasuje do otwierającego";
-        case pugi::status_bad_attribute: return "niepoprawny atrybut";
-        case pugi::status_bad_pcdata: return "niepoprawny tekst";
-        case pugi::status_bad_cdata: return "niepoprawna sekcja CDATA";
-        case pugi::status_bad_comment: return "niepoprawny komentarz";
-        case pugi::status_bad_pi: return "niepoprawna instrukcja przetwarzania";
-        case pugi::status_bad_doctype: return "niepoprawna deklaracja DOCTYPE";
-        default: return "nieczytelna treść";
+    case pugi::status_no_document_element: return "brak elementu głównego";
+    case pugi::status_unrecognized_tag: return "nierozpoznany znacznik";
+    case pugi::status_bad_start_element: return "niepoprawny znacznik otwierający";
+    case pugi::status_bad_end_element: return "niepoprawny znacznik zamykający";
+    case pugi::status_end_element_mismatch: return "znacznik zamykający nie pasuje do otwierającego";
+    case pugi::status_bad_attribute: return "niepoprawny atrybut";
+    case pugi::status_bad_pcdata: return "niepoprawny tekst";
+    case pugi::status_bad_cdata: return "niepoprawna sekcja CDATA";
+    case pugi::status_bad_comment: return "niepoprawny komentarz";
+    case pugi::status_bad_pi: return "niepoprawna instrukcja przetwarzania";
+    case pugi::status_bad_doctype: return "niepoprawna deklaracja DOCTYPE";
+    default: return "nieczytelna treść";
     }
 }
 
@@ -66,7 +66,8 @@ std::size_t firstInvalidUtf8(const std::string& text) {
 
 class ConfigurationParser {
 public:
-    ConfigurationParser(const std::string& text, const std::string& sourceName) : text_(text), sourceName_(sourceName) {}
+    ConfigurationParser(const std::string& text, const std::string& sourceName)
+        : text_(text), sourceName_(sourceName) {}
 
     TKey parse() const {
         if (std::size_t bad = firstInvalidUtf8(text_); bad != std::string::npos)
@@ -78,7 +79,8 @@ public:
 
         pugi::xml_node root = document.document_element();
         if (std::strcmp(root.name(), "configuration") != 0)
-            fail(root.offset_debug(), boost::str(boost::format("element główny to <%1%>, oczekiwano <configuration>") % root.name()));
+            fail(root.offset_debug(),
+                 boost::str(boost::format("element główny to <%1%>, oczekiwano <configuration>") % root.name()));
         checkAttributes(root, {});
         TKey tree = TKey::createRoot();
         readChildren(root, tree);
@@ -87,22 +89,25 @@ public:
 
 private:
     [[noreturn]] void fail(std::ptrdiff_t offset, const std::string& reason) const {
-        throw Core::PlacedRuntimeError(
-            boost::str(boost::format("Błąd w pliku konfiguracji %1%, wiersz %2%: %3%") % sourceName_ % lineAt(offset) % reason),
-            CORE_SRC_INFO("ConfigurationParser::fail"));
+        throw Core::PlacedRuntimeError(boost::str(boost::format("Błąd w pliku konfiguracji %1%, wiersz %2%: %3%") %
+                                                  sourceName_ % lineAt(offset) % reason),
+                                       CORE_SRC_INFO("ConfigurationParser::fail"));
     }
 
     std::size_t lineAt(std::ptrdiff_t offset) const {
-        const auto end = text_.begin() + std::clamp<std::ptrdiff_t>(offset, 0, static_cast<std::ptrdiff_t>(text_.size()));
+        const auto end =
+            text_.begin() + std::clamp<std::ptrdiff_t>(offset, 0, static_cast<std::ptrdiff_t>(text_.size()));
         return 1 + static_cast<std::size_t>(std::count(text_.begin(), end, '\n'));
     }
 
     void readChildren(const pugi::xml_node& element, const TKey& key) const {
         for (pugi::xml_node child : element.children()) {
             if (child.type() != pugi::node_element)
-                fail(child.offset_debug(), boost::str(boost::format("nieoczekiwany tekst w elemencie <%1%>") % element.name()));
+                fail(child.offset_debug(),
+                     boost::str(boost::format("nieoczekiwany tekst w elemencie <%1%>") % element.name()));
             if (std::strcmp(child.name(), "key") != 0)
-                fail(child.offset_debug(), boost::str(boost::format("nieoczekiwany element <%1%>, oczekiwano <key>") % child.name()));
+                fail(child.offset_debug(),
+                     boost::str(boost::format("nieoczekiwany element <%1%>, oczekiwano <key>") % child.name()));
             readKey(child, key);
         }
     }
@@ -134,13 +139,15 @@ private:
             key.set_val(parseInt(element, text));
         else
             fail(element.offset_debug(),
-                 boost::str(boost::format("nieznany typ wartości \"%1%\" (dozwolone: bool, int, string)") % type.value()));
+                 boost::str(boost::format("nieznany typ wartości \"%1%\" (dozwolone: bool, int, string)") %
+                            type.value()));
     }
 
     bool parseBool(const pugi::xml_node& element, const std::string& text) const {
         if (text == "true") return true;
         if (text == "false") return false;
-        fail(element.offset_debug(), boost::str(boost::format("wartość \"%1%\" typu bool nie jest słowem true ani false") % text));
+        fail(element.offset_debug(),
+             boost::str(boost::format("wartość \"%1%\" typu bool nie jest słowem true ani false") % text));
     }
 
     int parseInt(const pugi::xml_node& element, const std::string& text) const {
@@ -149,7 +156,9 @@ private:
         auto [stop, error] = std::from_chars(text.data(), end, number);
         if (text.empty() || error != std::errc() || stop != end)
             fail(element.offset_debug(),
-                 boost::str(boost::format("wartość \"%1%\" typu int nie jest liczbą całkowitą od -2147483648 do 2147483647") % text));
+                 boost::str(
+                     boost::format("wartość \"%1%\" typu int nie jest liczbą całkowitą od -2147483648 do 2147483647") %
+                     text));
         return number;
     }
 
@@ -157,11 +166,13 @@ private:
     void checkAttributes(const pugi::xml_node& element, std::initializer_list<const char*> allowed) const {
         for (pugi::xml_attribute attribute : element.attributes()) {
             const char* name = attribute.name();
-            if (std::none_of(allowed.begin(), allowed.end(), [&](const char* known) { return std::strcmp(name, known) == 0; }))
+            if (std::none_of(allowed.begin(), allowed.end(),
+                             [&](const char* known) { return std::strcmp(name, known) == 0; }))
                 fail(element.offset_debug(),
                      boost::str(boost::format("nieznany atrybut %1% elementu <%2%>") % name % element.name()));
             if (element.attribute(name) != attribute)
-                fail(element.offset_debug(), boost::str(boost::format("powtórzony atrybut %1% elementu <%2%>") % name % element.name()));
+                fail(element.offset_debug(),
+                     boost::str(boost::format("powtórzony atrybut %1% elementu <%2%>") % name % element.name()));
         }
     }
 

@@ -56,13 +56,9 @@ void TKey::TRep::markPresent() {
 
 // --- TKey -------------------------------------------------------------------------
 
-TKey TKey::createRoot() {
-    return TKey(std::shared_ptr<TRep>(new TRep("", "", {}, true)));
-}
+TKey TKey::createRoot() { return TKey(std::shared_ptr<TRep>(new TRep("", "", {}, true))); }
 
-TKey TKey::GetKey(const TAnyString& name) const {
-    return rep_->childNamed(name.str(), true);
-}
+TKey TKey::GetKey(const TAnyString& name) const { return rep_->childNamed(name.str(), true); }
 
 std::optional<TKey> TKey::FindKey(const TAnyString& name) const {
     TKey child = rep_->childNamed(name.str(), false);
@@ -85,9 +81,9 @@ T TKey::GetVal() const {
         raise_logic_error(boost::str(boost::format("nie można rzutować wartości klucza\n%1%\ntypu (%2%) na (%3%)") %
                                      node.path_ % node.value_.typeName() % valueTypeName<T>()),
                           CORE_SRC_INFO("TKey::GetVal"));
-    raise_logic_error(
-        boost::str(boost::format("próba pobrania wartości typu (%1%) z pustego klucza\n%2%") % valueTypeName<T>() % node.path_),
-        CORE_SRC_INFO("TKey::GetVal"));
+    raise_logic_error(boost::str(boost::format("próba pobrania wartości typu (%1%) z pustego klucza\n%2%") %
+                                 valueTypeName<T>() % node.path_),
+                      CORE_SRC_INFO("TKey::GetVal"));
 }
 
 template <ConfigValueType T>
@@ -110,13 +106,9 @@ TKey TKey::set_val(T value) const {
     return *this;
 }
 
-TKey::ChildIterator TKey::begin() const {
-    return ChildIterator(rep_, rep_->nextPresentChild(0));
-}
+TKey::ChildIterator TKey::begin() const { return ChildIterator(rep_, rep_->nextPresentChild(0)); }
 
-TKey::ChildIterator TKey::end() const {
-    return ChildIterator(rep_, TRep::npos);
-}
+TKey::ChildIterator TKey::end() const { return ChildIterator(rep_, TRep::npos); }
 
 std::size_t TKey::size() const {
     std::size_t count = 0;
@@ -124,16 +116,12 @@ std::size_t TKey::size() const {
     return count;
 }
 
-std::string TKey::Name() const {
-    return rep_->name_;
-}
+std::string TKey::Name() const { return rep_->name_; }
 
-AnsiString TKey::GetName() const {
-    return AnsiString(rep_->name_);
-}
+AnsiString TKey::GetName() const { return AnsiString(rep_->name_); }
 
-#define KORVEL_CONFIG_INSTANTIATE(T)                                      \
-    template T TKey::GetVal<T>() const;                                   \
+#define KORVEL_CONFIG_INSTANTIATE(T)                                       \
+    template T TKey::GetVal<T>() const;                                    \
     template T TKey::GetRequiredVal<T>(const TAnyString& childName) const; \
     template TKey TKey::set_val<T>(T value) const;
 

@@ -22,8 +22,9 @@ std::string readWholeFile(const std::filesystem::path& path) {
     std::ostringstream content;
     if (in) content << in.rdbuf();
     if (!in)
-        throw PlacedRuntimeError(boost::str(boost::format("Nie można odczytać pliku konfiguracji %1%.") % path.string()),
-                                 CORE_SRC_INFO("CSetup::load"));
+        throw PlacedRuntimeError(
+            boost::str(boost::format("Nie można odczytać pliku konfiguracji %1%.") % path.string()),
+            CORE_SRC_INFO("CSetup::load"));
     return content.str();
 }
 

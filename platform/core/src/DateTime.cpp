@@ -21,9 +21,13 @@ std::chrono::year_month_day dateOf(const std::tm& local) {
 }
 }  // namespace
 
-int dayNumber(std::chrono::year_month_day date) { return static_cast<int>((std::chrono::sys_days{date} - Epoch).count()); }
+int dayNumber(std::chrono::year_month_day date) {
+    return static_cast<int>((std::chrono::sys_days{date} - Epoch).count());
+}
 
-std::chrono::year_month_day calendarDate(int day) { return std::chrono::year_month_day{Epoch + std::chrono::days{day}}; }
+std::chrono::year_month_day calendarDate(int day) {
+    return std::chrono::year_month_day{Epoch + std::chrono::days{day}};
+}
 
 double now() {
     const std::tm local = localNow();

@@ -31,9 +31,7 @@ bool hasHostExtension(const std::string& name) {
                              CORE_SRC_INFO("SharedPackageLoader::load"));
 }
 
-EntryPoint entryPointOf(void* handle) {
-    return reinterpret_cast<EntryPoint>(dlsym(handle, "DllEntryPoint"));
-}
+EntryPoint entryPointOf(void* handle) { return reinterpret_cast<EntryPoint>(dlsym(handle, "DllEntryPoint")); }
 
 struct InitializationQueue {
     struct Entry {
@@ -82,7 +80,8 @@ void SharedPackageLoader::load(const std::string& moduleFileName) {
     std::lock_guard lock(mutex_);
     const auto path = resolve(moduleFileName);
     if (std::any_of(modules_.begin(), modules_.end(), [&](const Module& m) { return m.path == path; })) return;
-    if (Debug::loggingEnabled()) Debug::logLine("Loading module: " + path.string(), CORE_SRC_INFO("SharedPackageLoader::load"));
+    if (Debug::loggingEnabled())
+        Debug::logLine("Loading module: " + path.string(), CORE_SRC_INFO("SharedPackageLoader::load"));
 
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) refuse(moduleFileName, dlerror());
@@ -118,7 +117,9 @@ void SharedPackageLoader::unloadFrom(std::size_t position) {
     }
 }
 
-void SharedPackageLoaderWithDep::load(const std::string& moduleFileName) { SharedPackageLoader::instance().load(moduleFileName); }
+void SharedPackageLoaderWithDep::load(const std::string& moduleFileName) {
+    SharedPackageLoader::instance().load(moduleFileName);
+}
 
 void SharedPackageLoaderWithDep::initializeModules() {
     auto& queue = initializationQueue();
@@ -143,7 +144,8 @@ RegistrationHandle registerInitializeModuleFunction(InitializeModuleFunction fun
     return std::make_unique<Registration>([serial] {
         auto& queue = initializationQueue();
         std::lock_guard lock(queue.mutex);
-        std::erase_if(queue.pending, [serial](const InitializationQueue::Entry& entry) { return entry.serial == serial; });
+        std::erase_if(queue.pending,
+                      [serial](const InitializationQueue::Entry& entry) { return entry.serial == serial; });
     });
 }
 

@@ -56,12 +56,14 @@ void TDataSet::SetSQL(std::string sql) {
 }
 
 DBKernel::Sql::Param& TDataSet::ParamByName(std::string_view name) {
-    if (!params_.find(name)) DBKernel::KernelAccess::addParam(params_, std::string(name), DBKernel::Sql::ValueType::Null);
+    if (!params_.find(name))
+        DBKernel::KernelAccess::addParam(params_, std::string(name), DBKernel::Sql::ValueType::Null);
     return params_[name];
 }
 
 TField& TDataSet::AddField(const std::string& name, TFieldType type, TFieldKind kind) {
-    if (Active()) misuse("Pola zbioru danych deklaruje się przed jego otwarciem.", CORE_SRC_INFO("Db::TDataSet::AddField"));
+    if (Active())
+        misuse("Pola zbioru danych deklaruje się przed jego otwarciem.", CORE_SRC_INFO("Db::TDataSet::AddField"));
     fields_.push_back(std::make_unique<TField>(*this, name, type, kind, fields_.size()));
     declaredFields_ = fields_.size();
     return *fields_.back();
@@ -196,7 +198,8 @@ TField* TDataSet::FindField(std::string_view name) { return const_cast<TField*>(
 
 TField& TDataSet::FieldByName(std::string_view name) {
     if (TField* field = FindField(name)) return *field;
-    misuse((boost::format("Brak pola \"%1%\" w zbiorze danych.") % name).str(), CORE_SRC_INFO("Db::TDataSet::FieldByName"));
+    misuse((boost::format("Brak pola \"%1%\" w zbiorze danych.") % name).str(),
+           CORE_SRC_INFO("Db::TDataSet::FieldByName"));
 }
 
 TDataSet::Row& TDataSet::currentRow() {
@@ -224,13 +227,16 @@ void TDataSet::setCurrentValue(const TField& field, Value value) {
     if (type != DBKernel::Sql::ValueType::Null) value = value.convertedTo(type);
     if (calculating_) {
         if (field.FieldKind() != fkCalculated)
-            misuse("W obliczaniu pól zmienia się tylko pola obliczane: " + field.FieldName(), CORE_SRC_INFO("Db::TField::operator="));
+            misuse("W obliczaniu pól zmienia się tylko pola obliczane: " + field.FieldName(),
+                   CORE_SRC_INFO("Db::TField::operator="));
         calculating_->values[field.index_] = std::move(value);
         return;
     }
-    if (!editBuffer_) misuse("Zbiór danych nie jest w trybie edycji ani wstawiania.", CORE_SRC_INFO("Db::TField::operator="));
+    if (!editBuffer_)
+        misuse("Zbiór danych nie jest w trybie edycji ani wstawiania.", CORE_SRC_INFO("Db::TField::operator="));
     if (field.FieldKind() != fkData)
-        misuse("Pole obliczane zmienia się tylko w obliczaniu pól: " + field.FieldName(), CORE_SRC_INFO("Db::TField::operator="));
+        misuse("Pole obliczane zmienia się tylko w obliczaniu pól: " + field.FieldName(),
+               CORE_SRC_INFO("Db::TField::operator="));
     editBuffer_->values[field.index_] = std::move(value);
 }
 
@@ -276,7 +282,8 @@ void TDataSet::Append() {
 }
 
 void TDataSet::Post() {
-    if (state_ != dsEdit && state_ != dsInsert) misuse("Zbiór danych nie jest w trybie edycji ani wstawiania.", CORE_SRC_INFO("Db::TDataSet::Post"));
+    if (state_ != dsEdit && state_ != dsInsert)
+        misuse("Zbiór danych nie jest w trybie edycji ani wstawiania.", CORE_SRC_INFO("Db::TDataSet::Post"));
     Row edited = std::move(*editBuffer_);
     editBuffer_.reset();
     if (edited.status == Row::Unchanged) edited.status = Row::Modified;
@@ -328,13 +335,16 @@ void TDataSet::ApplyUpdates() {
         if (row.status != Row::Unchanged) changes.push_back(&row);
     for (auto& row : deletedRows_) changes.push_back(&row);
     if (changes.empty()) return;
-    std::sort(changes.begin(), changes.end(), [](const Row* a, const Row* b) { return a->changeOrder < b->changeOrder; });
+    std::sort(changes.begin(), changes.end(),
+              [](const Row* a, const Row* b) { return a->changeOrder < b->changeOrder; });
 
     DBKernel::TransactionScope transaction(*session_, DBKernel::TransactionScope::JoinOpen);
     {
         Core::ScopeExit clearApplying([this] { applying_ = nullptr; });
         for (Row* row : changes)
-            applyChange(*row, row->status == Row::Deleted ? ukDelete : row->status == Row::Inserted ? ukInsert : ukModify);
+            applyChange(*row, row->status == Row::Deleted    ? ukDelete
+                              : row->status == Row::Inserted ? ukInsert
+                                                             : ukModify);
     }
     transaction.commit();
 

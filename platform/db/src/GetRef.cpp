@@ -3,4 +3,6 @@
 #include "KernelAccess.h"
 #include "Session.h"
 
-std::int64_t GetRef(const TSessionHolder& session) { return DBKernel::KernelAccess::session(session).connection().nextReference(); }
+std::int64_t GetRef(const TSessionHolder& session) {
+    return DBKernel::KernelAccess::session(session).connection().nextReference();
+}

@@ -17,7 +17,8 @@ void PreparedStatement::serveText(std::shared_ptr<const std::string> text, std::
     text_ = std::move(text);
     shareKey_ = std::move(shareKey);
     literals_.clear();
-    for (std::size_t i = 0; i < values.size(); ++i) literals_.emplace_back("literal" + std::to_string(i + 1)) = values[i];
+    for (std::size_t i = 0; i < values.size(); ++i)
+        literals_.emplace_back("literal" + std::to_string(i + 1)) = values[i];
 }
 
 void PreparedStatement::execute(std::span<const Sql::Param> binds) {
@@ -61,8 +62,9 @@ int PreparedStatement::column(std::string_view name) const {
     if (step < readOrder_.size() && readOrder_[step].spelling == name) return readOrder_[step].column;
     const int index = columns_.find(name);
     if (index < 0)
-        throw Core::PlacedLogicError((boost::format("Brak kolumny \"%1%\" w wyniku zapytania:\n%2%") % name % *text_).str(),
-                                     CORE_SRC_INFO("DBKernel::PreparedStatement::column"));
+        throw Core::PlacedLogicError(
+            (boost::format("Brak kolumny \"%1%\" w wyniku zapytania:\n%2%") % name % *text_).str(),
+            CORE_SRC_INFO("DBKernel::PreparedStatement::column"));
     if (step < readOrder_.size())
         readOrder_[step] = {std::string(name), index};
     else if (step == readOrder_.size() && step < longestReadOrder)
@@ -73,7 +75,8 @@ int PreparedStatement::column(std::string_view name) const {
 Sql::ValueView PreparedStatement::value(int column) const {
     if (!hasRow_)
         throw Core::PlacedLogicError((boost::format("Odczyt kolumny \"%1%\" bez bieżącego wiersza zapytania:\n%2%") %
-                                      columns_.name(column) % *text_).str(),
+                                      columns_.name(column) % *text_)
+                                         .str(),
                                      CORE_SRC_INFO("DBKernel::PreparedStatement::value"));
     return engine_->column(column);
 }

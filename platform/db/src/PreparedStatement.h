@@ -17,8 +17,7 @@ class Session;
 
 class PreparedStatement {
 public:
-    PreparedStatement(std::shared_ptr<const std::string> text,
-                      std::shared_ptr<const Dialect::Translation> translation,
+    PreparedStatement(std::shared_ptr<const std::string> text, std::shared_ptr<const Dialect::Translation> translation,
                       std::unique_ptr<EngineStatement> engineStatement);
 
     const std::string& text() const noexcept { return *text_; }

@@ -15,7 +15,8 @@ Procedure::Procedure(std::string name, TSessionHolder session) : session_(std::m
 Param& Procedure::param(const std::string& name, Db::TParamType direction, Db::TFieldType type) {
     if (direction != Db::ptInput)
         throw Core::PlacedLogicError(
-            (boost::format("Parametr %1% procedury %2%: obsługiwane są tylko parametry wejściowe.") % name % name_).str(),
+            (boost::format("Parametr %1% procedury %2%: obsługiwane są tylko parametry wejściowe.") % name % name_)
+                .str(),
             CORE_SRC_INFO("DBKernel::Sql::Procedure::param"));
     callText_.reset();
     return KernelAccess::addParam(Params, name, valueTypeOf(type));

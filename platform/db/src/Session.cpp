@@ -60,8 +60,10 @@ StatementLease Session::acquire(const std::string& oracleSql, bool reuse) {
         if (!statement) statement = prepareOwn(oracleSql);
     } else {
         statement = prepareShared(oracleSql);
-        if (!statement) statement = prepareOwn(oracleSql);
-        else reuse = true;
+        if (!statement)
+            statement = prepareOwn(oracleSql);
+        else
+            reuse = true;
     }
     statement->lend(reuse ? this : nullptr);
     return StatementLease(statement.release(), &Session::endLease);
@@ -86,8 +88,8 @@ std::unique_ptr<PreparedStatement> Session::prepareShared(const std::string& ora
         auto shaped = std::make_shared<const Dialect::Translation>(
             Dialect::Translation{shape->sql, translation.parameterNames, translation.lock});
         auto engineStatement = connection_->prepare(*shaped);
-        statement = std::make_unique<PreparedStatement>(std::make_shared<const std::string>(oracleSql), std::move(shaped),
-                                                        std::move(engineStatement));
+        statement = std::make_unique<PreparedStatement>(std::make_shared<const std::string>(oracleSql),
+                                                        std::move(shaped), std::move(engineStatement));
     }
     statement->serveText(std::make_shared<const std::string>(oracleSql), std::move(key), shape->values);
     return statement;

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "Connection.h"
+#include "PreparedStatement.h"
 #include "StatementCache.h"
 #include "db/SessionHolder.h"
 #include "db/Statement.h"
-#include "PreparedStatement.h"
 
 namespace DBKernel {
 
@@ -51,7 +51,7 @@ private:
     std::string url_;
     std::unique_ptr<Connection> connection_;
     TranslationCache translations_;
-    StatementCache idle_;  // after the connection: its statements are finalised first
+    StatementCache idle_;    // after the connection: its statements are finalised first
     StatementCache shared_;  // statements serving one-off texts, by shape
     const void* owner_ = nullptr;
 };

@@ -55,9 +55,9 @@ struct TSessionHolder::State {
 };
 
 TSessionHolder::TSessionHolder(bool useDefaultSession)
-    : TSessionHolder(useDefaultSession ? DBKernel::currentDefault()
-                                       : DBKernel::Session::open(DBKernel::currentDefault()->url(),
-                                                                 DBKernel::OpenMode::Existing)) {}
+    : TSessionHolder(useDefaultSession
+                         ? DBKernel::currentDefault()
+                         : DBKernel::Session::open(DBKernel::currentDefault()->url(), DBKernel::OpenMode::Existing)) {}
 
 TSessionHolder::TSessionHolder(const std::string& url, DBKernel::OpenMode mode)
     : TSessionHolder(DBKernel::Session::open(url, mode)) {}
@@ -85,6 +85,4 @@ void TSessionHolder::AssignSession(Db::TDataSet& dataSet) const { dataSet.setSes
 
 DBKernel::Session& TSessionHolder::session() const { return *state_->session; }
 
-bool TSessionHolder::sameSession(const TSessionHolder& other) const {
-    return state_->session == other.state_->session;
-}
+bool TSessionHolder::sameSession(const TSessionHolder& other) const { return state_->session == other.state_->session; }

@@ -20,7 +20,9 @@ void Statement::prepare() {
 
 void Statement::run() {
     for (const auto& param : Params)
-        if (!param.assigned()) throw Oraerror::EOraError(Oraerror::Code::UnboundVariable, "nie przypisano wartości zmiennej :" + param.name());
+        if (!param.assigned())
+            throw Oraerror::EOraError(Oraerror::Code::UnboundVariable,
+                                      "nie przypisano wartości zmiennej :" + param.name());
     statement_->execute(Params.all());
 }
 

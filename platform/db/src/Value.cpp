@@ -57,7 +57,8 @@ std::int64_t ValueView::convertedToInt64() const {
 int ValueView::asInt() const {
     const std::int64_t wide = asInt64();
     if (wide < INT_MIN || wide > INT_MAX)
-        throw Oraerror::EOraError(Oraerror::Code::IntegerOverflow, "wartość " + std::to_string(wide) + " nie mieści się w liczbie całkowitej");
+        throw Oraerror::EOraError(Oraerror::Code::IntegerOverflow,
+                                  "wartość " + std::to_string(wide) + " nie mieści się w liczbie całkowitej");
     return static_cast<int>(wide);
 }
 

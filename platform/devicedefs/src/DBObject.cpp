@@ -2,12 +2,8 @@
 
 namespace Core {
 
-std::string TDBObject::className() const {
-    return "TDBObject";
-}
+std::string TDBObject::className() const { return "TDBObject"; }
 
-bool TDBObject::castableTo(const std::string& name) const {
-    return name == "TDBObject";
-}
+bool TDBObject::castableTo(const std::string& name) const { return name == "TDBObject"; }
 
 }  // namespace Core

@@ -17,7 +17,8 @@ const std::string kAvailable = "bWlaczone = 1 and bDostepne = 1";
 const std::string kInstalledCashRegister = kCashRegister + " and bWlaczone = 1 and bZainstalowane = 1";
 const std::string kWorkingCashRegister = kInstalledCashRegister + " and bDostepne = 1 and bCzynne = 1";
 const std::string kCashRegisterOrScaleInTransmission = "nNrTypuUrz in (" + std::to_string(tuKasa) + ", " +
-                                                       std::to_string(tuWaga) + ") and bWlaczone = 1 and bTransmisja = 1";
+                                                       std::to_string(tuWaga) +
+                                                       ") and bWlaczone = 1 and bTransmisja = 1";
 const std::string kScanner = typeIs(tuSkaner);
 
 std::unique_ptr<TUrzadzenie> deviceOfCurrentRow(const DBKernel::Sql::Query& q) {
@@ -49,40 +50,22 @@ TUrzadzenieCollectionPtr collectionWhere(const std::string& condition) {
 
 }  // namespace
 
-TUrzadzenieCollectionPtr kolekcjaUrzadzen() {
-    return collectionWhere({});
-}
+TUrzadzenieCollectionPtr kolekcjaUrzadzen() { return collectionWhere({}); }
 
-TUrzadzenieCollectionPtr kolekcjaKas() {
-    return collectionWhere(kCashRegister);
-}
+TUrzadzenieCollectionPtr kolekcjaKas() { return collectionWhere(kCashRegister); }
 
-TUrzadzenieCollectionPtr kolekcjaZainstalowanychKas() {
-    return collectionWhere(kInstalledCashRegister);
-}
+TUrzadzenieCollectionPtr kolekcjaZainstalowanychKas() { return collectionWhere(kInstalledCashRegister); }
 
-TUrzadzenieCollectionPtr kolekcjaCzynnychKas() {
-    return collectionWhere(kWorkingCashRegister);
-}
+TUrzadzenieCollectionPtr kolekcjaCzynnychKas() { return collectionWhere(kWorkingCashRegister); }
 
-TUrzadzenieCollectionPtr kolekcjaWlaczonychUrzadzen() {
-    return collectionWhere(kEnabled);
-}
+TUrzadzenieCollectionPtr kolekcjaWlaczonychUrzadzen() { return collectionWhere(kEnabled); }
 
-TUrzadzenieCollectionPtr kolekcjaDostepnychUrzadzen() {
-    return collectionWhere(kAvailable);
-}
+TUrzadzenieCollectionPtr kolekcjaDostepnychUrzadzen() { return collectionWhere(kAvailable); }
 
-TUrzadzenieCollectionPtr kolekcjaKasIWagDoTransmisji() {
-    return collectionWhere(kCashRegisterOrScaleInTransmission);
-}
+TUrzadzenieCollectionPtr kolekcjaKasIWagDoTransmisji() { return collectionWhere(kCashRegisterOrScaleInTransmission); }
 
-TUrzadzenieCollectionPtr kolekcjaSkanerow() {
-    return collectionWhere(kScanner);
-}
+TUrzadzenieCollectionPtr kolekcjaSkanerow() { return collectionWhere(kScanner); }
 
-bool urzadzenieWlaczone(const TUrzadzenie& device) {
-    return device.bWlaczone;
-}
+bool urzadzenieWlaczone(const TUrzadzenie& device) { return device.bWlaczone; }
 
 }  // namespace Kolvenia

@@ -33,13 +33,15 @@ bool isAnyOf(std::string_view text, const std::array<std::string_view, 4>& spell
 const std::string& storedText(const CParametryUrzadzen::TParams& params, int id, const char* caller) {
     const auto found = params.find(id);
     if (found == params.end())
-        throw Core::PlacedRuntimeError((boost::format("Brak wartości parametru %1%") % id).str(), CORE_SRC_INFO(caller));
+        throw Core::PlacedRuntimeError((boost::format("Brak wartości parametru %1%") % id).str(),
+                                       CORE_SRC_INFO(caller));
     return found->second;
 }
 
 [[noreturn]] void raiseConversionError(int id, const std::string& text, const char* expected, const char* caller) {
     throw CParametryUrzadzen::EConversionError(
-        (boost::format("Wartość \"%2%\" parametru %1% nie jest %3%.") % id % text % expected).str(), CORE_SRC_INFO(caller));
+        (boost::format("Wartość \"%2%\" parametru %1% nie jest %3%.") % id % text % expected).str(),
+        CORE_SRC_INFO(caller));
 }
 
 }  // namespace
@@ -67,18 +69,17 @@ int CParametryUrzadzen::getParamId(const std::string& name) const {
 CParametryUrzadzen::TParamType CParametryUrzadzen::getParamType(int id) const {
     const auto found = definitions_.find(id);
     if (found == definitions_.end())
-        throw Core::PlacedRuntimeError((boost::format("Nieznany parametr urządzenia o identyfikatorze %1%.") % id).str(),
-                                       CORE_SRC_INFO("CParametryUrzadzen::getParamType"));
+        throw Core::PlacedRuntimeError(
+            (boost::format("Nieznany parametr urządzenia o identyfikatorze %1%.") % id).str(),
+            CORE_SRC_INFO("CParametryUrzadzen::getParamType"));
     return found->second.type;
 }
 
-bool CParametryUrzadzen::isParamCreated(int id) const {
-    return definitions_.contains(id);
-}
+bool CParametryUrzadzen::isParamCreated(int id) const { return definitions_.contains(id); }
 
 CParametryUrzadzen::TParams CParametryUrzadzen::getParams(const TUrzadzenie& device) const {
-    DBKernel::Sql::PreparedQuery q("select nParamId, sWartoscParam from ParamUrz where lUrzadzenieRef = :lUrzadzenieRef",
-                                   session_);
+    DBKernel::Sql::PreparedQuery q(
+        "select nParamId, sWartoscParam from ParamUrz where lUrzadzenieRef = :lUrzadzenieRef", session_);
     q.Params["lUrzadzenieRef"] = device.lUrzadzenieRef;
     q.execute();
     TParams params;

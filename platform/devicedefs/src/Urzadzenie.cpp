@@ -1,8 +1,6 @@
 #include "devicedefs/Urzadzenie.h"
 
-std::string TUrzadzenie::className() const {
-    return "TUrzadzenie";
-}
+std::string TUrzadzenie::className() const { return "TUrzadzenie"; }
 
 bool TUrzadzenie::castableTo(const std::string& name) const {
     return name == "TUrzadzenie" || Core::TDBObject::castableTo(name);

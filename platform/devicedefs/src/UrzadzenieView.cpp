@@ -4,14 +4,10 @@
 
 std::string TUrzadzenieView::kindName() const {
     switch (device_.nNrTypuUrz) {
-    case tuKasa:
-        return "Kasa";
-    case tuWaga:
-        return "Waga";
-    case tuSkaner:
-        return "Skaner";
-    default:
-        return "Urządzenie";
+    case tuKasa: return "Kasa";
+    case tuWaga: return "Waga";
+    case tuSkaner: return "Skaner";
+    default: return "Urządzenie";
     }
 }
 

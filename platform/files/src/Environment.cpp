@@ -38,7 +38,8 @@ Reference referenceAt(const std::string& text, std::size_t at) {
 }
 }  // namespace
 
-std::string expandEnvironmentVariables(const std::string& text, const std::function<const char*(const std::string&)>& lookup) {
+std::string expandEnvironmentVariables(const std::string& text,
+                                       const std::function<const char*(const std::string&)>& lookup) {
     std::string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {

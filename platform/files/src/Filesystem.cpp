@@ -42,7 +42,8 @@ void copyAcross(const fs::path& from, const fs::path& to) {
 
 std::string getNormalizedTrimmedDir(const std::string& directory) {
     std::string normalized = Files::expandEnvironmentVariables(boost::algorithm::trim_copy(directory));
-    if (!normalized.empty() && normalized.back() != fs::path::preferred_separator) normalized += fs::path::preferred_separator;
+    if (!normalized.empty() && normalized.back() != fs::path::preferred_separator)
+        normalized += fs::path::preferred_separator;
     return normalized;
 }
 
@@ -53,18 +54,23 @@ void moveFile(const std::string& from, const std::string& to) {
              std::make_error_code(std::errc::file_exists), CORE_SRC_INFO("Core::Filesystem::moveFile"));
     fs::rename(from, to, error);
     if (error == std::errc::cross_device_link) return copyAcross(from, to);
-    if (error) fail(boost::format("Nie można przenieść pliku '%1%' do '%2%'.") % from % to, error, CORE_SRC_INFO("Core::Filesystem::moveFile"));
+    if (error)
+        fail(boost::format("Nie można przenieść pliku '%1%' do '%2%'.") % from % to, error,
+             CORE_SRC_INFO("Core::Filesystem::moveFile"));
 }
 
 void removeFile(const std::string& path) {
     std::error_code error;
     if (!fs::remove(path, error) && !error) error = std::make_error_code(std::errc::no_such_file_or_directory);
-    if (error) fail(boost::format("Nie można usunąć pliku '%1%'.") % path, error, CORE_SRC_INFO("Core::Filesystem::removeFile"));
+    if (error)
+        fail(boost::format("Nie można usunąć pliku '%1%'.") % path, error,
+             CORE_SRC_INFO("Core::Filesystem::removeFile"));
 }
 
 double fileTimeToDateTime(fs::file_time_type time) {
     const auto system = std::chrono::file_clock::to_sys(time);
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(std::chrono::time_point_cast<std::chrono::system_clock::duration>(system));
+    const std::time_t seconds =
+        std::chrono::system_clock::to_time_t(std::chrono::time_point_cast<std::chrono::system_clock::duration>(system));
     std::tm local{};
     localtime_r(&seconds, &local);
     const std::chrono::year_month_day date{std::chrono::year{local.tm_year + 1900},

@@ -9,7 +9,11 @@ namespace {
 // Decodes one UTF-8 code point; malformed bytes count as one character each.
 char32_t nextCodePoint(const std::string& s, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(s[i]);
-    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
+    const std::size_t length = lead < 0x80           ? 1
+                               : (lead >> 5) == 0x6  ? 2
+                               : (lead >> 4) == 0xE  ? 3
+                               : (lead >> 3) == 0x1E ? 4
+                                                     : 1;
     if (i + length > s.size() || length == 1) {
         ++i;
         return lead;

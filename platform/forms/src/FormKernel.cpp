@@ -3,7 +3,6 @@
 #include <iostream>
 #include <mutex>
 
-
 namespace FormKernel {
 
 namespace {
@@ -33,9 +32,9 @@ FormKernelState& state() {
 }
 
 NoWindowError noWindow(const std::string& formClass, const std::string& actionName, const Core::SrcInfo& place) {
-    return NoWindowError("Akcja " + actionName + " otwiera okno " + formClass +
-                             " i wymaga okna programu; uruchom ją z korvel gui.",
-                         place);
+    return NoWindowError(
+        "Akcja " + actionName + " otwiera okno " + formClass + " i wymaga okna programu; uruchom ją z korvel gui.",
+        place);
 }
 
 }  // namespace

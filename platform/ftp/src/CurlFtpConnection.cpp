@@ -84,7 +84,9 @@ void CurlFtpConnection::upload(const std::string& localPath, const std::string& 
     curl_easy_setopt(handle_, CURLOPT_INFILESIZE_LARGE, error ? curl_off_t(-1) : static_cast<curl_off_t>(size));
     curl_easy_setopt(handle_, CURLOPT_TRANSFERTEXT, binary ? 0L : 1L);
     try {
-        perform((boost::format("Nie udało się wysłać pliku %1% na serwer FTP %2% jako %3%") % remotePath % server_ % user_).str());
+        perform(
+            (boost::format("Nie udało się wysłać pliku %1% na serwer FTP %2% jako %3%") % remotePath % server_ % user_)
+                .str());
     } catch (...) {
         curl_easy_setopt(handle_, CURLOPT_UPLOAD, 0L);
         throw;

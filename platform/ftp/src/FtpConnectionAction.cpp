@@ -1,5 +1,5 @@
-#include "core/ActionContainer.h"
 #include "CurlFtpConnection.h"
+#include "core/ActionContainer.h"
 
 namespace Ftp {
 

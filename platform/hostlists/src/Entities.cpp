@@ -89,6 +89,7 @@ std::vector<Entity> DaoFactory::find(const Filter& filter, TSessionHolder sessio
 
 template std::vector<Country> DaoFactory::find<Country>(const Filter&, TSessionHolder) const;
 template std::vector<ReturnReason> DaoFactory::find<ReturnReason>(const Filter&, TSessionHolder) const;
-template std::vector<AutomaticDiscountType> DaoFactory::find<AutomaticDiscountType>(const Filter&, TSessionHolder) const;
+template std::vector<AutomaticDiscountType> DaoFactory::find<AutomaticDiscountType>(const Filter&,
+                                                                                    TSessionHolder) const;
 
 }  // namespace Korvel::Dao

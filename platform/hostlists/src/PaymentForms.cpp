@@ -10,10 +10,11 @@ FormyPlatnosci::FormyPlatnosci(TSessionHolder session) : session_(std::move(sess
 
 void FormyPlatnosci::refresh() {
     std::vector<FormaPlatnosci> read;
-    for (DBKernel::Sql::OpenedQuery row(
-             "select lFormaPlatnosciRef, sGuid, sNazwa, nRodzaj, bReszta from FormaPlatnosci order by lFormaPlatnosciRef",
-             session_);
-         row; row.next())
+    for (
+        DBKernel::Sql::OpenedQuery row(
+            "select lFormaPlatnosciRef, sGuid, sNazwa, nRodzaj, bReszta from FormaPlatnosci order by lFormaPlatnosciRef",
+            session_);
+        row; row.next())
         read.push_back({row["lFormaPlatnosciRef"].asInt(), row["sGuid"].asString(), row["sNazwa"].asString(),
                         row["nRodzaj"].asInt(), row["bReszta"].asInt() != 0});
     forms_ = std::move(read);

@@ -93,8 +93,8 @@ ElementValues valuesOf(const Query& row) {
     values.ticketExpiresAfterDays = optionalOf<int>(row["ticket_expiry_days"]);
     values.ticketTag = textOf(row["ticket_tag"]);
     if (!row["handling_mode"].isNull())
-        values.handlingMode =
-            static_cast<LoyaltyAccountDiscountForSoldArticleBenefit::GroupDiscountHandlingMode::Type>(row["handling_mode"].asInt());
+        values.handlingMode = static_cast<LoyaltyAccountDiscountForSoldArticleBenefit::GroupDiscountHandlingMode::Type>(
+            row["handling_mode"].asInt());
     return values;
 }
 
@@ -179,7 +179,8 @@ void PromotionOracleDao::fillElements(Promotion& promotion) {
     items.execute();
     for (; items; items.next()) {
         ElementValues& owner = values[items["element_id"].asInt64()];
-        if (!items["product_id"].isNull()) owner.articles.push_back(static_cast<unsigned>(items["product_id"].asInt64()));
+        if (!items["product_id"].isNull())
+            owner.articles.push_back(static_cast<unsigned>(items["product_id"].asInt64()));
         if (!items["group_index"].isNull()) owner.groups.push_back(items["group_index"].asString());
     }
     std::vector<PromotionElementPtr> made;

@@ -52,9 +52,7 @@ bool startsWithAny(const std::string& code, const std::vector<std::string>& pref
     return std::any_of(prefixes.begin(), prefixes.end(), [&](const std::string& p) { return code.starts_with(p); });
 }
 
-bool hasValidCheckDigit(const std::string& code) {
-    return checkDigit(code.substr(0, code.size() - 1)) == code.back();
-}
+bool hasValidCheckDigit(const std::string& code) { return checkDigit(code.substr(0, code.size() - 1)) == code.back(); }
 
 [[noreturn]] void refuse(const std::string& text, const char* reason) {
     throw InvalidCode((boost::format("Niepoprawny kod PLU '%1%': %2%") % text % reason).str());

@@ -13,15 +13,17 @@ namespace Xml::Parser {
 namespace {
 
 [[noreturn]] void refuse(const std::filesystem::path& path, const std::string& reason, std::ptrdiff_t offset) {
-    throw ParseError((boost::format("Plik %1% nie jest poprawnym plikiem XML: %2% (bajt %3%).") % path.string() % reason %
-                      offset)
-                         .str(),
-                     CORE_SRC_INFO("Xml::Parser::IParser::parseFile"));
+    throw ParseError(
+        (boost::format("Plik %1% nie jest poprawnym plikiem XML: %2% (bajt %3%).") % path.string() % reason % offset)
+            .str(),
+        CORE_SRC_INFO("Xml::Parser::IParser::parseFile"));
 }
 
 std::string readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw ParseError("Nie można otworzyć pliku " + path.string() + ".", CORE_SRC_INFO("Xml::Parser::IParser::parseFile"));
+    if (!in)
+        throw ParseError("Nie można otworzyć pliku " + path.string() + ".",
+                         CORE_SRC_INFO("Xml::Parser::IParser::parseFile"));
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
@@ -29,7 +31,9 @@ std::string readBytes(const std::filesystem::path& path) {
 
 bool startsWith(const std::string& bytes, const char* prefix) { return bytes.rfind(prefix, 0) == 0; }
 
-bool hasUtf16ByteOrderMark(const std::string& bytes) { return startsWith(bytes, "\xFF\xFE") || startsWith(bytes, "\xFE\xFF"); }
+bool hasUtf16ByteOrderMark(const std::string& bytes) {
+    return startsWith(bytes, "\xFF\xFE") || startsWith(bytes, "\xFE\xFF");
+}
 
 // The encoding the XML declaration names; empty without one.
 std::string declaredEncoding(const std::string& bytes) {
@@ -53,11 +57,24 @@ std::ptrdiff_t firstInvalidUtf8(const std::string& text) {
         std::size_t length;
         unsigned minimum;
         unsigned codePoint;
-        if (lead < 0x80) { ++i; continue; }
-        if ((lead & 0xE0) == 0xC0) { length = 2; minimum = 0x80; codePoint = lead & 0x1F; }
-        else if ((lead & 0xF0) == 0xE0) { length = 3; minimum = 0x800; codePoint = lead & 0x0F; }
-        else if ((lead & 0xF8) == 0xF0) { length = 4; minimum = 0x10000; codePoint = lead & 0x07; }
-        else return static_cast<std::ptrdiff_t>(i);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if ((lead & 0xE0) == 0xC0) {
+            length = 2;
+            minimum = 0x80;
+            codePoint = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+            minimum = 0x800;
+            codePoint = lead & 0x0F;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4;
+            minimum = 0x10000;
+            codePoint = lead & 0x07;
+        } else
+            return static_cast<std::ptrdiff_t>(i);
         if (i + length > size) return static_cast<std::ptrdiff_t>(i);
         for (std::size_t k = 1; k < length; ++k) {
             if ((bytes[i + k] & 0xC0) != 0x80) return static_cast<std::ptrdiff_t>(i);
@@ -102,7 +119,8 @@ public:
             if (const std::ptrdiff_t invalid = firstInvalidUtf8(bytes); invalid >= 0)
                 refuse(path, "bajty niebędące tekstem UTF-8", invalid);
         }
-        const pugi::xml_parse_result result = document->load_buffer(bytes.data(), bytes.size(), pugi::parse_default, encoding);
+        const pugi::xml_parse_result result =
+            document->load_buffer(bytes.data(), bytes.size(), pugi::parse_default, encoding);
         if (!result) refuse(path, result.description(), result.offset);
         return document;
     }

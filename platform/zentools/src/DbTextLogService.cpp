@@ -6,9 +6,9 @@ namespace Zentools {
 
 const char* levelName(LogLevel level) {
     switch (level) {
-        case LogLevel::Warning: return "warning";
-        case LogLevel::Error: return "error";
-        case LogLevel::Info: break;
+    case LogLevel::Warning: return "warning";
+    case LogLevel::Error: return "error";
+    case LogLevel::Info: break;
     }
     return "info";
 }
@@ -18,7 +18,8 @@ DefaultDbTextLogService::DefaultDbTextLogService(std::string logKey, std::string
 
 void DefaultDbTextLogService::write(const std::string& text, LogLevel level) {
     DBKernel::Sql::Command entry(
-        "insert into db_text_log (log_key, title, log_level, text) values (:logKey, :title, :logLevel, :text)", session_);
+        "insert into db_text_log (log_key, title, log_level, text) values (:logKey, :title, :logLevel, :text)",
+        session_);
     entry.Params["logKey"] = logKey_;
     entry.Params["title"] = title_;
     entry.Params["logLevel"] = levelName(level);

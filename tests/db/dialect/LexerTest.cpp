@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "SyntaxTree.h"
-#include "db/Dialect.h"
 #include "Token.h"
+#include "db/Dialect.h"
 
 namespace DBKernel::Dialect {
 namespace {
@@ -30,13 +30,20 @@ TEST(Lexer, TokensGiveTheTextBackAndKeepLiteralsWhole) {
     EXPECT_EQ(joined(tokens), sql);
     using K = TokenKind;
     EXPECT_EQ(significant(tokens),
-              (std::vector<std::pair<K, std::string>>{
-                  {K::Word, "select"}, {K::String, "'it''s :x'"}, {K::Symbol, ","}, {K::QuotedName, "\"Na \"\"me\"\"\""},
-                  {K::Symbol, ","}, {K::Bind, ":Bind_1"}, {K::Symbol, ","}, {K::Number, "1.5e-3"}, {K::Symbol, ","},
-                  {K::Number, ".5"}, {K::Symbol, ","}, {K::Word, "a"}, {K::Symbol, "::"}, {K::Word, "int"},
-                  {K::Symbol, ","}, {K::Word, "b"}, {K::OuterJoin, "(+)"}, {K::Symbol, ","}, {K::Word, "c"},
-                  {K::OuterJoin, "( + )"}, {K::Symbol, ","}, {K::Word, "x"}, {K::Symbol, "||"}, {K::Word, "y"},
-                  {K::Symbol, "<>"}, {K::Word, "z"}, {K::Bind, ":e"}}));
+              (std::vector<std::pair<K, std::string>>{{K::Word, "select"},   {K::String, "'it''s :x'"},
+                                                      {K::Symbol, ","},      {K::QuotedName, "\"Na \"\"me\"\"\""},
+                                                      {K::Symbol, ","},      {K::Bind, ":Bind_1"},
+                                                      {K::Symbol, ","},      {K::Number, "1.5e-3"},
+                                                      {K::Symbol, ","},      {K::Number, ".5"},
+                                                      {K::Symbol, ","},      {K::Word, "a"},
+                                                      {K::Symbol, "::"},     {K::Word, "int"},
+                                                      {K::Symbol, ","},      {K::Word, "b"},
+                                                      {K::OuterJoin, "(+)"}, {K::Symbol, ","},
+                                                      {K::Word, "c"},        {K::OuterJoin, "( + )"},
+                                                      {K::Symbol, ","},      {K::Word, "x"},
+                                                      {K::Symbol, "||"},     {K::Word, "y"},
+                                                      {K::Symbol, "<>"},     {K::Word, "z"},
+                                                      {K::Bind, ":e"}}));
 }
 
 TEST(Lexer, UnterminatedLiteralsAreRefused) {

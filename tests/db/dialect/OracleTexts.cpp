@@ -14,13 +14,16 @@ std::string pluMainQuery(int day, bool severalPrices, bool includePriceless, con
 
 std::string sendAllPluQuery(bool severalPrices) { return Devices::AllPlusSender::query(severalPrices); }
 
-std::string markPluStatement(int day, const std::string& table) { return PluTransmission::markPlusStatement(day, table); }
+std::string markPluStatement(int day, const std::string& table) {
+    return PluTransmission::markPlusStatement(day, table);
+}
 
 std::string sesLabelsQuery(int saleDate) {
     return "\n SELECT plu.lPluRef, s.dStan, nvl(ws.dataOd, -9999999) dSaleDateFrom,\n nvl(ws.dataDo, -9999999) "
            "dSaleDateTo, f.sNazwa, f.sKrNazwa\n FROM stn s,\n (\n select ws.*\n from warsprz ws,\n (\n select distinct "
            "p.ltowarref\n from plu p, tempraporttowar trt\n where p.LPLUREF = trt.LTOWARREF\n ) t\n where t.LTOWARREF = "
-           "ws.LTOWARREF\n and " + std::to_string(saleDate) +
+           "ws.LTOWARREF\n and " +
+           std::to_string(saleDate) +
            " between ws.DATAOD and ws.DATADO\n and ws.LPROMOREF is not null\n ) ws, firma f, towar t, plu, "
            "tempraporttowar trt\n WHERE t.lTowarRef = plu.lTowarRef AND s.lTowarRef(+) = t.lTowarRef\n AND s.data(+) = "
            "t.dLastStnDate AND plu.lTowarRef = ws.lTowarRef(+)\n AND t.lGlownyDostawcaRef = f.lFirmaRef(+)\n AND "
@@ -33,10 +36,14 @@ std::string stockChangeQuery(int firstDay, int lastDay) {
            "towar.sgrindex\n , towar.dCenaSprzed\n , towar.dPrzelicznik\n , towar.sNazwa\n , nvl(towar.nJmPrzelicznik, 0) "
            "nJmPrzelicznik\n , nvl(towar.nJmSprz, 0) nJmSprz\n , warsprz.lPromoRef lPromocjaRef\n, brand.name Marka\n, "
            "towar.byElEtyk\n FROM plu, stn, towar, warsprz, brand\n WHERE plu.LTOWARREF = stn.LTOWARREF AND stn.data = "
-           "towar.dLastStnDate\n AND towar.DLASTSTNDATE >= " + first + " /*arg1*/ and towar.DLASTSTNDATE <= " + last +
+           "towar.dLastStnDate\n AND towar.DLASTSTNDATE >= " +
+           first + " /*arg1*/ and towar.DLASTSTNDATE <= " + last +
            " /*arg2*/\n AND towar.LTOWARREF = plu.LTOWARREF AND towar.BYELETYK = 1\n AND brand.id (+) = towar.brandid\n"
-           " AND warsprz.LTOWARREF(+) = plu.LTOWARREF AND warsprz.DATAOD(+) <= " + last + " /*arg2*/\n AND "
-           "warsprz.DATADO(+) >= " + last + " /*arg2*/";
+           " AND warsprz.LTOWARREF(+) = plu.LTOWARREF AND warsprz.DATAOD(+) <= " +
+           last +
+           " /*arg2*/\n AND "
+           "warsprz.DATADO(+) >= " +
+           last + " /*arg2*/";
 }
 
 std::string priceCheckerMerge() {
@@ -51,7 +58,8 @@ std::string lockProduct(int product) {
 }
 
 std::string lockDevices(const std::string& selection) {
-    return "select *\nfrom Urzadzenie\nwhere " + selection + "for update of bWlaczone, bDostepne, bRozszerzonaTransmisja nowait";
+    return "select *\nfrom Urzadzenie\nwhere " + selection +
+           "for update of bWlaczone, bDostepne, bRozszerzonaTransmisja nowait";
 }
 
 std::string lockDeviceParameters(const std::string& selection) {

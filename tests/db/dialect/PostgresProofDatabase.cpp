@@ -61,12 +61,14 @@ public:
 protected:
     Rows execute(const std::string& sql, const std::vector<BindValue>& binds) override {
         std::vector<std::string> texts;
-        for (const BindValue& value : binds) texts.push_back(std::holds_alternative<std::nullptr_t>(value) ? "" : text(value));
+        for (const BindValue& value : binds)
+            texts.push_back(std::holds_alternative<std::nullptr_t>(value) ? "" : text(value));
         std::vector<const char*> values;
         for (std::size_t i = 0; i < binds.size(); ++i)
             values.push_back(std::holds_alternative<std::nullptr_t>(binds[i]) ? nullptr : texts[i].c_str());
         PGresult* result = check(
-            PQexecParams(connection_, sql.c_str(), int(values.size()), nullptr, values.data(), nullptr, nullptr, 0), sql);
+            PQexecParams(connection_, sql.c_str(), int(values.size()), nullptr, values.data(), nullptr, nullptr, 0),
+            sql);
         Rows rows;
         for (int c = 0; c < PQnfields(result); ++c) rows.columns.push_back(PQfname(result, c));
         for (int r = 0; r < PQntuples(result); ++r) {
@@ -96,7 +98,8 @@ private:
 }  // namespace
 
 std::unique_ptr<ProofDatabase> openPostgres() {
-    auto database = std::make_shared<TestSupport::PostgresDatabase>(TestSupport::PostgresCluster::instance().createDatabase());
+    auto database =
+        std::make_shared<TestSupport::PostgresDatabase>(TestSupport::PostgresCluster::instance().createDatabase());
     return std::make_unique<PostgresProofDatabase>(std::move(database));
 }
 

@@ -29,9 +29,9 @@ protected:
     std::unique_ptr<ProofDatabase> db;
 };
 
-const std::vector<std::string> kPluColumns = {"sPLU",         "byFlaga",  "lWarSprzRef",   "lPromocjaRef",
-                                              "dCenaSprzedWar", "byCenaWyslana", "byBlokada", "bBrakCeny",
-                                              "alternativePrices", "ssklad", "Marka",    "baseUnitInMeasureUnit"};
+const std::vector<std::string> kPluColumns = {
+    "sPLU",      "byFlaga",   "lWarSprzRef",       "lPromocjaRef", "dCenaSprzedWar", "byCenaWyslana",
+    "byBlokada", "bBrakCeny", "alternativePrices", "ssklad",       "Marka",          "baseUnitInMeasureUnit"};
 const Row kChleb = {"1001", "1", "-1", "100", "NULL", "1", "0", "0", "A1", "mąka, woda", "Piekarz", "0.5"};
 const Row kMleko = {"1002", "6", "202", "201", "1.7", "0", "0", "0", "W202", "NULL", "NULL", "NULL"};
 const Row kSer = {"1003", "2", "-1", "NULL", "NULL", "1", "0", "1", "A3", "NULL", "NULL", "NULL"};
@@ -72,15 +72,17 @@ TEST_P(ProofTest, SendAllQuerySkipsBlockedAndPricelessButKeepsDeletions) {
 
 TEST_P(ProofTest, MarkingTurnsOrdinaryPlusWithSendFlagsIntoNewOnes) {
     db->run(OracleTexts::markPluStatement(45000, "PLU_ALL_VIEW"));
-    EXPECT_EQ(db->run("select sPLU, byStatus from plu order by sPLU").rows,
-              (std::vector<Row>{{"1001", "1"}, {"1002", "1"}, {"1003", "1"}, {"1004", "3"}, {"1005", "2"}, {"1006", "2"}}));
+    EXPECT_EQ(
+        db->run("select sPLU, byStatus from plu order by sPLU").rows,
+        (std::vector<Row>{{"1001", "1"}, {"1002", "1"}, {"1003", "1"}, {"1004", "3"}, {"1005", "2"}, {"1006", "2"}}));
 }
 
 // Outer joins to the stock of the last stock day, to the promotions valid on the sale
 // date (a derived table) and to the main supplier.
 TEST_P(ProofTest, SesLabelsQueryKeepsLabelsWithoutStockPromotionOrSupplier) {
-    db->script("insert into tempraporttowar values (11); insert into tempraporttowar values (21);"
-               "insert into tempraporttowar values (41); insert into tempraporttowar values (51)");
+    db->script(
+        "insert into tempraporttowar values (11); insert into tempraporttowar values (21);"
+        "insert into tempraporttowar values (41); insert into tempraporttowar values (51)");
     const Rows rows = db->run(OracleTexts::sesLabelsQuery(45000));
     EXPECT_EQ(sorted(rows.select({"lPluRef", "dStan", "dSaleDateFrom", "dSaleDateTo", "sNazwa", "sKrNazwa"})),
               (std::vector<Row>{{"11", "12.5", "44990", "45010", "Piekarnia", "PIEK"},
@@ -112,7 +114,8 @@ TEST_P(ProofTest, PriceCheckerMergeInsertsNewNumbersAndMovesReusedOnes) {
 
 TEST_P(ProofTest, LockingTextsSelectTheRowsTheyLock) {
     EXPECT_EQ(db->run(OracleTexts::lockProduct(5)).select({"sNazwa"}), (std::vector<Row>{{"Kawa"}}));
-    EXPECT_EQ(db->run(OracleTexts::lockDevices("lUrzadzenieRef=5\n")).select({"nNrKolvenia"}), (std::vector<Row>{{"3"}}));
+    EXPECT_EQ(db->run(OracleTexts::lockDevices("lUrzadzenieRef=5\n")).select({"nNrKolvenia"}),
+              (std::vector<Row>{{"3"}}));
     EXPECT_EQ(db->run(OracleTexts::lockDeviceParameters("nNrTypuUrz=0 and nNrSekcji=1\n")).select({"nParamId"}),
               (std::vector<Row>{{"3"}, {"10"}}));
 }
@@ -123,8 +126,10 @@ TEST_P(ProofTest, PurchasePricePredictionCallsTheDatabasePackages) {
     Binds chleb = binds, mleko = binds;
     chleb.insert({{"product_id", std::int64_t(1)}, {"sale_price", 12.5}});  // package margin 25
     mleko.insert({{"product_id", std::int64_t(2)}, {"sale_price", 11.0}});  // own margin 10
-    EXPECT_EQ(db->run(OracleTexts::purchasePricePrediction(), chleb).select({"purchase_price"}), (std::vector<Row>{{"10"}}));
-    EXPECT_EQ(db->run(OracleTexts::purchasePricePrediction(), mleko).select({"purchase_price"}), (std::vector<Row>{{"10"}}));
+    EXPECT_EQ(db->run(OracleTexts::purchasePricePrediction(), chleb).select({"purchase_price"}),
+              (std::vector<Row>{{"10"}}));
+    EXPECT_EQ(db->run(OracleTexts::purchasePricePrediction(), mleko).select({"purchase_price"}),
+              (std::vector<Row>{{"10"}}));
 }
 
 TEST_P(ProofTest, OptimisticPluUpdateLeavesBlockedAndChangedPlusAlone) {
@@ -142,8 +147,9 @@ TEST_P(ProofTest, OptimisticPluUpdateLeavesBlockedAndChangedPlusAlone) {
 }
 
 TEST_P(ProofTest, PluCodesOfAProductComeUnblockedFirst) {
-    db->script("insert into plu (lPluRef, lTowarRef, sPLU, byStatus, byBlokada) values (52, 5, '1015', 1, 1);"
-               "insert into plu (lPluRef, lTowarRef, sPLU, byStatus, byBlokada) values (53, 5, '1025', 3, 0)");
+    db->script(
+        "insert into plu (lPluRef, lTowarRef, sPLU, byStatus, byBlokada) values (52, 5, '1015', 1, 1);"
+        "insert into plu (lPluRef, lTowarRef, sPLU, byStatus, byBlokada) values (53, 5, '1025', 3, 0)");
     EXPECT_EQ(db->run(OracleTexts::pluCodesOfProduct(), {{"ltowarref", std::int64_t(5)}}).rows,
               (std::vector<Row>{{"1005"}, {"1015"}}));
 }
@@ -160,23 +166,27 @@ TEST_P(ProofTest, QuotedTableNamesReachTheUnquotedTable) {
 
 // Oracle's decode takes NULL as equal to NULL, for literal and computed search values.
 TEST_P(ProofTest, DecodeMatchesNullWithNull) {
-    db->script("create table pairs (n integer, x integer, y integer);"
-               "insert into pairs values (1, null, 5); insert into pairs values (2, 2, 2);"
-               "insert into pairs values (3, 3, 4); insert into pairs values (4, null, null)");
+    db->script(
+        "create table pairs (n integer, x integer, y integer);"
+        "insert into pairs values (1, null, 5); insert into pairs values (2, 2, 2);"
+        "insert into pairs values (3, 3, 4); insert into pairs values (4, null, null)");
     EXPECT_EQ(db->run("select n, decode(x, null, 'none', y, 'same', 'other') a, decode(x, y, 'same', 'other') b "
-                      "from pairs order by n").rows,
-              (std::vector<Row>{{"1", "none", "other"}, {"2", "same", "same"}, {"3", "other", "other"},
-                                {"4", "none", "same"}}));
+                      "from pairs order by n")
+                  .rows,
+              (std::vector<Row>{
+                  {"1", "none", "other"}, {"2", "same", "same"}, {"3", "other", "other"}, {"4", "none", "same"}}));
 }
 
 // A table outer-joined to an outer-joined table is joined after it, whatever the FROM order.
 TEST_P(ProofTest, ChainedOuterJoinsFollowTheirDependencies) {
-    db->script("create table ta (id integer); create table tb (id integer, aid integer);"
-               "create table tc (id integer, bid integer);"
-               "insert into ta values (1); insert into ta values (2); insert into ta values (3);"
-               "insert into tb values (1, 1); insert into tb values (2, 2); insert into tc values (1, 1)");
+    db->script(
+        "create table ta (id integer); create table tb (id integer, aid integer);"
+        "create table tc (id integer, bid integer);"
+        "insert into ta values (1); insert into ta values (2); insert into ta values (3);"
+        "insert into tb values (1, 1); insert into tb values (2, 2); insert into tc values (1, 1)");
     EXPECT_EQ(db->run("select a.id, b.id, c.id from tc c, ta a, tb b "
-                      "where b.id = c.bid(+) and a.id = b.aid(+) order by a.id").rows,
+                      "where b.id = c.bid(+) and a.id = b.aid(+) order by a.id")
+                  .rows,
               (std::vector<Row>{{"1", "1", "1"}, {"2", "2", "NULL"}, {"3", "NULL", "NULL"}}));
 }
 

@@ -90,9 +90,11 @@ TEST(OuterJoins, UsesWithoutALeftJoinFormAreRefused) {
 
 TEST(Functions, NvlBecomesCoalesceWithPostgresTypingTheNumberLikeTheOtherArgument) {
     const std::string sql = "select nvl(a.x, 0), NVL(0, a.x), nvl(:p, 0), nvl(y, -1.5), nvl(z, 'n') from a";
-    EXPECT_EQ(sqlite(sql), "select coalesce(a.x, 0), coalesce(0, a.x), coalesce(?1, 0), coalesce(y, -1.5), coalesce(z, 'n') from a");
-    EXPECT_EQ(postgres(sql),
-              "select coalesce(a.x, '0'), coalesce('0', a.x), coalesce($1, 0), coalesce(y, '-1.5'), coalesce(z, 'n') from a");
+    EXPECT_EQ(sqlite(sql),
+              "select coalesce(a.x, 0), coalesce(0, a.x), coalesce(?1, 0), coalesce(y, -1.5), coalesce(z, 'n') from a");
+    EXPECT_EQ(
+        postgres(sql),
+        "select coalesce(a.x, '0'), coalesce('0', a.x), coalesce($1, 0), coalesce(y, '-1.5'), coalesce(z, 'n') from a");
     expectRefusedByBoth("select nvl(a, b, c) from t", "nvl needs two arguments");
 }
 
@@ -101,19 +103,22 @@ TEST(Functions, DecodeBecomesCaseMatchingNullWithNull) {
               "select case sign(min(p)) when 1 then 0 when -1 then 2 else 1 end from t");
     const std::string sql = "select decode(x, 1, 'a', null, 'b', y, 'c') from t";
     EXPECT_EQ(sqlite(sql), "select case when x = 1 then 'a' when x is null then 'b' when (x is y) then 'c' end from t");
-    EXPECT_EQ(postgres(sql),
-              "select case when x = 1 then 'a' when x is null then 'b' when (x is not distinct from y) then 'c' end from t");
+    EXPECT_EQ(
+        postgres(sql),
+        "select case when x = 1 then 'a' when x is null then 'b' when (x is not distinct from y) then 'c' end from t");
     EXPECT_EQ(sqlite("select decode(a + b, c.d, decode(e, 1, 2), 0) from t"),
               "select case when ((a + b) is c.d) then case e when 1 then 2 end else 0 end from t");
     expectRefusedByBoth("select decode(a, 1) from t", "decode needs at least three arguments");
 }
 
 TEST(Functions, NumberCastsRoundAsOracleDoes) {
-    const std::string sql = "select cast(a as number(10)), cast(b as number(10, 2)), cast(c as number), cast(d as varchar(5)) from t";
+    const std::string sql =
+        "select cast(a as number(10)), cast(b as number(10, 2)), cast(c as number), cast(d as varchar(5)) from t";
     EXPECT_EQ(sqlite(sql),
               "select cast(round(a) as integer), round(b, 2), cast(c as numeric), cast(d as varchar(5)) from t");
-    EXPECT_EQ(postgres(sql),
-              "select cast(a as numeric(10)), cast(b as numeric(10, 2)), cast(c as numeric), cast(d as varchar(5)) from t");
+    EXPECT_EQ(
+        postgres(sql),
+        "select cast(a as numeric(10)), cast(b as numeric(10, 2)), cast(c as numeric), cast(d as varchar(5)) from t");
 }
 
 TEST(Functions, PackageFunctionsAreSchemaFunctionsOnPostgresAndFlatNamesOnSqlite) {
@@ -155,47 +160,58 @@ TEST(RowLocks, PostgresLocksTablesNotColumns) {
 
 TEST(Merge, PriceCheckerMergeBecomesAnUpsertOnSqliteAndAPlainMergeOnPostgres) {
     const Translation lite = translate(OracleTexts::priceCheckerMerge(), Engine::SQLite);
-    EXPECT_EQ(lite.sql, "insert into price_checker_plu as pcp (plu_id, id_on_device) values (?1, ?2) "
-                        "on conflict (id_on_device) do update set plu_id = ?1");
+    EXPECT_EQ(lite.sql,
+              "insert into price_checker_plu as pcp (plu_id, id_on_device) values (?1, ?2) "
+              "on conflict (id_on_device) do update set plu_id = ?1");
     EXPECT_EQ(lite.parameterNames, (std::vector<std::string>{"plu_id", "id_on_device"}));
     const Translation pg = translate(OracleTexts::priceCheckerMerge(), Engine::PostgreSQL);
-    EXPECT_EQ(pg.sql, "merge into price_checker_plu pcp using (select 1) dataset on (pcp.id_on_device = $1) "
-                      "when matched then update set plu_id = $2 when not matched then insert (plu_id, id_on_device) "
-                      "values ($2, $1)");
+    EXPECT_EQ(pg.sql,
+              "merge into price_checker_plu pcp using (select 1) dataset on (pcp.id_on_device = $1) "
+              "when matched then update set plu_id = $2 when not matched then insert (plu_id, id_on_device) "
+              "values ($2, $1)");
     EXPECT_EQ(pg.parameterNames, (std::vector<std::string>{"id_on_device", "plu_id"}));
 }
 
 TEST(Merge, InsertOnlyMergesIgnoreExistingRows) {
-    const std::string sql = "merge into t using (select :k k, nvl(:v, 0) v from dual) s on (t.k = s.k) "
-                            "when not matched then insert (t.k, t.v) values (s.k, s.v)";
+    const std::string sql =
+        "merge into t using (select :k k, nvl(:v, 0) v from dual) s on (t.k = s.k) "
+        "when not matched then insert (t.k, t.v) values (s.k, s.v)";
     EXPECT_EQ(sqlite(sql), "insert into t (k, v) values (?1, coalesce(?2, 0)) on conflict (k) do nothing");
-    EXPECT_EQ(postgres(sql), "merge into t using (select 1) s on (t.k = $1) when not matched then insert (k, v) "
-                             "values ($1, coalesce($2, 0))");
+    EXPECT_EQ(postgres(sql),
+              "merge into t using (select 1) s on (t.k = $1) when not matched then insert (k, v) "
+              "values ($1, coalesce($2, 0))");
 }
 
 TEST(Merge, MergesWithoutAnUpsertFormAreRefused) {
-    const std::string updateOnly = "merge into t using (select 1 k from dual) s on (t.k = s.k) when matched then update set t.v = 2";
+    const std::string updateOnly =
+        "merge into t using (select 1 k from dual) s on (t.k = s.k) when matched then update set t.v = 2";
     expectRefused(updateOnly, Engine::SQLite, "WHEN NOT MATCHED");
     EXPECT_EQ(postgres(updateOnly), "merge into t using (select 1) s on (t.k = 1) when matched then update set v = 2");
     expectRefusedByBoth("merge into t using u s on (t.k = s.k) when matched then update set t.v = 1", "source");
     expectRefusedByBoth("merge into t using (select k from u) s on (t.k = s.k) when matched then update set t.v = 1",
                         "source");
-    expectRefused("merge into t using (select 1 k from dual) s on (t.k > s.k) when not matched then insert (t.k) values (s.k)",
-                  Engine::SQLite, "equalities");
-    expectRefused("merge into t using (select 1 k from dual) s on (t.k = s.k) when not matched then insert (t.k) values (2)",
-                  Engine::SQLite, "\"k\" the value of its ON condition");
-    expectRefusedByBoth("merge into t using (select 1 k from dual) s on (t.k = s.k) when matched then update set t.v = 1 "
-                        "delete where t.v = 0",
-                        "WHERE or DELETE");
-    expectRefusedByBoth("merge into t using (select 1 k from dual) s on (t.k = s.k) when matched then update set u.v = 1",
-                        "not a column of the target");
+    expectRefused(
+        "merge into t using (select 1 k from dual) s on (t.k > s.k) when not matched then insert (t.k) values (s.k)",
+        Engine::SQLite, "equalities");
+    expectRefused(
+        "merge into t using (select 1 k from dual) s on (t.k = s.k) when not matched then insert (t.k) values (2)",
+        Engine::SQLite, "\"k\" the value of its ON condition");
+    expectRefusedByBoth(
+        "merge into t using (select 1 k from dual) s on (t.k = s.k) when matched then update set t.v = 1 "
+        "delete where t.v = 0",
+        "WHERE or DELETE");
+    expectRefusedByBoth(
+        "merge into t using (select 1 k from dual) s on (t.k = s.k) when matched then update set u.v = 1",
+        "not a column of the target");
 }
 
 TEST(PostgresOnly, SubqueriesInFromGetAnAlias) {
-    const std::string sql = "select * from (select 1 x from dual), (select 2 y from dual) named, (select 3 z from dual) "
-                            "where x in (select 1 from dual)";
-    EXPECT_EQ(postgres(sql), "select * from (select 1 x) unnamed_subquery, (select 2 y) named, (select 3 z) "
-                             "unnamed_subquery_2 where x in (select 1)");
+    const std::string sql =
+        "select * from (select 1 x from dual), (select 2 y from dual) named, (select 3 z from dual) "
+        "where x in (select 1 from dual)";
+    EXPECT_EQ(postgres(sql),
+              "select * from (select 1 x) unnamed_subquery, (select 2 y) named, (select 3 z) "
+              "unnamed_subquery_2 where x in (select 1)");
     EXPECT_EQ(sqlite(sql), "select * from (select 1 x), (select 2 y) named, (select 3 z) where x in (select 1)");
 }
 
@@ -203,7 +219,8 @@ TEST(PostgresOnly, SubqueriesInFromGetAnAlias) {
 TEST(PostgresOnly, UntypedNullColumnsOfAUnionAreNestedToTakeTheirType) {
     const std::string typedEarly = "select null a from t union select 1 from u union select null from v";
     EXPECT_EQ(postgres(typedEarly), typedEarly);
-    const std::string typedLate = "select null a, 1 b from t union select null, 2 from u union select 3, null from v order by 1";
+    const std::string typedLate =
+        "select null a, 1 b from t union select null, 2 from u union select 3, null from v order by 1";
     EXPECT_EQ(postgres(typedLate),
               "select null a, 1 b from t union (select null, 2 from u union select 3, null from v) order by 1");
     EXPECT_EQ(sqlite(typedLate), typedLate);

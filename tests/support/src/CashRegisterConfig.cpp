@@ -5,12 +5,15 @@ namespace TestSupport {
 namespace {
 
 std::string switchedOn(const std::string& action, const std::string& furtherKeys = "") {
-    return "  <key name=\"" + action + "\"><key name=\"Włączone\" type=\"bool\" value=\"true\"/>" + furtherKeys + "</key>\n";
+    return "  <key name=\"" + action + "\"><key name=\"Włączone\" type=\"bool\" value=\"true\"/>" + furtherKeys +
+           "</key>\n";
 }
 
 std::string cashRegisterServer(const std::filesystem::path& outputDirectory) {
     return " <key name=\"FrontOffice\"><key name=\"Serwer Kasowy\">\n"
-           "  <key name=\"Katalog - wyjście\" type=\"string\" value=\"" + outputDirectory.string() + "\"/>\n"
+           "  <key name=\"Katalog - wyjście\" type=\"string\" value=\"" +
+           outputDirectory.string() +
+           "\"/>\n"
            "  <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
            " </key></key>\n";
 }
@@ -19,8 +22,12 @@ std::string cashRegisterServer(const std::filesystem::path& outputDirectory) {
 
 std::string cashRegisterServerKeys(const std::filesystem::path& directory) {
     return "   <key name=\"Serwer Kasowy\">\n"
-           "    <key name=\"Katalog - wyjście\" type=\"string\" value=\"" + directory.string() + "\"/>\n"
-           "    <key name=\"Katalog - wejście\" type=\"string\" value=\"" + directory.string() + "\"/>\n"
+           "    <key name=\"Katalog - wyjście\" type=\"string\" value=\"" +
+           directory.string() +
+           "\"/>\n"
+           "    <key name=\"Katalog - wejście\" type=\"string\" value=\"" +
+           directory.string() +
+           "\"/>\n"
            "    <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
            "   </key>\n";
 }
@@ -32,10 +39,18 @@ std::string labelKeys(const std::optional<LabelServer>& labels) {
     return "<key name=\"Parametry sklepu\"><key name=\"Towary\"><key name=\"Etykiety elektroniczne\">\n"
            " <key name=\"Włączone\" type=\"bool\" value=\"true\"/>\n"
            " <key name=\"Klasa eksportu\" type=\"string\" value=\"ElectronicLabelsSender\"/>\n"
-           " <key name=\"Katalog plików etykiet\" type=\"string\" value=\"" + labels->localFolder.string() + "\"/>\n"
-           " <key name=\"Serwer FTP\" type=\"string\" value=\"" + labels->address + "\"/>\n"
-           " <key name=\"Użytkownik FTP\" type=\"string\" value=\"" + labels->user + "\"/>\n"
-           " <key name=\"Hasło FTP\" type=\"string\" value=\"" + labels->password + "\"/>\n"
+           " <key name=\"Katalog plików etykiet\" type=\"string\" value=\"" +
+           labels->localFolder.string() +
+           "\"/>\n"
+           " <key name=\"Serwer FTP\" type=\"string\" value=\"" +
+           labels->address +
+           "\"/>\n"
+           " <key name=\"Użytkownik FTP\" type=\"string\" value=\"" +
+           labels->user +
+           "\"/>\n"
+           " <key name=\"Hasło FTP\" type=\"string\" value=\"" +
+           labels->password +
+           "\"/>\n"
            " <key name=\"Folder etykiet\" type=\"string\" value=\"etykiety\"/>\n"
            "</key></key></key>\n";
 }
@@ -46,15 +61,17 @@ std::string cashRegisterConfiguration(const std::filesystem::path& outputDirecto
     return "<configuration><key name=\"Parametry programu\">\n"
            " <key name=\"Odczyt wieczorny\"><key name=\"Akcje\"><key name=\"Wysłanie typów przecen automatycznych\">"
            "<key name=\"Włączone\" type=\"bool\" value=\"" +
-           std::string(eveningDiscounts ? "true" : "false") +
-           "\"/></key></key></key>\n" + cashRegisterServer(outputDirectory) + "</key></configuration>";
+           std::string(eveningDiscounts ? "true" : "false") + "\"/></key></key></key>\n" +
+           cashRegisterServer(outputDirectory) + "</key></configuration>";
 }
 
 std::string eveningConfiguration(const EveningSteps& steps) {
     const std::string turnoverKeys =
         "<key name=\"Uwzględnianie dni bez sprzedaży\" type=\"bool\" value=\"false\"/>"
         "<key name=\"Weryfikacja za ostatnie X dni\" type=\"bool\" value=\"true\">"
-        "<key name=\"Liczba dni\" type=\"int\" value=\"" + std::to_string(steps.turnoverDays) + "\"/></key>"
+        "<key name=\"Liczba dni\" type=\"int\" value=\"" +
+        std::to_string(steps.turnoverDays) +
+        "\"/></key>"
         "<key name=\"Weryfikacja od ostatniego dnia eksportu do FK\" type=\"bool\" value=\"false\"/>";
     return "<configuration><key name=\"Parametry programu\">\n"
            " <key name=\"Odczyt wieczorny\">\n"

@@ -36,10 +36,14 @@ int readPort(int fd) {
 
 FtpServer::FtpServer(std::filesystem::path root) : FtpServer(std::move(root), Options{}) {}
 
-FtpServer::FtpServer(std::filesystem::path root, Options options) : root_(std::move(root)), options_(std::move(options)) {
-    std::vector<std::string> args{kPython, KORVEL_FTP_SERVER_SCRIPT, "--root", root_.string(), "--user", options_.user,
-                                  "--password", options_.password, "--drop-after", std::to_string(options_.dropAfterFiles),
-                                  "--journal", (own_ / "journal").string()};
+FtpServer::FtpServer(std::filesystem::path root, Options options)
+    : root_(std::move(root)), options_(std::move(options)) {
+    std::vector<std::string> args{kPython,        KORVEL_FTP_SERVER_SCRIPT,
+                                  "--root",       root_.string(),
+                                  "--user",       options_.user,
+                                  "--password",   options_.password,
+                                  "--drop-after", std::to_string(options_.dropAfterFiles),
+                                  "--journal",    (own_ / "journal").string()};
     int pipeFds[2];
     if (pipe(pipeFds) != 0) throw std::runtime_error("pipe failed");
     pid_ = fork();

@@ -85,8 +85,7 @@ int run(std::vector<std::string> arguments, const fs::path& log) {
     const pid_t pid = spawn(asServerUser(std::move(arguments)), log, false);
     if (pid < 0) return -1;
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
@@ -194,8 +193,14 @@ PostgresCluster::~PostgresCluster() {
     flock(usersFd_, LOCK_UN);
     if (flock(usersFd_, LOCK_EX | LOCK_NB) == 0) {  // the last user, for now
         flock(usersFd_, LOCK_UN);
-        std::vector<std::string> reaper{"sh", "-c", reaperScript, "reaper", controlPath_.string(), usersPath_.string(),
-                                        statePath_.string(), directory_.string()};
+        std::vector<std::string> reaper{"sh",
+                                        "-c",
+                                        reaperScript,
+                                        "reaper",
+                                        controlPath_.string(),
+                                        usersPath_.string(),
+                                        statePath_.string(),
+                                        directory_.string()};
         for (auto& argument : stopCommand()) reaper.push_back(std::move(argument));
         spawn(std::move(reaper), "/dev/null", true);
     }
@@ -218,7 +223,8 @@ void PostgresCluster::startNew() {
     const fs::path log = directory_ / "commands.log";
     const fs::path serverLog = directory_ / "server.log";  // written by the server user
     if (run({(bin / "initdb").string(), "-D", data.string(), "--auth=trust", "--username=postgres", "--no-sync",
-             "--encoding=UTF8", "--locale=C"}, log) != 0)
+             "--encoding=UTF8", "--locale=C"},
+            log) != 0)
         throw std::runtime_error("initdb failed:\n" + readFile(log));
     std::ofstream conf(data / "postgresql.conf", std::ios::app);
     conf << "listen_addresses = ''\n"
@@ -226,7 +232,8 @@ void PostgresCluster::startNew() {
          << "fsync = off\nfull_page_writes = off\nsynchronous_commit = off\n"
          << "shared_buffers = 16MB\nmax_connections = 200\n";
     conf.close();
-    if (run({(bin / "pg_ctl").string(), "-D", data.string(), "-l", serverLog.string(), "-w", "-t", "60", "start"}, log) != 0) {
+    if (run({(bin / "pg_ctl").string(), "-D", data.string(), "-l", serverLog.string(), "-w", "-t", "60", "start"},
+            log) != 0) {
         std::error_code ignored;
         throw std::runtime_error("PostgreSQL did not start:\n" + readFile(log) +
                                  (fs::exists(serverLog, ignored) ? readFile(serverLog) : std::string()));
@@ -234,8 +241,8 @@ void PostgresCluster::startNew() {
 }
 
 std::vector<std::string> PostgresCluster::stopCommand() const {
-    return asServerUser({(serverBinaries() / "pg_ctl").string(), "-D", (directory_ / "data").string(), "-m", "immediate",
-                         "-w", "stop"});
+    return asServerUser({(serverBinaries() / "pg_ctl").string(), "-D", (directory_ / "data").string(), "-m",
+                         "immediate", "-w", "stop"});
 }
 
 void PostgresCluster::stop() const {
@@ -243,8 +250,7 @@ void PostgresCluster::stop() const {
     if (fs::exists(directory_ / "data" / "postmaster.pid", ignored)) {
         const pid_t pid = spawn(stopCommand(), "/dev/null", false);
         int status = 0;
-        while (pid > 0 && waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
+        while (pid > 0 && waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
     }
     fs::remove_all(directory_, ignored);
 }

@@ -18,8 +18,8 @@ void addProduct(TSessionHolder& session, const ShopProduct& product) {
     towar.Params["groupedUnder"] = product.grouping;
     towar.Params["vat"] = product.vat;
     towar.execute();
-    DBKernel::Sql::Command params("insert into Product_Current_Sale_Params (product_id, sale_price) values (:id, :price)",
-                                  session);
+    DBKernel::Sql::Command params(
+        "insert into Product_Current_Sale_Params (product_id, sale_price) values (:id, :price)", session);
     params.Params["id"] = product.id;
     params.Params["price"] = product.price;
     params.execute();
@@ -38,7 +38,8 @@ void addPlu(TSessionHolder& session, int pluRef, int productId, const std::strin
     plu.execute();
 }
 
-void addCondition(TSessionHolder& session, int ref, int productId, std::optional<double> price, int sent, int from, int to) {
+void addCondition(TSessionHolder& session, int ref, int productId, std::optional<double> price, int sent, int from,
+                  int to) {
     DBKernel::Sql::Command condition(
         "insert into WarSprz (lWarSprzRef, lTowarRef, DataOd, DataDo, dCenaSprzed, byCenaWyslana) "
         "values (:ref, :product, :dataOd, :dataDo, :price, :sent)",
@@ -72,8 +73,8 @@ void addDevice(TSessionHolder& session, const ShopDevice& device) {
     }
     DBKernel::Sql::Command("insert into Urzadzenie (" + columns + ") values (" + values + ")", session).execute();
     if (device.integrated)
-        DBKernel::Sql::Command("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (" + ref +
-                                   ", " + ref + ", 1, '" + flag(*device.integrated) + "')",
+        DBKernel::Sql::Command("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (" +
+                                   ref + ", " + ref + ", 1, '" + flag(*device.integrated) + "')",
                                session)
             .execute();
 }

@@ -10,8 +10,7 @@ namespace Core {
 
 class PlacedRuntimeError : public std::runtime_error {
 public:
-    PlacedRuntimeError(const std::string& message, const SrcInfo& place)
-        : std::runtime_error(message), place_(place) {}
+    PlacedRuntimeError(const std::string& message, const SrcInfo& place) : std::runtime_error(message), place_(place) {}
     const SrcInfo& place() const noexcept { return place_; }
 
 private:
@@ -20,8 +19,7 @@ private:
 
 class PlacedLogicError : public std::logic_error {
 public:
-    PlacedLogicError(const std::string& message, const SrcInfo& place)
-        : std::logic_error(message), place_(place) {}
+    PlacedLogicError(const std::string& message, const SrcInfo& place) : std::logic_error(message), place_(place) {}
     const SrcInfo& place() const noexcept { return place_; }
 
 private:

@@ -26,11 +26,14 @@ public:
     // any other raises "Brak instancji singletonu %1%." until one is registered.
     static T& instance() {
         if constexpr (std::is_default_constructible_v<T> && !std::is_abstract_v<T>) {
-            auto p = detail::findOrMakeSingleton(key(), [] { return std::static_pointer_cast<void>(std::make_shared<T>()); });
+            auto p = detail::findOrMakeSingleton(key(),
+                                                 [] { return std::static_pointer_cast<void>(std::make_shared<T>()); });
             return *static_cast<T*>(p.get());
         } else {
             auto p = find();
-            if (!p) throw PlacedRuntimeError("Brak instancji singletonu " + key() + ".", CORE_SRC_INFO("SingletonImplHolder::instance"));
+            if (!p)
+                throw PlacedRuntimeError("Brak instancji singletonu " + key() + ".",
+                                         CORE_SRC_INFO("SingletonImplHolder::instance"));
             return *p;
         }
     }

@@ -19,8 +19,8 @@
 
 #include <concepts>
 #include <cstdint>
-#include <limits>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -192,8 +192,8 @@ private:
     TDataSetState state_ = dsInactive;
     std::unique_ptr<Row> editBuffer_;  // the row being edited or inserted
     std::size_t editPosition_ = 0;
-    Row* calculating_ = nullptr;       // the row OnCalcFields works on
-    const Row* applying_ = nullptr;    // the row OnUpdateRecord works on
+    Row* calculating_ = nullptr;     // the row OnCalcFields works on
+    const Row* applying_ = nullptr;  // the row OnUpdateRecord works on
     std::string updateSql_[3];
     bool cachedUpdates_ = true;
     std::uint64_t changeCounter_ = 0;

@@ -22,8 +22,9 @@ enum class Engine { SQLite, PostgreSQL };
 enum class LockRequest { None, Wait, NoWait };
 
 struct Translation {
-    std::string sql;                          // text for the engine; binds rewritten as ?1..?n (SQLite) or $1..$n (PostgreSQL)
-    std::vector<std::string> parameterNames;  // lower-case bind names, index i is bind i+1; each name once (Oracle binds are case-insensitive)
+    std::string sql;  // text for the engine; binds rewritten as ?1..?n (SQLite) or $1..$n (PostgreSQL)
+    std::vector<std::string>
+        parameterNames;  // lower-case bind names, index i is bind i+1; each name once (Oracle binds are case-insensitive)
     LockRequest lock = LockRequest::None;
 };
 

@@ -42,7 +42,7 @@ public:
     template <class T>
     Param& operator=(const std::optional<T>& value) {
         if (value) return *this = *value;
-        return assign(Value::null(std::integral<T> ? ValueType::Integer
+        return assign(Value::null(std::integral<T>         ? ValueType::Integer
                                   : std::floating_point<T> ? ValueType::Double
                                                            : ValueType::Text));
     }

@@ -9,9 +9,10 @@
 namespace DBKernel::Dialect {
 
 struct FromItem {
-    Range range;      // within the FROM clause's body, without surrounding trivia
+    Range range;        // within the FROM clause's body, without surrounding trivia
     std::string table;  // the table's name without schema, lower case; empty for a subquery
-    std::string key;    // how columns name it: its alias, else its table name; lower case; empty for a subquery without alias
+    std::string
+        key;  // how columns name it: its alias, else its table name; lower case; empty for a subquery without alias
     bool subquery = false;
     bool simple = false;  // only a table name or a subquery, and an alias: no JOIN syntax
 };

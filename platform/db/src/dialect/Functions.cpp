@@ -177,7 +177,8 @@ void rewriteFunctions(Nodes& level, const TargetEngine& target) {
         }
         const bool afterInto = previous < out.size() && out[previous].isWord("into");
         if (std::optional<std::size_t> function = packageFunctionAt(level, i, afterInto)) {
-            append(target.packageFunction(copy(level, {i, *function + 1}), level[i].token.text, level[*function].token.text));
+            append(target.packageFunction(copy(level, {i, *function + 1}), level[i].token.text,
+                                          level[*function].token.text));
             i = *function;
             continue;
         }

@@ -129,7 +129,7 @@ private:
 
     [[noreturn]] void failUnterminated(const char* what) const {
         Dialect::fail(CORE_SRC_INFO("DBKernel::Dialect::tokenize"),
-             (boost::format("unterminated %1% at offset %2%") % what % tokenStart_).str());
+                      (boost::format("unterminated %1% at offset %2%") % what % tokenStart_).str());
     }
 
     std::string_view sql_;

@@ -101,7 +101,8 @@ void substitute(Nodes& nodes, const std::string& sourceKey, const SourceValues& 
 
 std::string columnOf(const MergeStatement& merge, const Nodes& nodes, Range range) {
     std::optional<std::string> column = targetColumn(merge, nodes, range);
-    if (!column) unsupported("setting \"" + toText(nodes, trim(nodes, range)) + "\", which is not a column of the target");
+    if (!column)
+        unsupported("setting \"" + toText(nodes, trim(nodes, range)) + "\", which is not a column of the target");
     return *column;
 }
 
@@ -115,7 +116,8 @@ std::vector<MergeAssignment> updateClause(const MergeStatement& merge, const Nod
         std::size_t equals = part.begin;
         while (equals < part.end && !nodes[equals].isSymbol("=")) ++equals;
         if (equals == part.end) unsupported("update without \"=\"");
-        assignments.push_back({columnOf(merge, nodes, {part.begin, equals}), copy(nodes, trim(nodes, {equals + 1, part.end}))});
+        assignments.push_back(
+            {columnOf(merge, nodes, {part.begin, equals}), copy(nodes, trim(nodes, {equals + 1, part.end}))});
     }
     return assignments;
 }
@@ -219,7 +221,8 @@ std::optional<std::string> targetColumn(const MergeStatement& merge, const Nodes
     if (column == range.begin) return nodes[column].token.text;
     const std::size_t dot = lastSignificant(nodes, range.begin, column);
     const std::size_t table = lastSignificant(nodes, range.begin, dot);
-    if (table != range.begin || !nodes[dot].isSymbol(".") || nameKey(nodes[table]) != merge.targetKey) return std::nullopt;
+    if (table != range.begin || !nodes[dot].isSymbol(".") || nameKey(nodes[table]) != merge.targetKey)
+        return std::nullopt;
     return nodes[column].token.text;
 }
 

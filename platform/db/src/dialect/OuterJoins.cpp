@@ -15,7 +15,8 @@ constexpr const char* kFunction = "DBKernel::Dialect::rewriteOuterJoins";
 
 bool hasMarker(Nodes& nodes) {
     bool found = false;
-    forEachInScope(nodes, [&](Nodes& level, std::size_t i) { found = found || level[i].token.kind == TokenKind::OuterJoin; });
+    forEachInScope(nodes,
+                   [&](Nodes& level, std::size_t i) { found = found || level[i].token.kind == TokenKind::OuterJoin; });
     return found;
 }
 
@@ -97,7 +98,8 @@ Nodes joinedWithAnd(const std::vector<const Condition*>& conditions) {
 
 // Outer tables in an order where each follows every table it depends on; FROM order
 // among the ready ones. Tables the FROM list does not hold (correlated) count as ready.
-std::vector<const FromItem*> joinOrder(const std::vector<FromItem>& items, const std::map<std::string, OuterTable>& outer) {
+std::vector<const FromItem*> joinOrder(const std::vector<FromItem>& items,
+                                       const std::map<std::string, OuterTable>& outer) {
     std::set<std::string> placed;
     std::vector<const FromItem*> pending, order;
     for (const FromItem& item : items) (outer.count(item.key) ? pending : order).push_back(&item);
@@ -108,7 +110,8 @@ std::vector<const FromItem*> joinOrder(const std::vector<FromItem>& items, const
     while (!pending.empty()) {
         const auto ready = std::find_if(pending.begin(), pending.end(), [&](const FromItem* item) {
             const std::set<std::string>& deps = outer.at(item->key).dependsOn;
-            return std::all_of(deps.begin(), deps.end(), [&](const std::string& d) { return placed.count(d) || !known(d); });
+            return std::all_of(deps.begin(), deps.end(),
+                               [&](const std::string& d) { return placed.count(d) || !known(d); });
         });
         if (ready == pending.end()) fail(CORE_SRC_INFO(kFunction), "outer joins with (+) form a cycle");
         placed.insert((*ready)->key);
@@ -119,8 +122,8 @@ std::vector<const FromItem*> joinOrder(const std::vector<FromItem>& items, const
 }
 
 // The inner tables in FROM order, then each outer table's LEFT JOIN.
-Nodes joinedFrom(const Nodes& fromBody, const std::vector<FromItem>& items, const std::map<std::string, OuterTable>& outer,
-                 const TargetEngine& target) {
+Nodes joinedFrom(const Nodes& fromBody, const std::vector<FromItem>& items,
+                 const std::map<std::string, OuterTable>& outer, const TargetEngine& target) {
     NodesBuilder joined;
     bool first = true;
     for (const FromItem* item : joinOrder(items, outer)) {
@@ -129,7 +132,10 @@ Nodes joinedFrom(const Nodes& fromBody, const std::vector<FromItem>& items, cons
             if (!first) joined.sql(target.crossJoin());
             joined.nodes(fromBody, item->range);
         } else {
-            joined.sql(" left join ").nodes(fromBody, item->range).sql(" on ").nodes(joinedWithAnd(found->second.conditions));
+            joined.sql(" left join ")
+                .nodes(fromBody, item->range)
+                .sql(" on ")
+                .nodes(joinedWithAnd(found->second.conditions));
         }
         first = false;
     }
@@ -142,7 +148,8 @@ void rewriteOuterJoins(Select& select, const TargetEngine& target) {
     Clause* where = select.find("where");
     if (!where || !hasMarker(where->nodes)) return;
     const Nodes whereBody = copy(where->nodes, where->body());
-    if (hasTopLevelOr(whereBody)) fail(CORE_SRC_INFO(kFunction), "outer join marker (+) in a WHERE clause joined with OR");
+    if (hasTopLevelOr(whereBody))
+        fail(CORE_SRC_INFO(kFunction), "outer join marker (+) in a WHERE clause joined with OR");
     Clause* from = select.find("from");
     if (!from) fail(CORE_SRC_INFO(kFunction), "outer join marker (+) without a FROM list");
     const Nodes fromBody = copy(from->nodes, from->body());
@@ -169,7 +176,8 @@ void rewriteOuterJoins(Select& select, const TargetEngine& target) {
         if (std::none_of(items.begin(), items.end(), [&](const FromItem& item) { return item.key == key; }))
             fail(CORE_SRC_INFO(kFunction), "outer-joined table \"" + key + "\" is not in the FROM list");
     }
-    if (outer.size() == items.size()) fail(CORE_SRC_INFO(kFunction), "every table of the FROM list is outer-joined with (+)");
+    if (outer.size() == items.size())
+        fail(CORE_SRC_INFO(kFunction), "every table of the FROM list is outer-joined with (+)");
 
     select.setBody("from", joinedFrom(fromBody, items, outer, target));
     if (remaining.empty())

@@ -11,9 +11,9 @@ namespace {
 
 // Words that may follow a table reference in FROM and so are no alias.
 bool endsTableReference(const Node& node) {
-    static constexpr std::string_view words[] = {
-        "where", "group", "having", "order",   "connect", "start", "for",   "union", "intersect", "minus",
-        "except", "on",   "using",  "join",    "inner",   "left",  "right", "full",  "cross",     "natural"};
+    static constexpr std::string_view words[] = {"where", "group",     "having", "order",  "connect", "start",  "for",
+                                                 "union", "intersect", "minus",  "except", "on",      "using",  "join",
+                                                 "inner", "left",      "right",  "full",   "cross",   "natural"};
     return std::any_of(std::begin(words), std::end(words), [&](std::string_view w) { return node.isWord(w); });
 }
 
@@ -31,7 +31,8 @@ std::optional<std::vector<bool>> untypedColumns(const Nodes& branch) {
     if (!list) return std::nullopt;
     const Nodes& nodes = list->nodes;
     std::size_t begin = skipTrivia(nodes, list->body().begin, nodes.size());
-    if (begin < nodes.size() && (nodes[begin].isWord("distinct") || nodes[begin].isWord("unique") || nodes[begin].isWord("all")))
+    if (begin < nodes.size() &&
+        (nodes[begin].isWord("distinct") || nodes[begin].isWord("unique") || nodes[begin].isWord("all")))
         ++begin;
     std::vector<bool> untyped;
     for (Range item : splitOnCommas(nodes, {begin, nodes.size()})) {
@@ -52,8 +53,8 @@ std::optional<std::vector<bool>> untypedColumns(const Nodes& branch) {
 // Whether branches a and b share an untyped column that another branch types.
 bool clash(const std::vector<std::vector<bool>>& untyped, std::size_t a, std::size_t b) {
     for (std::size_t column = 0; column < untyped[a].size(); ++column) {
-        const bool typedSomewhere =
-            std::any_of(untyped.begin(), untyped.end(), [&](const std::vector<bool>& branch) { return !branch[column]; });
+        const bool typedSomewhere = std::any_of(untyped.begin(), untyped.end(),
+                                                [&](const std::vector<bool>& branch) { return !branch[column]; });
         if (untyped[a][column] && untyped[b][column] && typedSomewhere) return true;
     }
     return false;

@@ -31,7 +31,9 @@ public:
     }
 
     // The schema creates a schema per package.
-    Nodes packageFunction(Nodes qualifiedName, std::string_view, std::string_view) const override { return qualifiedName; }
+    Nodes packageFunction(Nodes qualifiedName, std::string_view, std::string_view) const override {
+        return qualifiedName;
+    }
 
     void finishSelect(Select& select) const override { nameDerivedTables(select); }
     void finishQuery(Query& query) const override { typeUntypedUnionColumns(query); }

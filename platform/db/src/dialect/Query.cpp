@@ -11,7 +11,7 @@ bool isSetOperator(const Node& node) {
 }
 
 bool isClauseKeyword(const Nodes& level, std::size_t i) {
-    static constexpr std::string_view keywords[] = {"select", "from", "where", "group", "having",
+    static constexpr std::string_view keywords[] = {"select", "from",    "where", "group", "having",
                                                     "order",  "connect", "start", "for"};
     const Node& node = level[i];
     if (std::none_of(std::begin(keywords), std::end(keywords), [&](std::string_view k) { return node.isWord(k); }))
@@ -97,12 +97,14 @@ Select::Select(Nodes branch) {
 }
 
 Clause* Select::find(std::string_view keyword) {
-    const auto found = std::find_if(clauses_.begin(), clauses_.end(), [&](const Clause& c) { return c.keyword == keyword; });
+    const auto found =
+        std::find_if(clauses_.begin(), clauses_.end(), [&](const Clause& c) { return c.keyword == keyword; });
     return found == clauses_.end() ? nullptr : &*found;
 }
 
 void Select::remove(std::string_view keyword) {
-    const auto found = std::find_if(clauses_.begin(), clauses_.end(), [&](const Clause& c) { return c.keyword == keyword; });
+    const auto found =
+        std::find_if(clauses_.begin(), clauses_.end(), [&](const Clause& c) { return c.keyword == keyword; });
     if (found == clauses_.end()) return;
     const bool wasLast = found + 1 == clauses_.end();
     clauses_.erase(found);

@@ -37,10 +37,14 @@ RowLock parseRowLock(const Clause& clause) {
     }
     i = skipTrivia(nodes, i, body.end);
     if (i == body.end) return lock;
-    if (nodes[i].isWord("nowait")) lock.mode = RowLock::Mode::NoWait;
-    else if (nodes[i].isWord("wait")) lock.mode = RowLock::Mode::WaitSeconds;
-    else if (nodes[i].isWord("skip")) lock.mode = RowLock::Mode::SkipLocked;
-    else fail(CORE_SRC_INFO("DBKernel::Dialect::parseRowLock"), "unknown form of \"for update\": " + toText(nodes));
+    if (nodes[i].isWord("nowait"))
+        lock.mode = RowLock::Mode::NoWait;
+    else if (nodes[i].isWord("wait"))
+        lock.mode = RowLock::Mode::WaitSeconds;
+    else if (nodes[i].isWord("skip"))
+        lock.mode = RowLock::Mode::SkipLocked;
+    else
+        fail(CORE_SRC_INFO("DBKernel::Dialect::parseRowLock"), "unknown form of \"for update\": " + toText(nodes));
     return lock;
 }
 

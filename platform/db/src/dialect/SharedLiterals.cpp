@@ -73,8 +73,9 @@ std::optional<SharedLiterals> shareLiterals(std::string_view engineSql, std::siz
             const std::string_view word = engineSql.substr(at, end - at);
             afterWhere = afterWhere || isWhere(engineSql, at, end);
             std::int64_t value = 0;
-            const bool integer = std::isdigit(static_cast<unsigned char>(c)) && word.size() <= 18 &&
-                                 std::from_chars(word.data(), word.data() + word.size(), value).ptr == word.data() + word.size();
+            const bool integer =
+                std::isdigit(static_cast<unsigned char>(c)) && word.size() <= 18 &&
+                std::from_chars(word.data(), word.data() + word.size(), value).ptr == word.data() + word.size();
             if (afterWhere && integer && previousSignificant(shared.sql) == '=') {
                 shared.values.push_back(value);
                 shared.sql += marker;

@@ -16,8 +16,8 @@
 namespace DBKernel::Dialect {
 
 struct SharedLiterals {
-    std::string sql;                    // the engine text with the values replaced by binds
-    std::vector<std::int64_t> values;   // in bind order, after the text's own binds
+    std::string sql;                   // the engine text with the values replaced by binds
+    std::vector<std::int64_t> values;  // in bind order, after the text's own binds
 };
 
 // engineSql: a translated text with ownBinds binds of its own. None when it has no value

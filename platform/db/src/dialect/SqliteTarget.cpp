@@ -34,7 +34,8 @@ std::vector<ConflictKey> conflictKeys(const MergeStatement& merge) {
         if (leftColumn.has_value() == rightColumn.has_value())
             fail(CORE_SRC_INFO(kMerge), "merge condition \"" + toText(condition, part) +
                                             "\" does not compare one target column with a value (SQLite)");
-        keys.push_back({leftColumn ? *leftColumn : *rightColumn, copy(condition, trim(condition, leftColumn ? right : left))});
+        keys.push_back(
+            {leftColumn ? *leftColumn : *rightColumn, copy(condition, trim(condition, leftColumn ? right : left))});
     }
     return keys;
 }

@@ -146,7 +146,8 @@ bool isSubquery(const Node& node) {
 NodesBuilder& NodesBuilder::sql(std::string_view text) { return nodes(parse(text)); }
 
 NodesBuilder& NodesBuilder::nodes(const Nodes& source, Range range) {
-    nodes_.insert(nodes_.end(), source.begin() + std::ptrdiff_t(range.begin), source.begin() + std::ptrdiff_t(range.end));
+    nodes_.insert(nodes_.end(), source.begin() + std::ptrdiff_t(range.begin),
+                  source.begin() + std::ptrdiff_t(range.end));
     return *this;
 }
 

@@ -14,11 +14,11 @@ enum class TokenKind {
     QuotedName,  // "identifier", quotes included
     String,      // 'literal', quotes included, '' inside
     Number,
-    Bind,        // :name
-    OuterJoin,   // (+), spaces allowed inside the parentheses
+    Bind,       // :name
+    OuterJoin,  // (+), spaces allowed inside the parentheses
     OpenParen,
     CloseParen,
-    Symbol,      // operator or punctuation: , . ; = <> || :: ...
+    Symbol,  // operator or punctuation: , . ; = <> || :: ...
 };
 
 struct Token {

@@ -73,16 +73,21 @@ void PgConnection::callProcedure(const std::string& name, const ProcedureArgumen
         values.push_back(pgBindText(arguments[i].second, texts[i]));
     }
     sql += ")";
-    run([&] {
-        return PQsendQueryParams(connection_, sql.c_str(), static_cast<int>(values.size()), nullptr, values.data(),
-                                 nullptr, nullptr, 0);
-    }, PgStatementKind::ProcedureCall);
+    run(
+        [&] {
+            return PQsendQueryParams(connection_, sql.c_str(), static_cast<int>(values.size()), nullptr, values.data(),
+                                     nullptr, nullptr, 0);
+        },
+        PgStatementKind::ProcedureCall);
 }
 
 std::int64_t PgConnection::nextReference() {
-    PgResult result = run([&] {
-        return PQsendQueryParams(connection_, "select nextval('korvel_ref_seq')", 0, nullptr, nullptr, nullptr, nullptr, 0);
-    }, PgStatementKind::Query);
+    PgResult result = run(
+        [&] {
+            return PQsendQueryParams(connection_, "select nextval('korvel_ref_seq')", 0, nullptr, nullptr, nullptr,
+                                     nullptr, 0);
+        },
+        PgStatementKind::Query);
     const char* text = PQgetvalue(result.get(), 0, 0);
     std::int64_t reference = 0;
     std::from_chars(text, text + PQgetlength(result.get(), 0, 0), reference);
@@ -98,16 +103,20 @@ void PgConnection::prepareNamed(const std::string& name, const std::string& sql,
         pendingDeallocations_.clear();
         runCommand(drop.c_str());
     }
-    run([&] {
-        return PQsendPrepare(connection_, name.c_str(), sql.c_str(), static_cast<int>(types.size()), types.data());
-    }, PgStatementKind::Query);
+    run(
+        [&] {
+            return PQsendPrepare(connection_, name.c_str(), sql.c_str(), static_cast<int>(types.size()), types.data());
+        },
+        PgStatementKind::Query);
 }
 
 PgResult PgConnection::execPrepared(const std::string& name, const std::vector<const char*>& values) {
-    return run([&] {
-        return PQsendQueryPrepared(connection_, name.c_str(), static_cast<int>(values.size()), values.data(), nullptr,
-                                   nullptr, 0);
-    }, PgStatementKind::Query);
+    return run(
+        [&] {
+            return PQsendQueryPrepared(connection_, name.c_str(), static_cast<int>(values.size()), values.data(),
+                                       nullptr, nullptr, 0);
+        },
+        PgStatementKind::Query);
 }
 
 void PgConnection::deallocateLater(std::string name) { pendingDeallocations_.push_back(std::move(name)); }
@@ -116,8 +125,7 @@ PgResult PgConnection::run(const Send& send, PgStatementKind kind) {
     if (inTransaction()) return runGuarded(send, kind);
     if (!send()) raisePgError(nullptr, connection_, kind);
     PgResult result(PQgetResult(connection_));
-    for (PgResult extra(PQgetResult(connection_)); extra; extra.reset(PQgetResult(connection_))) {
-    }
+    for (PgResult extra(PQgetResult(connection_)); extra; extra.reset(PQgetResult(connection_))) {}
     if (failed(result.get())) raisePgError(result.get(), connection_, kind);
     return result;
 }
@@ -139,7 +147,8 @@ PgResult PgConnection::runGuarded(const Send& send, PgStatementKind kind) {
     PQexitPipelineMode(connection_);
     if (failed(savepointResult.get())) raisePgError(savepointResult.get(), connection_, kind);
     if (failed(statementResult.get())) {
-        PgResult undo(PQexec(connection_, "rollback to savepoint korvel_statement; release savepoint korvel_statement"));
+        PgResult undo(
+            PQexec(connection_, "rollback to savepoint korvel_statement; release savepoint korvel_statement"));
         raisePgError(statementResult.get(), connection_, kind);
     }
     if (failed(releaseResult.get())) raisePgError(releaseResult.get(), connection_, kind);

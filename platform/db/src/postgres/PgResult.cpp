@@ -16,11 +16,11 @@ struct SqlStateCode {
 };
 
 constexpr SqlStateCode sqlStateCodes[] = {
-    {"55P03", Code::ResourceBusy},      {"40P01", Code::Deadlock},        {"23505", Code::UniqueViolated},
-    {"23502", Code::NullIntoNotNull},   {"23514", Code::CheckViolated},   {"23503", Code::ParentKeyNotFound},
-    {"42P01", Code::NoSuchTable},       {"42703", Code::InvalidIdentifier}, {"42883", Code::InvalidIdentifier},
-    {"42601", Code::InvalidStatement},  {"22003", Code::NumberTooLarge},  {"22012", Code::DivisionByZero},
-    {"22P02", Code::InvalidNumber},     {"22001", Code::TextTooLong},
+    {"55P03", Code::ResourceBusy},     {"40P01", Code::Deadlock},          {"23505", Code::UniqueViolated},
+    {"23502", Code::NullIntoNotNull},  {"23514", Code::CheckViolated},     {"23503", Code::ParentKeyNotFound},
+    {"42P01", Code::NoSuchTable},      {"42703", Code::InvalidIdentifier}, {"42883", Code::InvalidIdentifier},
+    {"42601", Code::InvalidStatement}, {"22003", Code::NumberTooLarge},    {"22012", Code::DivisionByZero},
+    {"22P02", Code::InvalidNumber},    {"22001", Code::TextTooLong},
 };
 
 std::string trimmedMessage(const char* message) {
@@ -49,9 +49,9 @@ bool failed(const PGresult* result) {
 void raisePgError(const PGresult* result, PGconn* connection, PgStatementKind kind) {
     const char* sqlState = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
     if (!sqlState) {  // no server error: the connection failed
-        throw Oraerror::EOraError(Code::ConnectionLost, trimmedMessage(result && *PQresultErrorMessage(result)
-                                                             ? PQresultErrorMessage(result)
-                                                             : PQerrorMessage(connection)));
+        throw Oraerror::EOraError(Code::ConnectionLost,
+                                  trimmedMessage(result && *PQresultErrorMessage(result) ? PQresultErrorMessage(result)
+                                                                                         : PQerrorMessage(connection)));
     }
     const char* primary = PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY);
     throw Oraerror::EOraError(oracleCodeForSqlState(sqlState, kind),

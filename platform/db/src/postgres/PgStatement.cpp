@@ -9,8 +9,8 @@ namespace DBKernel {
 namespace {
 
 // Type identifiers of the built-in types (fixed in PostgreSQL's catalog).
-constexpr Oid boolOid = 16, int8Oid = 20, int2Oid = 21, int4Oid = 23, oidOid = 26, float4Oid = 700,
-              float8Oid = 701, numericOid = 1700;
+constexpr Oid boolOid = 16, int8Oid = 20, int2Oid = 21, int4Oid = 23, oidOid = 26, float4Oid = 700, float8Oid = 701,
+              numericOid = 1700;
 
 Oid bindType(const Sql::Value& value) {
     switch (value.bindType()) {
@@ -114,7 +114,8 @@ void PgStatement::release() {
 Sql::ValueView PgStatement::column(int index) const {
     PGresult* result = result_.get();
     if (PQgetisnull(result, row_, index)) return {};
-    const std::string_view text(PQgetvalue(result, row_, index), static_cast<std::size_t>(PQgetlength(result, row_, index)));
+    const std::string_view text(PQgetvalue(result, row_, index),
+                                static_cast<std::size_t>(PQgetlength(result, row_, index)));
     switch (columnKinds_[static_cast<std::size_t>(index)]) {
     case ColumnKind::Integer: return integerView(text);
     case ColumnKind::Double: return doubleView(text);

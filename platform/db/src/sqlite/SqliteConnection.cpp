@@ -31,7 +31,8 @@ SqliteConnection::SqliteConnection(const std::string& displayUrl, const std::str
     std::error_code ignored;
     if (mode == OpenMode::Existing && path != ":memory:" && !std::filesystem::exists(path, ignored))
         cannotOpen(displayUrl, "plik \"" + path + "\" nie istnieje");
-    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (mode == OpenMode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
+    const int flags =
+        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (mode == OpenMode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
     const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
     try {
         if (rc != SQLITE_OK) raiseSqliteError(db_, rc);
@@ -58,7 +59,8 @@ std::unique_ptr<EngineStatement> SqliteConnection::prepare(const Dialect::Transl
     sqlite3_stmt* statement = compile(translation.sql, &tail);
     if (!onlySeparatorsLeft(tail)) {
         sqlite3_finalize(statement);
-        throw Oraerror::EOraError(Oraerror::Code::MoreThanOneStatement, "tekst zawiera więcej niż jedno polecenie: " + translation.sql);
+        throw Oraerror::EOraError(Oraerror::Code::MoreThanOneStatement,
+                                  "tekst zawiera więcej niż jedno polecenie: " + translation.sql);
     }
     return std::make_unique<SqliteStatement>(*this, statement, translation.lock);
 }
@@ -124,12 +126,14 @@ void SqliteConnection::callProcedure(const std::string& name, const ProcedureArg
 
 std::int64_t SqliteConnection::nextReference() {
     if (!nextReference_)
-        nextReference_.reset(compile("update korvel_ref set last_value = last_value + 1 returning last_value", nullptr));
+        nextReference_.reset(
+            compile("update korvel_ref set last_value = last_value + 1 returning last_value", nullptr));
     sqlite3_stmt* statement = nextReference_.get();
     const int rc = sqlite3_step(statement);
     const std::int64_t reference = rc == SQLITE_ROW ? sqlite3_column_int64(statement, 0) : 0;
     finish(statement, rc);
-    if (rc != SQLITE_ROW) throw Oraerror::EOraError(Oraerror::Code::NoDataFound, "tabela korvel_ref nie ma wiersza licznika");
+    if (rc != SQLITE_ROW)
+        throw Oraerror::EOraError(Oraerror::Code::NoDataFound, "tabela korvel_ref nie ma wiersza licznika");
     return reference;
 }
 

@@ -23,8 +23,10 @@ int constraintCode(int extendedCode) {
 
 int errorCode(std::string_view message) {
     if (startsWith(message, "no such table")) return Code::NoSuchTable;
-    if (startsWith(message, "no such column") || startsWith(message, "no such function")) return Code::InvalidIdentifier;
-    if (message.find("syntax error") != std::string_view::npos || startsWith(message, "incomplete input")) return Code::InvalidStatement;
+    if (startsWith(message, "no such column") || startsWith(message, "no such function"))
+        return Code::InvalidIdentifier;
+    if (message.find("syntax error") != std::string_view::npos || startsWith(message, "incomplete input"))
+        return Code::InvalidStatement;
     return Code::OtherEngineError;
 }
 

@@ -18,7 +18,8 @@ std::vector<std::string> parameterList(std::string_view text) {
         const auto comma = text.find(',');
         std::string_view name = text.substr(0, comma);
         const auto first = name.find_first_not_of(" \t\r\n");
-        if (first != std::string_view::npos) names.push_back(Sql::lowerName(name.substr(first, name.find_last_not_of(" \t\r\n") - first + 1)));
+        if (first != std::string_view::npos)
+            names.push_back(Sql::lowerName(name.substr(first, name.find_last_not_of(" \t\r\n") - first + 1)));
         if (comma == std::string_view::npos) break;
         text.remove_prefix(comma + 1);
     }
@@ -37,7 +38,8 @@ std::string columnText(sqlite3_stmt* statement, int column) {
 // One stored function, the user data of its registration.
 class StoredFunction {
 public:
-    StoredFunction(SqliteConnection& connection, std::string name, std::vector<std::string> parameters, std::string body)
+    StoredFunction(SqliteConnection& connection, std::string name, std::vector<std::string> parameters,
+                   std::string body)
         : connection_(connection), name_(std::move(name)), parameters_(std::move(parameters)), body_(std::move(body)) {}
 
     static void invoke(sqlite3_context* context, int, sqlite3_value** arguments) {
@@ -71,7 +73,9 @@ private:
             std::size_t argument = 0;
             while (argument < parameters_.size() && parameters_[argument] != bindName) ++argument;
             if (argument == parameters_.size())
-                noSuchCall((boost::format("funkcja \"%1%\" używa :%2%, którego nie ma wśród jej parametrów") % name_ % bindName).str());
+                noSuchCall((boost::format("funkcja \"%1%\" używa :%2%, którego nie ma wśród jej parametrów") % name_ %
+                            bindName)
+                               .str());
             argumentOfBind.push_back(argument);
         }
         statement_ = std::move(statement);
@@ -138,12 +142,14 @@ std::vector<SqliteRoutines::Routine> SqliteRoutines::readRoutines(const char* sq
 
 int SqliteRoutines::registerFunctions() {
     int added = 0;
-    for (auto& routine : readRoutines("select name, kind, parameters, body from korvel_routine where lower(kind) = 'function'", nullptr)) {
+    for (auto& routine : readRoutines(
+             "select name, kind, parameters, body from korvel_routine where lower(kind) = 'function'", nullptr)) {
         std::string sqliteName = Sql::lowerName(routine.name);
         for (char& c : sqliteName)
             if (c == '.') c = '_';
         if (registeredFunctions_.count(sqliteName)) continue;
-        auto function = std::make_unique<StoredFunction>(connection_, routine.name, routine.parameters, std::move(routine.body));
+        auto function =
+            std::make_unique<StoredFunction>(connection_, routine.name, routine.parameters, std::move(routine.body));
         const int rc = sqlite3_create_function_v2(connection_.handle(), sqliteName.c_str(),
                                                   static_cast<int>(routine.parameters.size()), SQLITE_UTF8,
                                                   function.get(), &StoredFunction::invoke, nullptr, nullptr, nullptr);
@@ -156,7 +162,8 @@ int SqliteRoutines::registerFunctions() {
 }
 
 void SqliteRoutines::callProcedure(const std::string& name, const ProcedureArguments& arguments) {
-    auto routines = readRoutines("select name, kind, parameters, body from korvel_routine where lower(name) = lower(?1)", &name);
+    auto routines =
+        readRoutines("select name, kind, parameters, body from korvel_routine where lower(name) = lower(?1)", &name);
     if (routines.empty() || routines.front().kind != "procedure")
         noSuchCall((boost::format("procedura \"%1%\" nie istnieje") % name).str());
     const Routine& routine = routines.front();
@@ -189,7 +196,8 @@ const SqliteRoutines::CompiledProcedure& SqliteRoutines::compiled(const Routine&
     std::vector<CompiledStatement> statements;
     for (const auto& text : splitStatements(routine.body)) {
         const Dialect::Translation translation = Dialect::translate(text, Dialect::Engine::SQLite);
-        statements.push_back({SqliteStatementHandle(connection_.compile(translation.sql, nullptr)), translation.parameterNames});
+        statements.push_back(
+            {SqliteStatementHandle(connection_.compile(translation.sql, nullptr)), translation.parameterNames});
     }
     procedure.statements = std::move(statements);
     procedure.body = routine.body;

@@ -7,10 +7,7 @@
 namespace DBKernel {
 
 SqliteStatement::SqliteStatement(SqliteConnection& connection, sqlite3_stmt* statement, Dialect::LockRequest lock)
-    : connection_(connection),
-      statement_(statement),
-      lock_(lock),
-      readOnly_(sqlite3_stmt_readonly(statement) != 0) {}
+    : connection_(connection), statement_(statement), lock_(lock), readOnly_(sqlite3_stmt_readonly(statement) != 0) {}
 
 SqliteStatement::~SqliteStatement() { sqlite3_finalize(statement_); }
 

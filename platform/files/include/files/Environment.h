@@ -12,6 +12,7 @@ namespace Files {
 std::string expandEnvironmentVariables(const std::string& text);
 
 // As above, with the variables looked up through `lookup` (nullptr when unset).
-std::string expandEnvironmentVariables(const std::string& text, const std::function<const char*(const std::string&)>& lookup);
+std::string expandEnvironmentVariables(const std::string& text,
+                                       const std::function<const char*(const std::string&)>& lookup);
 
 }  // namespace Files

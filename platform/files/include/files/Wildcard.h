@@ -15,6 +15,7 @@ bool matchWildcard(const std::string& pattern, const std::string& name, LetterCa
 
 // Names of the regular files in the directory of `pathPattern` whose names match its
 // last component, sorted. A directory that cannot be listed holds no files.
-std::vector<std::string> findFiles(const std::filesystem::path& pathPattern, LetterCase letterCase = LetterCase::Sensitive);
+std::vector<std::string> findFiles(const std::filesystem::path& pathPattern,
+                                   LetterCase letterCase = LetterCase::Sensitive);
 
 }  // namespace Files

@@ -12,8 +12,8 @@
 namespace Core {
 
 struct MeasureUnit {
-    int number = 0;        // nJm, what PLU records name as their sale unit
-    std::string symbol;    // "szt", "kg"
+    int number = 0;      // nJm, what PLU records name as their sale unit
+    std::string symbol;  // "szt", "kg"
     std::string name;
     bool divisible = false;  // sold in fractions (weighed, poured)
 };

@@ -11,10 +11,10 @@
 namespace Platnosci {
 
 struct FormaPlatnosci {
-    int ref = 0;           // lFormaPlatnosciRef
-    std::string guid;      // the form's identity on the cash registers
+    int ref = 0;       // lFormaPlatnosciRef
+    std::string guid;  // the form's identity on the cash registers
     std::string name;
-    int kind = 0;          // nRodzaj: 0 cash, 1 card, 2 voucher, 3 credit, 4 transfer
+    int kind = 0;              // nRodzaj: 0 cash, 1 card, 2 voucher, 3 credit, 4 transfer
     bool changeGiven = false;  // bReszta: the register may give change
 };
 

@@ -10,9 +10,9 @@
 namespace Business {
 
 struct VatRate {
-    int number = 0;       // byVAT, what PLU records name as their rate
-    std::string symbol;   // printed on receipts: "23", "zw"
-    std::string letter;   // the fiscal printer's rate letter
+    int number = 0;      // byVAT, what PLU records name as their rate
+    std::string symbol;  // printed on receipts: "23", "zw"
+    std::string letter;  // the fiscal printer's rate letter
     double percent = 0;
     bool exempt = false;
 };

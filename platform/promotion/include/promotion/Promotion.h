@@ -73,10 +73,10 @@ public:
     void accept(IPromotionElementVisitor& visitor) const override;
 };
 
-#define KORVEL_PROMOTION_ELEMENT(Kind)                         \
-    class Kind : public VisitableElement<Kind> {               \
-    public:                                                    \
-        using VisitableElement<Kind>::VisitableElement;        \
+#define KORVEL_PROMOTION_ELEMENT(Kind)                  \
+    class Kind : public VisitableElement<Kind> {        \
+    public:                                             \
+        using VisitableElement<Kind>::VisitableElement; \
     };
 
 // Conditions. Quantity and value kinds: quantityThreshold, valueThreshold and the

@@ -7,9 +7,9 @@ namespace Promotion {
 namespace Accomplishment {
 // Host contract: how a profit is handed to the customer.
 enum Type : int {
-    Immediately = 0,      // on the receipt itself
-    Voucher = 1,          // as a voucher for a later purchase
-    LoyaltyAccount = 2,   // credited to the customer's loyalty account
+    Immediately = 0,     // on the receipt itself
+    Voucher = 1,         // as a voucher for a later purchase
+    LoyaltyAccount = 2,  // credited to the customer's loyalty account
 };
 }  // namespace Accomplishment
 

@@ -12,9 +12,9 @@ namespace Plu {
 
 // Which two-digit prefixes mark the code kinds that carry a variable field.
 struct CodeRules {
-    std::vector<std::string> weightPrefixes{"27", "28"};              // 'W': the scale adds the weight
-    std::vector<std::string> valuePrefixes{"29"};                     // 'C': the scale adds the value
-    std::vector<std::string> pricePrefixes{"26"};                     // 'S': characters 7-11 hold the price
+    std::vector<std::string> weightPrefixes{"27", "28"};  // 'W': the scale adds the weight
+    std::vector<std::string> valuePrefixes{"29"};         // 'C': the scale adds the value
+    std::vector<std::string> pricePrefixes{"26"};         // 'S': characters 7-11 hold the price
     std::vector<std::string> inStorePrefixes{"20", "21", "22", "23", "24", "25"};  // 'I'
 
     // The rules in force: those of the configuration key "Parametry programu" ->

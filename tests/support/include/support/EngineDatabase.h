@@ -33,7 +33,7 @@ std::string engineName(const ::testing::TestParamInfo<Engine>& info);
 
 }  // namespace TestSupport
 
-#define KORVEL_ON_EACH_ENGINE(Suite)                                                                            \
-    INSTANTIATE_TEST_SUITE_P(Engines, Suite,                                                                    \
+#define KORVEL_ON_EACH_ENGINE(Suite)                                                                          \
+    INSTANTIATE_TEST_SUITE_P(Engines, Suite,                                                                  \
                              ::testing::Values(TestSupport::Engine::SQLite, TestSupport::Engine::PostgreSQL), \
                              TestSupport::engineName)

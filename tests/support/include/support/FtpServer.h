@@ -7,9 +7,9 @@
 //   config: "Serwer FTP" = server.address(), "Użytkownik FTP" = server.user(), ...
 #pragma once
 
+#include <sys/types.h>
 #include <filesystem>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 #include "support/TempDir.h"

@@ -42,7 +42,8 @@ struct ShopProduct {
 void addProduct(TSessionHolder& session, const ShopProduct& product);
 void addPlu(TSessionHolder& session, int pluRef, int productId, const std::string& code, int status,
             std::optional<int> blocked = 0);
-void addCondition(TSessionHolder& session, int ref, int productId, std::optional<double> price, int sent, int from, int to);
+void addCondition(TSessionHolder& session, int ref, int productId, std::optional<double> price, int sent, int from,
+                  int to);
 
 // A row of Urzadzenie keyed 100 + number, with the integrated-register parameter (ParamUrz 1)
 // when that is given. A flag left empty keeps its columns out of the insert, so the schema's
