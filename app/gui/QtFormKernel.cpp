@@ -13,6 +13,9 @@ namespace {
 
 // A modal window over its behaviour object; answers whether the operator accepted.
 using ModalWindow = std::function<bool(Core::IUnknown& model, QWidget* parent)>;
+// A modeless window: it takes the form arguments (and the behaviour object in them),
+// shows itself and deletes itself when closed.
+using ModelessWindow = std::function<void(const FormKernel::TBaseFormArgs& args, QWidget* parent)>;
 
 const std::map<std::string, ModalWindow>& modalWindows() {
     static const std::map<std::string, ModalWindow> windows{
@@ -27,14 +30,21 @@ const std::map<std::string, ModalWindow>& modalWindows() {
     return windows;
 }
 
+const std::map<std::string, ModelessWindow>& modelessWindows() {
+    static const std::map<std::string, ModelessWindow> windows{};
+    return windows;
+}
+
 [[noreturn]] void noSuchWindow(const std::string& formClass, const char* function) {
     throw Core::PlacedRuntimeError(
         (boost::format("Okno %1% nie jest jeszcze dostępne w tym programie.") % formClass).str(),
         CORE_SRC_INFO(function));
 }
 
-void openForm(const std::string& formClass, const FormKernel::TBaseFormArgs&, FormKernel::IBaseForm*) {
-    noSuchWindow(formClass, "QtFormKernel::openForm");
+void openForm(const std::string& formClass, const FormKernel::TBaseFormArgs& args, FormKernel::IBaseForm* parent) {
+    const auto window = modelessWindows().find(formClass);
+    if (window == modelessWindows().end()) noSuchWindow(formClass, "QtFormKernel::openForm");
+    window->second(args, parentWidget(parent));
 }
 
 bool openModalForm(const std::string& formClass, const FormKernel::TBaseFormArgs&, Core::IUnknown& model,

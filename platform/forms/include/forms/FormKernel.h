@@ -24,8 +24,11 @@ namespace FormKernel {
 class IBaseForm : public virtual Core::IUnknown {};
 
 // Host contract: form arguments; every dialog-opening action fills in its menu path.
+// A window with behaviour of its own also gets the behaviour object, which the window
+// shares for as long as it is open (the Qt host reaches it through its interface).
 struct TBaseFormArgs {
     std::string menuPath;
+    std::shared_ptr<Core::IUnknown> model = nullptr;
 };
 
 // Raised when a window is asked for and the host has none (the console host).
