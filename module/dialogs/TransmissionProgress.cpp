@@ -7,6 +7,7 @@
 #include <cctype>
 #include <climits>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "core/Errors.h"
