@@ -129,6 +129,7 @@ QWidget* TransmissionProgressWindow::periodGroup() {
         model_.btnZastosujClick(period_->text().toStdString());
         showTimerState();
     });
+    connect(period_, &QLineEdit::returnPressed, apply, &QPushButton::click);
     auto* save = new QPushButton("Za&pisz", group);
     save->setObjectName("btnZapisz");
     connect(save, &QPushButton::clicked, this, [this] { run([this] { model_.btnZapiszClick(); }); });
