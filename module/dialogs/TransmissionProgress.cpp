@@ -36,6 +36,8 @@ constexpr const char* NotPositive = "Okres odświeżania musi być liczbą więk
 constexpr const char* WrongValue = "Wpisano nieprawidłową wartość ";
 
 constexpr int MillisecondsPerSecond = 1000;
+constexpr int MillisecondDigits = 3;  // decimals of a second that still count
+constexpr int MaxWholeDigits = 12;    // longer runs of digits are refused before they overflow
 
 [[noreturn]] void notANumber(const std::string& typed) {
     throw Core::PlacedRuntimeError(
@@ -54,12 +56,12 @@ long long typedMilliseconds(const std::string& typed) {
     long long whole = 0, fraction = 0;
     int wholeDigits = 0, fractionDigits = 0;
     for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i, ++wholeDigits)
-        if (wholeDigits < 12) whole = whole * 10 + (text[i] - '0');
+        if (wholeDigits < MaxWholeDigits) whole = whole * 10 + (text[i] - '0');
     if (i < text.size() && (text[i] == '.' || text[i] == ',')) ++i;
     for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i, ++fractionDigits)
-        if (fractionDigits < 3) fraction = fraction * 10 + (text[i] - '0');
-    if (i != text.size() || wholeDigits + fractionDigits == 0 || wholeDigits > 12) notANumber(typed);
-    for (int digits = std::min(fractionDigits, 3); digits < 3; ++digits) fraction *= 10;
+        if (fractionDigits < MillisecondDigits) fraction = fraction * 10 + (text[i] - '0');
+    if (i != text.size() || wholeDigits + fractionDigits == 0 || wholeDigits > MaxWholeDigits) notANumber(typed);
+    for (int digits = std::min(fractionDigits, MillisecondDigits); digits < MillisecondDigits; ++digits) fraction *= 10;
     const long long milliseconds = whole * MillisecondsPerSecond + fraction;
     return negative ? -milliseconds : milliseconds;
 }
