@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <iterator>
 
 #include "QtFormKernel.h"
 
@@ -103,6 +104,8 @@ QWidget* TransmissionProgressWindow::chartTab() {
     auto* view = new QChartView(chart_, tab);
     view->setObjectName("chtWagi");
     view->setRenderHint(QPainter::Antialiasing);
+    // Drag a rectangle to zoom into some of many scales; the right button zooms out.
+    view->setRubberBand(QChartView::RectangleRubberBand);
     auto* showLog = new QPushButton("Pokaż log...", view);
     showLog->setObjectName("btnPokazLog");
     showLog->move(8, 8);
@@ -143,38 +146,50 @@ QWidget* TransmissionProgressWindow::periodGroup() {
 
 void TransmissionProgressWindow::drawChart() {
     const auto& drawn = model_.chart();
+    chart_->setTitle(text(drawn.title));
+    const QStringList labels = categories(drawn.bars);
+    if (!series_ || scales_->categories() != labels) buildChart(labels);
+    scales_->setTitleText(text(drawn.bottomAxisTitle));
+    plu_->setTitleText(text(drawn.leftAxisTitle));
+    const QList<QBarSet*> sets = series_->barSets();
+    int highest = 0;
+    for (int i = 0; i < labels.size(); ++i) {
+        const auto& bar = drawn.bars[static_cast<std::size_t>(i)];
+        for (std::size_t look = 0; look < std::size(StateLooks); ++look)
+            sets[static_cast<int>(look)]->replace(i, bar.state == StateLooks[look].state ? bar.waitingPlu : 0);
+        highest = std::max(highest, bar.waitingPlu);
+    }
+    // A zoomed chart keeps the operator's view while its bars grow and shrink.
+    if (chart_->isZoomed()) return;
+    plu_->setRange(0, std::max(highest, MinimumAxisTop));
+    plu_->applyNiceNumbers();
+}
+
+void TransmissionProgressWindow::buildChart(const QStringList& labels) {
+    chart_->zoomReset();
     chart_->removeAllSeries();
     for (QAbstractAxis* axis : chart_->axes()) {
         chart_->removeAxis(axis);
         delete axis;
     }
-    chart_->setTitle(text(drawn.title));
-
-    auto* series = new QStackedBarSeries;
-    int highest = 0;
+    series_ = new QStackedBarSeries;
     for (const auto& look : StateLooks) {
         auto* set = new QBarSet(look.name);
         set->setColor(look.colour);
         set->setBorderColor(look.colour.darker());
-        for (const auto& bar : drawn.bars) set->append(bar.state == look.state ? bar.waitingPlu : 0);
-        series->append(set);
+        set->append(QList<qreal>(labels.size(), 0));
+        series_->append(set);
     }
-    for (const auto& bar : drawn.bars) highest = std::max(highest, bar.waitingPlu);
-    series->setBarWidth(0.8);
-    chart_->addSeries(series);
-
-    auto* scales = new QBarCategoryAxis;
-    scales->setTitleText(text(drawn.bottomAxisTitle));
-    scales->append(categories(drawn.bars));
-    chart_->addAxis(scales, Qt::AlignBottom);
-    series->attachAxis(scales);
-    auto* plu = new QValueAxis;
-    plu->setTitleText(text(drawn.leftAxisTitle));
-    plu->setLabelFormat("%d");
-    plu->setRange(0, std::max(highest, MinimumAxisTop));
-    plu->applyNiceNumbers();
-    chart_->addAxis(plu, Qt::AlignLeft);
-    series->attachAxis(plu);
+    series_->setBarWidth(0.8);
+    chart_->addSeries(series_);
+    scales_ = new QBarCategoryAxis;
+    scales_->append(labels);
+    chart_->addAxis(scales_, Qt::AlignBottom);
+    series_->attachAxis(scales_);
+    plu_ = new QValueAxis;
+    plu_->setLabelFormat("%d");
+    chart_->addAxis(plu_, Qt::AlignLeft);
+    series_->attachAxis(plu_);
 }
 
 void TransmissionProgressWindow::showTimerState() {

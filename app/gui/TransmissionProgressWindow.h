@@ -5,12 +5,16 @@
 // object while open and deletes itself when closed.
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 
 #include "dialogs/ITransmissionProgress.h"
 
+class QBarCategoryAxis;
 class QChart;
+class QStackedBarSeries;
+class QValueAxis;
 class QLineEdit;
 class QTimer;
 
@@ -25,7 +29,10 @@ public:
 private:
     QWidget* chartTab();
     QWidget* periodGroup();
+    // Puts the behaviour's chart on screen; the series and axes are made anew only
+    // when the bars' labels change, so a refresh keeps the operator's zoom.
     void drawChart();
+    void buildChart(const QStringList& labels);
     void showTimerState();
     void tick();
     // Runs one of the behaviour's commands; an error it raises goes to an error box.
@@ -35,6 +42,9 @@ private:
     std::shared_ptr<Core::IUnknown> owner_;
     Kolvenia::ITransmissionProgress& model_;
     QChart* chart_;
+    QStackedBarSeries* series_ = nullptr;
+    QBarCategoryAxis* scales_ = nullptr;
+    QValueAxis* plu_ = nullptr;
     QLineEdit* period_;
     QTimer* timer_;
 };

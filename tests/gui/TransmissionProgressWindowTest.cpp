@@ -157,6 +157,19 @@ TEST_P(TransmissionProgressWindow, BarsTakeTheColourOfTheirScaleAndTheTimerTheAp
     EXPECT_EQ(boxes[0].text, "Wpisano nieprawidłową wartość 0\nOkres odświeżania musi być liczbą większą od zera!");
     EXPECT_EQ(timer->interval(), 2500);
     EXPECT_TRUE(timer->isActive());
+
+    // The operator zooms into the first bars; refreshes keep the view and update the bars.
+    const QRectF area = chart->plotArea();
+    chart->zoomIn(QRectF(area.topLeft(), QSizeF(area.width() / 2, area.height())));
+    auto* scales = qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).at(0));
+    const QString first = scales->min(), last = scales->max();
+    EXPECT_NE(last, "2, 1");
+    waitingFiles("?????001.1wa", 5);
+    apply(window, "0.05");
+    QTRY_COMPARE(shownBars(window).front(), "1, 1: zielony 5 (Urządzenie aktualnie czynne)");
+    EXPECT_TRUE(chart->isZoomed());
+    EXPECT_EQ(scales->min(), first);
+    EXPECT_EQ(scales->max(), last);
 }
 
 TEST_P(TransmissionProgressWindow, TheTimerRefreshesTheSavedPeriodOutlivesTheWindowAndTheLogOpens) {
