@@ -5,7 +5,10 @@
 #include <map>
 
 #include "QtMessageBoxes.h"
+#include "QtWindowData.h"
 #include "SelectCashRegisterDialog.h"
+#include "TextLogWindow.h"
+#include "TransmissionProgressWindow.h"
 
 namespace Korvel::Gui {
 
@@ -31,7 +34,16 @@ const std::map<std::string, ModalWindow>& modalWindows() {
 }
 
 const std::map<std::string, ModelessWindow>& modelessWindows() {
-    static const std::map<std::string, ModelessWindow> windows{};
+    static const std::map<std::string, ModelessWindow> windows{
+        {Kolvenia::ITransmissionProgress::formClass,
+         [](const FormKernel::TBaseFormArgs& args, QWidget* parent) {
+             (new TransmissionProgressWindow(args.model, parent))->show();
+         }},
+        {FormKernel::TextLogFormClass,
+         [](const FormKernel::TBaseFormArgs& args, QWidget* parent) {
+             (new TextLogWindow(args.model->as<FormKernel::ITextLog>(), parent))->show();
+         }},
+    };
     return windows;
 }
 
@@ -65,9 +77,11 @@ QtFormKernel::QtFormKernel() {
     FormKernel::installFormOpener(openForm);
     FormKernel::installModalFormOpener(openModalForm);
     FormKernel::installMessageBoxes(std::make_shared<QtMessageBoxes>());
+    FormKernel::installWindowData(std::make_shared<QtWindowData>());
 }
 
 QtFormKernel::~QtFormKernel() {
+    FormKernel::installWindowData(nullptr);
     FormKernel::installMessageBoxes(nullptr);
     FormKernel::removeModalFormOpener();
     FormKernel::removeFormOpener();

@@ -15,6 +15,7 @@
 #include "core/ModuleEntry.h"
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
+#include "dialogs/TransmissionProgress.h"
 #include "external/ExternalSendersRegistration.h"
 #include "labels/LabelsRegistration.h"
 #include "plu/ProcessAndSendActions.h"
@@ -40,6 +41,7 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     registerPromotionsActionsObjects(list);
     AllPlus::registerSendAllPluObjects(list);
     Devices::PriceChecker::registerSendAllPriceCheckerObjects(list);
+    TransmissionProgress::registerTransmissionProgressObjects(list);
     Labels::registerElectronicLabelsSenderObjects(list);
     Devices::PriceChecker::registerElzabRsPriceCheckerSender(list);
     registerSendPLUForArticleObjects(list);

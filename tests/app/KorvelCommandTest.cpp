@@ -167,7 +167,7 @@ const TableRow RegistrationOrder[] = {
     {"{42C44BBA-02FB-4FB9-8110-6121DD3B7E86}", "CFormCreator", false},
     {"{33C67A78-198F-4183-9CEC-918906F67F28}", "CFormCreator", false},
     {"{544130F9-B009-4201-AA99-2B70D9A802D4}", "Action", false},
-    {"{C2B83294-ECB5-4226-B7FD-EB0F3AFD9694}", "CFormCreator", false},
+    {"{C2B83294-ECB5-4226-B7FD-EB0F3AFD9694}", "CFormCreator", true},
     {"{D54FEB57-BEC8-48B9-A0AF-D65016319FA9}", "SendPLUForArticle", false},
     {"{5C6D4373-0260-4B92-BBC7-C0CE2119548D}", "GetDefaultManager", false},
     {"{58F8DAD3-BEDE-4B39-B0EB-6989D05D4B37}", "SendCountriesAction", true},

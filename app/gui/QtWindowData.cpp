@@ -1,0 +1,55 @@
+#include "QtWindowData.h"
+
+#include <QSettings>
+#include <QVariant>
+
+namespace Korvel::Gui {
+
+namespace {
+
+constexpr const char* Organization = "korvel";
+constexpr const char* Application = "korvel";
+
+QSettings settingsFile() { return QSettings(QSettings::IniFormat, QSettings::UserScope, Organization, Application); }
+
+QString keyOf(const std::string& windowClass, const std::string& name) {
+    return QString::fromStdString(windowClass) + '/' + QString::fromStdString(name);
+}
+
+QVariant read(const std::string& windowClass, const std::string& name) {
+    return settingsFile().value(keyOf(windowClass, name));
+}
+
+void write(const std::string& windowClass, const std::string& name, const QVariant& value) {
+    QSettings settings = settingsFile();
+    settings.setValue(keyOf(windowClass, name), value);
+    settings.sync();
+}
+
+}  // namespace
+
+std::optional<int> QtWindowData::readInt(const std::string& windowClass, const std::string& name) const {
+    const QVariant value = read(windowClass, name);
+    bool isNumber = false;
+    const int number = value.toInt(&isNumber);
+    if (!value.isValid() || !isNumber) return std::nullopt;
+    return number;
+}
+
+std::optional<std::string> QtWindowData::readText(const std::string& windowClass, const std::string& name) const {
+    const QVariant value = read(windowClass, name);
+    if (!value.isValid()) return std::nullopt;
+    return value.toString().toStdString();
+}
+
+void QtWindowData::writeInt(const std::string& windowClass, const std::string& name, int value) {
+    write(windowClass, name, value);
+}
+
+void QtWindowData::writeText(const std::string& windowClass, const std::string& name, const std::string& value) {
+    write(windowClass, name, QString::fromStdString(value));
+}
+
+std::string QtWindowData::fileName() { return settingsFile().fileName().toStdString(); }
+
+}  // namespace Korvel::Gui
