@@ -4,6 +4,8 @@
 #include <functional>
 #include <map>
 
+#include "ElectronicLabelsStockExportDialog.h"
+#include "PromotionChoiceDialog.h"
 #include "QtMessageBoxes.h"
 #include "SelectCashRegisterDialog.h"
 
@@ -26,12 +28,26 @@ const std::map<std::string, ModalWindow>& modalWindows() {
              dialog.exec();
              return selection.accepted();
          }},
+        {Promotion::IPromotionChoice::formClass,
+         [](Core::IUnknown& model, QWidget* parent) {
+             auto& choice = model.as<Promotion::IPromotionChoice>();
+             PromotionChoiceDialog dialog(choice, parent);
+             dialog.exec();
+             return choice.accepted();
+         }},
     };
     return windows;
 }
 
 const std::map<std::string, ModelessWindow>& modelessWindows() {
-    static const std::map<std::string, ModelessWindow> windows{};
+    static const std::map<std::string, ModelessWindow> windows{
+        {Labels::IElectronicLabelsStockExport::formClass,
+         [](const FormKernel::TBaseFormArgs& args, QWidget* parent) {
+             auto* dialog = new ElectronicLabelsStockExportDialog(args.model, parent);
+             dialog->setAttribute(Qt::WA_DeleteOnClose);
+             dialog->open();
+         }},
+    };
     return windows;
 }
 
