@@ -1,6 +1,7 @@
 // The labels stock-export dialog opened from the main window's menu over a real shop:
 // the operator picks the days and accepts with Enter; the label file reaches a real FTP
 // server, a failure is shown and the dialog stays for another try.
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDialog>
 #include <QPointer>
@@ -41,6 +42,7 @@ protected:
 
     // Chooses the menu item; the dialog it opened.
     QDialog* openExport() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // a closed dialog is gone
         choose(ExportItem);
         auto* dialog = window().findChild<QDialog*>("TSendElectronicLabelsDialog");
         EXPECT_TRUE(dialog && dialog->isVisible());
@@ -68,8 +70,14 @@ private:
     Core::RegistrationHandle ftpAction_;
 };
 
-TEST_P(LabelsWindowTest, TheOperatorExportsTheDaysChosenAndTheFileReachesTheServer) {
+TEST_P(LabelsWindowTest, EscapeExportsNothingAndEnterExportsTheDaysChosen) {
     QPointer<QDialog> dialog = openExport();
+    ASSERT_TRUE(dialog);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    EXPECT_TRUE(!dialog || !dialog->isVisible());
+    EXPECT_FALSE(std::filesystem::exists(local / "etykiety"));
+
+    dialog = openExport();
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog->windowTitle(), "Towary - eksport el. etyk.");
     EXPECT_EQ(firstDay(dialog).date(), QDate::currentDate());
@@ -77,7 +85,6 @@ TEST_P(LabelsWindowTest, TheOperatorExportsTheDaysChosenAndTheFileReachesTheServ
     std::vector<ShownBox> boxes;
     GuiTest::closeMessageBoxes(boxes);
     QTest::keyClick(&firstDay(dialog), Qt::Key_Return);  // Enter accepts from the date edit
-
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Eksport zakończony poprawnie.");
     EXPECT_TRUE(!dialog || !dialog->isVisible());
@@ -86,43 +93,31 @@ TEST_P(LabelsWindowTest, TheOperatorExportsTheDaysChosenAndTheFileReachesTheServ
     EXPECT_EQ(uploaded().find(YoghurtCode), std::string::npos);
 }
 
-TEST_P(LabelsWindowTest, AFailedUploadIsShownAndTheSameDialogSendsOnceTheServerIsBack) {
-    server_->stop();
+TEST_P(LabelsWindowTest, RefusalsAndFailuresAreShownAndTheSameDialogSendsOnceTheServerIsBack) {
     QPointer<QDialog> dialog = openExport();
     ASSERT_TRUE(dialog);
-    firstDay(dialog).setDate(QDate::currentDate().addDays(-10));
     std::vector<ShownBox> boxes;
-    GuiTest::closeMessageBoxes(boxes);
-    dialog->findChild<QPushButton*>("btnAkceptuj")->click();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].title, "Błąd");
-    EXPECT_EQ(boxes[0].text.rfind("Wystąpił błąd w czasie eksportu: ", 0), 0u) << boxes[0].text;
+    const auto accept = [&] {
+        GuiTest::closeMessageBoxes(boxes);
+        dialog->findChild<QPushButton*>("btnAkceptuj")->click();
+    };
+    firstDay(dialog).setDate(QDate::currentDate().addDays(1));
+    accept();
+    firstDay(dialog).setDate(QDate::currentDate().addDays(-10));
+    server_->stop();
+    accept();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "Data początkowa nie może być późniejsza niż data końcowa.");
+    EXPECT_EQ(boxes[1].title, "Błąd");
+    EXPECT_EQ(boxes[1].text.rfind("Wystąpił błąd w czasie eksportu: ", 0), 0u) << boxes[1].text;
     ASSERT_TRUE(dialog && dialog->isVisible());
 
     restartServer();
-    GuiTest::closeMessageBoxes(boxes);
-    dialog->findChild<QPushButton*>("btnAkceptuj")->click();
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[1].text, "Eksport zakończony poprawnie.");
+    accept();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[2].text, "Eksport zakończony poprawnie.");
     EXPECT_NE(uploaded().find(MilkCode), std::string::npos);
     EXPECT_TRUE(LabelsTest::filesIn(local / "etykiety").empty()) << "the file the failure left went too";
-}
-
-TEST_P(LabelsWindowTest, AReversedRangeIsRefusedAndEscapeClosesWithoutExporting) {
-    QPointer<QDialog> dialog = openExport();
-    ASSERT_TRUE(dialog);
-    firstDay(dialog).setDate(QDate::currentDate().addDays(1));
-    std::vector<ShownBox> boxes;
-    GuiTest::closeMessageBoxes(boxes);
-    QTest::keyClick(dialog, Qt::Key_Return);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Data początkowa nie może być późniejsza niż data końcowa.");
-    ASSERT_TRUE(dialog && dialog->isVisible());
-
-    QTest::keyClick(dialog, Qt::Key_Escape);
-    EXPECT_TRUE(!dialog || !dialog->isVisible());
-    EXPECT_TRUE(server_->received().empty());
-    EXPECT_FALSE(std::filesystem::exists(local / "etykiety"));
 }
 
 KORVEL_ON_EACH_ENGINE(LabelsWindowTest);
