@@ -25,6 +25,11 @@ const std::vector<MenuItem>& moduleMenuItems() {
         {".miInne.miKonfiguracja.miKonfUrz", G::DeviceConfigurationDialog},
         {".miInne.miFunkSerwis.miAllPrzeslaniePriceChecker", G::SendAllPriceCheckerDialog},
         {".miInne.miFunkSerwis.miElectonicLabelsStockExport", G::ElectronicLabelsStockExportDialog},
+        // The promotion windows have no item of their own in the back office; here they
+        // hang under one submenu of the transmissions.
+        {".miTransmisje.miPromocje.miPrzeslanieWybranychPromocji", G::SendPredefinedPromotionsWithRefGui},
+        {".miTransmisje.miPromocje.miPrzeslaniePromocji", G::SendPromotionWithRefGui},
+        {".miTransmisje.miPromocje.miPrzeslanieNowychPromocji", G::SendNewAndModifiedPromotionsGui},
     };
     return items;
 }
@@ -64,6 +69,10 @@ std::string menuCaption(const std::string& name) {
         {"miFunkSerwis", "&Funkcje serwisowe"},
         {"miAllPrzeslaniePriceChecker", "Przesłanie wszystkiego do &czytników cen"},
         {"miElectonicLabelsStockExport", "&Eksport stanów do etykiet elektronicznych"},
+        {"miPromocje", "P&romocje"},
+        {"miPrzeslanieWybranychPromocji", "Przesłanie &wybranych promocji"},
+        {"miPrzeslaniePromocji", "Przesłanie &jednej promocji"},
+        {"miPrzeslanieNowychPromocji", "Przesłanie &nowych i zmienionych promocji"},
     };
     const auto found = captions.find(name);
     return found == captions.end() ? name : found->second;

@@ -4,6 +4,8 @@
 #include <functional>
 #include <map>
 
+#include "ElectronicLabelsStockExportDialog.h"
+#include "PromotionChoiceDialog.h"
 #include "QtMessageBoxes.h"
 #include "QtWindowData.h"
 #include "SelectCashRegisterDialog.h"
@@ -29,6 +31,13 @@ const std::map<std::string, ModalWindow>& modalWindows() {
              dialog.exec();
              return selection.accepted();
          }},
+        {Promotion::IPromotionChoice::formClass,
+         [](Core::IUnknown& model, QWidget* parent) {
+             auto& choice = model.as<Promotion::IPromotionChoice>();
+             PromotionChoiceDialog dialog(choice, parent);
+             dialog.exec();
+             return choice.accepted();
+         }},
     };
     return windows;
 }
@@ -42,6 +51,12 @@ const std::map<std::string, ModelessWindow>& modelessWindows() {
         {FormKernel::TextLogFormClass,
          [](const FormKernel::TBaseFormArgs& args, QWidget* parent) {
              (new TextLogWindow(args.model->as<FormKernel::ITextLog>(), parent))->show();
+         }},
+        {Labels::IElectronicLabelsStockExport::formClass,
+         [](const FormKernel::TBaseFormArgs& args, QWidget* parent) {
+             auto* dialog = new ElectronicLabelsStockExportDialog(args.model, parent);
+             dialog->setAttribute(Qt::WA_DeleteOnClose);
+             dialog->open();
          }},
     };
     return windows;

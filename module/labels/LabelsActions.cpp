@@ -91,6 +91,10 @@ void EveningProcessingSendElectronicLabelsAction::executeEveningWork(EveningProc
 
 bool ElectronicLabelsStockExport::accept(int firstDay, int lastDay) {
     auto boxes = FormKernel::messageBoxes();
+    if (firstDay > lastDay) {
+        boxes->warning(translate("Data początkowa nie może być późniejsza niż data końcowa."));
+        return false;
+    }
     try {
         StockChangeLabels labels(firstDay, lastDay);
         if (labels.empty()) {
@@ -106,13 +110,17 @@ bool ElectronicLabelsStockExport::accept(int firstDay, int lastDay) {
     return true;
 }
 
-CFormCreator::CFormCreator(std::string guid, std::string formClass, std::string menuPath)
-    : guid_(std::move(guid)), formClass_(std::move(formClass)), menuPath_(std::move(menuPath)) {}
+CFormCreator::CFormCreator(std::string guid, std::string formClass, std::string menuPath, ModelFactory makeModel)
+    : guid_(std::move(guid)),
+      formClass_(std::move(formClass)),
+      menuPath_(std::move(menuPath)),
+      makeModel_(std::move(makeModel)) {}
 
 java::pointer<Core::IUnknown> CFormCreator::execute(java::pointer<Core::IUnknown> args) {
     FormKernel::IBaseForm* parent =
         args && args->is<FormKernel::IBaseForm>() ? &args->as<FormKernel::IBaseForm>() : nullptr;
-    FormKernel::showForm(formClass_, FormKernel::TBaseFormArgs{menuPath_}, parent, "CFormCreator");
+    FormKernel::showForm(formClass_, FormKernel::TBaseFormArgs{menuPath_, makeModel_ ? makeModel_() : nullptr}, parent,
+                         "CFormCreator");
     return {};
 }
 

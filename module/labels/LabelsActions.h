@@ -3,11 +3,13 @@
 // three export the label products whose stock changed in the range.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "core/Action.h"
 #include "evening/OdczytWieczornyAction.h"
+#include "labels/IElectronicLabelsStockExport.h"
 
 namespace Labels {
 
@@ -26,21 +28,20 @@ public:
 
 // What the stock-export dialog does on accept: exports the range and tells the
 // operator the outcome in the host's message boxes. The window only gathers the days.
-class ElectronicLabelsStockExport {
+class ElectronicLabelsStockExport : public IElectronicLabelsStockExport {
 public:
-    // Host contract: the dialog's window class and caption.
-    static constexpr const char* formClass = "TSendElectronicLabelsDialog";
-    static constexpr const char* caption = "Towary - eksport el. etyk.";
-
     // Answers whether the export ran to its end (an empty range counts).
-    bool accept(int firstDay, int lastDay);
+    bool accept(int firstDay, int lastDay) override;
 };
 
 // Host contract: the action that opens a window of the host's form kernel with its
-// menu path, answering its GUID (it is registered as one object).
+// menu path, answering its GUID (it is registered as one object). Each window it opens
+// gets a behaviour object of its own, when the window has one.
 class CFormCreator : public Core::IAction, public Core::IExecutor {
 public:
-    CFormCreator(std::string guid, std::string formClass, std::string menuPath);
+    using ModelFactory = std::function<std::shared_ptr<Core::IUnknown>()>;
+
+    CFormCreator(std::string guid, std::string formClass, std::string menuPath, ModelFactory makeModel = {});
     std::string getGUID() const override { return guid_; }
     java::pointer<Core::IUnknown> execute(java::pointer<Core::IUnknown> args) override;
 
@@ -48,6 +49,7 @@ private:
     std::string guid_;
     std::string formClass_;
     std::string menuPath_;
+    ModelFactory makeModel_;
 };
 
 }  // namespace Labels

@@ -29,7 +29,8 @@ void registerElectronicLabelsStockExportDialogObjects(Core::ModuleRegistrationLi
     // Host contract: the menu item of the stock-export dialog.
     list.add(Kolvenia::regAction(
         std::make_shared<CFormCreator>(Guids::ElectronicLabelsStockExportDialog, ElectronicLabelsStockExport::formClass,
-                                       ".miInne.miFunkSerwis.miElectonicLabelsStockExport"),
+                                       ".miInne.miFunkSerwis.miElectonicLabelsStockExport",
+                                       [] { return std::make_shared<ElectronicLabelsStockExport>(); }),
         CORE_SRC_INFO("registerElectronicLabelsStockExportDialogObjects")));
 }
 

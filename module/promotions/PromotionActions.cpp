@@ -2,6 +2,8 @@
 
 #include <boost/algorithm/string/case_conv.hpp>
 #include <boost/format.hpp>
+#include <limits>
+#include <optional>
 #include <regex>
 
 #include "core/Errors.h"
@@ -12,6 +14,7 @@
 #include "frame/ConsoleUsage.h"
 #include "frame/SendAllDataActionInvoker.h"
 #include "plu/ProcessAndSendActions.h"
+#include "promotions/PromotionChoice.h"
 #include "promotions/PromotionSendRun.h"
 #include "promotions/PromotionSender.h"
 
@@ -120,6 +123,95 @@ java::pointer<Core::IUnknown> runChosenInWindow(const java::pointer<Core::IUnkno
     }
 }
 
+// A promotion window of this host: what it offers, how the operator chooses, where
+// it hangs in the menus (this host's own placing: the windows have no fixed item).
+struct ChoiceWindow {
+    Promotion::PromotionChoice::Mode mode;
+    const char* caption;
+    const char* menuPath;
+    const char* actionName;
+    std::vector<PromotionPtr> (*offered)(IPromotionDao&);
+    const char* nothingOffered;
+};
+
+const ChoiceWindow PredefinedWindow{Promotion::PromotionChoice::Mode::Several,
+                                    "Wysłanie wybranych promocji",
+                                    ".miTransmisje.miPromocje.miPrzeslanieWybranychPromocji",
+                                    "CSendPredefinedPromotionsWithRefGui",
+                                    allPromotions,
+                                    "Brak promocji do wysłania."};
+const ChoiceWindow OneWindow{Promotion::PromotionChoice::Mode::One,
+                             "Wysłanie promocji",
+                             ".miTransmisje.miPromocje.miPrzeslaniePromocji",
+                             "CSendPromotionWithRefGui",
+                             allPromotions,
+                             "Brak promocji do wysłania."};
+const ChoiceWindow NewAndModifiedWindow{Promotion::PromotionChoice::Mode::Whole,
+                                        "Wysłanie nowych i zmienionych promocji",
+                                        ".miTransmisje.miPromocje.miPrzeslanieNowychPromocji",
+                                        "CSendNewAndModifiedPromotionsGui",
+                                        newAndModifiedPromotions,
+                                        "Brak nowych ani zmienionych promocji do wysłania."};
+
+// Started from the host's menu: a parent window, but no references handed over.
+FormKernel::IBaseForm* menuParent(const java::pointer<Core::IUnknown>& args) {
+    if (!args || !args->is<FormKernel::IBaseForm>() || args->is<FormKernel::IBaseFormArgs>()) return nullptr;
+    return &args->as<FormKernel::IBaseForm>();
+}
+
+// The references the operator chose in the window; none when nothing was offered (said
+// in a box) or the operator cancelled. The promotions are read before the window opens
+// and the session is let go, so that nothing is held while the operator chooses.
+std::optional<std::list<int>> chosenInWindow(const ChoiceWindow& window, FormKernel::IBaseForm& parent) {
+    std::vector<PromotionPtr> offered;
+    {
+        Promotion::PromotionOracleDao dao{TSessionHolder(true)};
+        offered = window.offered(dao);
+    }
+    Promotion::PromotionChoice choice(window.mode, translate(window.caption), offered);
+    if (choice.lines().empty()) {
+        FormKernel::messageBoxes()->information(translate(window.nothingOffered));
+        return std::nullopt;
+    }
+    if (!FormKernel::showModalForm(Promotion::PromotionChoice::formClass, FormKernel::TBaseFormArgs{window.menuPath},
+                                   choice, &parent, window.actionName) ||
+        !choice.accepted())
+        return std::nullopt;
+    return choice.chosenReferences();
+}
+
+// The operator's choice from the menu, or the action's answer when the choice ended it
+// (cancelled, nothing offered, or a failure shown in a box).
+struct MenuChoice {
+    std::list<int> references;
+    java::pointer<Core::IUnknown> ended;
+};
+
+MenuChoice chooseFromMenu(const ChoiceWindow& window, FormKernel::IBaseForm& parent) {
+    try {
+        auto chosen = chosenInWindow(window, parent);
+        if (!chosen) return {{}, status(true, std::string())};
+        return {std::move(*chosen), nullptr};
+    } catch (const std::exception& e) {
+        FormKernel::messageBoxes()->error(errorText(e.what()));
+        return {{}, status(false, e.what())};
+    }
+}
+
+// From the menu the operator chooses first; references handed over by another window
+// go straight to the run.
+java::pointer<Core::IUnknown> runFromWindow(const java::pointer<Core::IUnknown>& args, const ChoiceWindow& window,
+                                            std::size_t mostReferences) {
+    std::list<int> references = windowReferences(args);
+    if (FormKernel::IBaseForm* parent = menuParent(args)) {
+        MenuChoice choice = chooseFromMenu(window, *parent);
+        if (choice.ended) return choice.ended;
+        references = std::move(choice.references);
+    }
+    if (references.size() > mostReferences) references.resize(mostReferences);
+    return runChosenInWindow(args, references);
+}
+
 // ---- console ----------------------------------------------------------------------
 
 bool isGuid(const std::string& text) {
@@ -149,13 +241,11 @@ java::pointer<Core::IUnknown> refuseGuid(std::ostream& out, const char* message)
 }  // namespace
 
 java::pointer<Core::IUnknown> CSendPredefinedPromotionsWithRefGui::execute(java::pointer<Core::IUnknown> args) {
-    return runChosenInWindow(args, windowReferences(args));
+    return runFromWindow(args, PredefinedWindow, std::numeric_limits<std::size_t>::max());
 }
 
 java::pointer<Core::IUnknown> CSendPromotionWithRefGui::execute(java::pointer<Core::IUnknown> args) {
-    std::list<int> references = windowReferences(args);
-    if (references.size() > 1) references.resize(1);
-    return runChosenInWindow(args, references);
+    return runFromWindow(args, OneWindow, 1);
 }
 
 java::pointer<Core::IUnknown> CSendPromotionWithGuidFire::execute(java::pointer<Core::IUnknown> args) {
@@ -215,6 +305,12 @@ java::pointer<Core::IUnknown> CSendNewAndModifiedPromotionsGui::execute(java::po
     request.promotions = newAndModifiedPromotions;
     if (args && (args->is<SendAllDataActionInvoker>() || args->is<Core::IExternalExecutionArgsGetter>()))
         return runForCaller(args, request);
+    // From the menu the operator looks the promotions over first; the run then sends
+    // what is new and modified at that moment.
+    if (FormKernel::IBaseForm* parent = menuParent(args)) {
+        MenuChoice choice = chooseFromMenu(NewAndModifiedWindow, *parent);
+        if (choice.ended) return choice.ended;
+    }
     java::pointer<Core::IUnknown> result = runForCaller(args, request);
     const auto& outcome = result->as<Core::ActionStatus>();
     if (outcome.succeeded())

@@ -11,7 +11,9 @@ class CSendPromotionActionBase : public Core::IAction, public Core::IExecutor {}
 
 // Window: sends the promotions whose references the window hands over, asking first
 // about each one already sent; without references it shows
-// "Nieznany błąd - brak informacji o promocji do wysłania.".
+// "Nieznany błąd - brak informacji o promocji do wysłania.". Started from the host's
+// menu (a parent window and no references), it first lets the operator choose any
+// number of promotions in the promotion choice window (IPromotionChoice).
 // Host contract: the action class name.
 class CSendPredefinedPromotionsWithRefGui : public CSendPromotionActionBase {
 public:
@@ -25,7 +27,8 @@ public:
     java::pointer<Core::IUnknown> execute(java::pointer<Core::IUnknown> args) override;
 };
 
-// Window: as CSendPredefinedPromotionsWithRefGui for the first reference only.
+// Window: as CSendPredefinedPromotionsWithRefGui for the first reference only; from the
+// menu the operator chooses exactly one promotion.
 // Host contract: the action class name.
 class CSendPromotionWithRefGui : public CSendPromotionActionBase {
 public:
@@ -55,6 +58,8 @@ public:
 };
 
 // Window (or the send-all-data action, without one): the new and modified promotions.
+// From the menu the operator first looks them over in the promotion choice window and
+// sends or cancels; with none it says so and sends nothing.
 // Host contract: the action class name.
 class CSendNewAndModifiedPromotionsGui : public CSendPromotionActionBase {
 public:

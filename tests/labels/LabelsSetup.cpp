@@ -2,6 +2,8 @@
 
 #include "config/Setup.h"
 #include "core/Singleton.h"
+#include "db/Command.h"
+#include "support/ShopRows.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -46,6 +48,21 @@ std::map<std::string, std::string> filesIn(const fs::path& folder) {
         if (entry.is_regular_file() && !entry.path().filename().string().starts_with("."))
             files[entry.path().filename().string()] = TestSupport::readFile(entry.path());
     return files;
+}
+
+void addLabelProduct(TSessionHolder& session, int id, const std::string& name, int stockDay, int pluStatus,
+                     std::optional<int> onLabels) {
+    TestSupport::addProduct(session, TestSupport::ShopProduct(id, name, 2.5 + id));
+    DBKernel::Sql::Command("update Towar set dLastStnDate = " + std::to_string(stockDay) +
+                               ", byElEtyk = " + (onLabels ? std::to_string(*onLabels) : "null") +
+                               " where lTowarRef = " + std::to_string(id),
+                           session)
+        .execute();
+    DBKernel::Sql::Command("insert into stn (lTowarRef, data, dStan) values (" + std::to_string(id) + ", " +
+                               std::to_string(stockDay) + ", 4)",
+                           session)
+        .execute();
+    TestSupport::addPlu(session, 10 * id, id, "59000000" + std::to_string(10000 + id), pluStatus);
 }
 
 std::string expectedFile(const std::string& name) {

@@ -4,8 +4,10 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 
+#include "db/SessionHolder.h"
 #include "support/FtpServer.h"
 
 namespace LabelsTest {
@@ -31,6 +33,11 @@ void configureLabels(const LabelsSettings& settings);
 // The regular files of a folder by name, with their contents, dot files left out;
 // none when the folder is missing.
 std::map<std::string, std::string> filesIn(const std::filesystem::path& folder);
+
+// A product whose stock last changed on `stockDay` (byElEtyk = onLabels), with one PLU
+// of the state given, coded "59000000" + (10000 + id), reference 10 * id.
+void addLabelProduct(TSessionHolder& session, int id, const std::string& name, int stockDay, int pluStatus,
+                     std::optional<int> onLabels = 1);
 
 // The expected file kept with the tests.
 std::string expectedFile(const std::string& name);

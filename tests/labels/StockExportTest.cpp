@@ -115,15 +115,9 @@ protected:
     void exec(const std::string& sql) { DBKernel::Sql::Command(sql, *session_).execute(); }
     std::int64_t integerOf(const std::string& sql) { return TestSupport::integerOf(*session_, sql); }
 
-    // A label product whose stock last changed on `stockDay`, with one PLU.
     void addLabelProduct(int id, const std::string& name, int stockDay, int pluStatus,
                          std::optional<int> onLabels = 1) {
-        TestSupport::addProduct(*session_, TestSupport::ShopProduct(id, name, 2.5 + id));
-        exec("update Towar set dLastStnDate = " + std::to_string(stockDay) + ", byElEtyk = " +
-             (onLabels ? std::to_string(*onLabels) : "null") + " where lTowarRef = " + std::to_string(id));
-        exec("insert into stn (lTowarRef, data, dStan) values (" + std::to_string(id) + ", " +
-             std::to_string(stockDay) + ", 4)");
-        TestSupport::addPlu(*session_, 10 * id, id, "59000000" + std::to_string(10000 + id), pluStatus);
+        LabelsTest::addLabelProduct(*session_, id, name, stockDay, pluStatus, onLabels);
     }
 
     void addShop() {

@@ -5,11 +5,12 @@
 #include <set>
 
 #include "cashregister/CashRegisterServerCommunication.h"
-#include "cashregister/config/CashRegisterChoice.h"
 #include "cashregister/config/CashRegisterListArgument.h"
 #include "core/I18n.h"
 #include "core/Singleton.h"
 #include "devicedefs/Kolekcje.h"
+#include "dialogs/SelectCashRegister.h"
+#include "forms/FormKernel.h"
 #include "frame/ActionGuids.h"
 #include "frame/ActionRegistration.h"
 #include "frame/SendAllDataActionInvoker.h"
@@ -98,17 +99,25 @@ java::pointer<Core::IUnknown> SendCashRegisterConfigAction::execute(java::pointe
 }
 
 java::pointer<Core::IUnknown> SendPluConfigDlgAction::execute(java::pointer<Core::IUnknown> args) {
-    const auto sender = factory().createPluConfigSender();
-    const TUrzadzenieCollectionPtr devices = kolekcjaWlaczonychUrzadzen();
-    if (!devices) return java::make<Core::ActionStatus>(true, std::string());
-    FormKernel::IBaseForm* parent =
-        args && args->is<FormKernel::IBaseForm>() ? &args->as<FormKernel::IBaseForm>() : nullptr;
-    const auto chosen = chooseCashRegisters(PluConfigMenuPath, parent, "SendPluConfigDlgAction");
-    if (!chosen) return java::make<Core::ActionStatus>(true, std::string());
-    CFromSetUrzCollectionModStrategy(*chosen).modify(*devices);
-    Core::ThreadUserIo::NullProgressIndicator noProgress;
-    sendPluConfig(*sender, *devices, noProgress);
-    return java::make<Core::ActionStatus>(true, std::string());
+    // The action answers for itself: its failures reach the operator in a message box.
+    try {
+        const auto sender = factory().createPluConfigSender();
+        const TUrzadzenieCollectionPtr devices = kolekcjaWlaczonychUrzadzen();
+        if (!devices) return java::make<Core::ActionStatus>(true, std::string());
+        FormKernel::IBaseForm* parent =
+            args && args->is<FormKernel::IBaseForm>() ? &args->as<FormKernel::IBaseForm>() : nullptr;
+        const auto chosen = chooseCashRegisters(PluConfigMenuPath, parent, "SendPluConfigDlgAction");
+        if (!chosen) return java::make<Core::ActionStatus>(true, std::string());
+        CFromSetUrzCollectionModStrategy(*chosen).modify(*devices);
+        Core::ThreadUserIo::NullProgressIndicator noProgress;
+        sendPluConfig(*sender, *devices, noProgress);
+    } catch (const std::exception& e) {
+        FormKernel::messageBoxes()->error(e.what());
+        return java::make<Core::ActionStatus>(false, e.what());
+    }
+    const std::string sent = translate("Wysłano konfigurację PLU.");
+    FormKernel::messageBoxes()->information(sent);
+    return java::make<Core::ActionStatus>(true, sent);
 }
 
 java::pointer<Core::IUnknown> SendPluConfigAction::execute(java::pointer<Core::IUnknown> args) {
