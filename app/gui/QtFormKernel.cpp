@@ -6,6 +6,11 @@
 
 #include "QtMessageBoxes.h"
 #include "SelectCashRegisterDialog.h"
+#include "SendAllDataProgressDialog.h"
+#include "SendAllDataSelectionDialog.h"
+#include "WorkDialogWindow.h"
+#include "pricechecker/SendAllPriceCheckerAction.h"
+#include "sendall/SendAllPluAction.h"
 
 namespace Korvel::Gui {
 
@@ -26,12 +31,33 @@ const std::map<std::string, ModalWindow>& modalWindows() {
              dialog.exec();
              return selection.accepted();
          }},
+        {Kolvenia::SendAll::TSelectCashRegisterData::formClass,
+         [](Core::IUnknown& model, QWidget* parent) {
+             auto& selection = model.as<Kolvenia::SendAll::ISendAllDataSelection>();
+             SendAllDataSelectionDialog(selection, parent).exec();
+             return selection.accepted();
+         }},
+        {Kolvenia::SendAll::TdlgSendAllData::formClass,
+         [](Core::IUnknown& model, QWidget* parent) {
+             SendAllDataProgressDialog(model.as<Kolvenia::SendAll::ISendAllDataProgressWindow>(), parent).exec();
+             return true;
+         }},
     };
     return windows;
 }
 
 const std::map<std::string, ModelessWindow>& modelessWindows() {
-    static const std::map<std::string, ModelessWindow> windows{};
+    static const std::map<std::string, ModelessWindow> windows{
+        {Kolvenia::AllPlus::CFormCreator::formClass,
+         [](const FormKernel::TBaseFormArgs& args, QWidget* parent) {
+             (new WorkDialogWindow(Kolvenia::AllPlus::CFormCreator::formClass, args.model, parent))->show();
+         }},
+        {Devices::PriceChecker::SendAllDialog::Action::FormClass,
+         [](const FormKernel::TBaseFormArgs& args, QWidget* parent) {
+             (new WorkDialogWindow(Devices::PriceChecker::SendAllDialog::Action::FormClass, args.model, parent))
+                 ->show();
+         }},
+    };
     return windows;
 }
 
