@@ -37,17 +37,16 @@ const std::map<std::string, ModalWindow>& modalWindows() {
              SendAllDataSelectionDialog(selection, parent).exec();
              return selection.accepted();
          }},
-        {Kolvenia::SendAll::TdlgSendAllData::formClass,
-         [](Core::IUnknown& model, QWidget* parent) {
-             SendAllDataProgressDialog(model.as<Kolvenia::SendAll::ISendAllDataProgressWindow>(), parent).exec();
-             return true;
-         }},
     };
     return windows;
 }
 
 const std::map<std::string, ModelessWindow>& modelessWindows() {
     static const std::map<std::string, ModelessWindow> windows{
+        {Kolvenia::SendAll::TdlgSendAllData::formClass,
+         [](const FormKernel::TBaseFormArgs& args, QWidget* parent) {
+             (new SendAllDataProgressDialog(args.model, parent))->show();
+         }},
         {Kolvenia::AllPlus::CFormCreator::formClass,
          [](const FormKernel::TBaseFormArgs& args, QWidget* parent) {
              (new WorkDialogWindow(Kolvenia::AllPlus::CFormCreator::formClass, args.model, parent))->show();

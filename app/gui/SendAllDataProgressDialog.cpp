@@ -26,9 +26,9 @@ void showBar(QProgressBar* bar, const Kolvenia::SendAll::ISendAllDataProgressWin
 
 }  // namespace
 
-SendAllDataProgressDialog::SendAllDataProgressDialog(Kolvenia::SendAll::ISendAllDataProgressWindow& model,
-                                                     QWidget* parent)
-    : QDialog(parent), model_(model) {
+SendAllDataProgressDialog::SendAllDataProgressDialog(std::shared_ptr<Core::IUnknown> model, QWidget* parent)
+    : QDialog(parent), owner_(std::move(model)), model_(owner_->as<Kolvenia::SendAll::ISendAllDataProgressWindow>()) {
+    setAttribute(Qt::WA_DeleteOnClose);
     using Kolvenia::SendAll::TdlgSendAllData;
     setWindowTitle(QString::fromUtf8(TdlgSendAllData::caption));
     setObjectName(TdlgSendAllData::formClass);

@@ -3,9 +3,11 @@
 // reaches showModel() through a queued connection, so the widgets are touched on the
 // window's thread alone. Closing the window while the run goes on asks it to stop
 // after the current kind, as "Anuluj" does; the window closes once the run is over.
+// Modeless: it shares the behaviour object with the run and deletes itself on close.
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 #include "sendall/SendAllDataProgress.h"
 
@@ -19,7 +21,7 @@ namespace Korvel::Gui {
 class SendAllDataProgressDialog : public QDialog {
     Q_OBJECT
 public:
-    SendAllDataProgressDialog(Kolvenia::SendAll::ISendAllDataProgressWindow& model, QWidget* parent);
+    SendAllDataProgressDialog(std::shared_ptr<Core::IUnknown> model, QWidget* parent);
     ~SendAllDataProgressDialog() override;
 
     void reject() override;
@@ -31,6 +33,7 @@ signals:
 private:
     void showModel();
 
+    std::shared_ptr<Core::IUnknown> owner_;
     Kolvenia::SendAll::ISendAllDataProgressWindow& model_;
     QLabel* lblMain_;
     QProgressBar* pbOverall_;

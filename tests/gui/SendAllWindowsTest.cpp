@@ -108,24 +108,29 @@ protected:
         });
     }
 
-    // The progress window, once its run has finished: what it shows, details open.
+    // The progress window, once its run has finished: what it shows (details open);
+    // then "Zamknij" closes it.
     struct Shown {
         std::string main, kind, cancel;
         int overall = -1;
         std::vector<std::string> comments;
     };
-    void watchProgressToTheEnd(Shown& shown, std::function<void(QWidget*)> during = nullptr) {
-        whenModal("TdlgSendAllData", [&shown, during](QWidget* dialog) {
-            if (during) during(dialog);
-            EXPECT_TRUE(QTest::qWaitFor([&] { return text(dialog, "btnAnuluj") == "Zamknij"; }, Patience));
-            child<QPushButton>(dialog, "btnSzczegoly").click();
-            EXPECT_TRUE(child(dialog, "lbComments").isVisible());
-            EXPECT_EQ(text(dialog, "btnSzczegoly"), "Ukryj <<");
-            shown = {text(dialog, "lblMain").toStdString(), text(dialog, "lblKind").toStdString(),
-                     text(dialog, "btnAnuluj").toStdString(), child<QProgressBar>(dialog, "pbOverall").value(),
-                     lines(child<QListWidget>(dialog, "lbComments"))};
-            child<QPushButton>(dialog, "btnAnuluj").click();  // "Zamknij"
-        });
+    Shown progressToTheEnd() {
+        QPointer<QWidget> dialog = openDialog("TdlgSendAllData");
+        if (!dialog) {
+            ADD_FAILURE() << "no progress window";
+            return {};
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return text(dialog, "btnAnuluj") == "Zamknij"; }, Patience));
+        child<QPushButton>(dialog, "btnSzczegoly").click();
+        EXPECT_TRUE(child(dialog, "lbComments").isVisible());
+        EXPECT_EQ(text(dialog, "btnSzczegoly"), "Ukryj <<");
+        Shown shown{text(dialog, "lblMain").toStdString(), text(dialog, "lblKind").toStdString(),
+                    text(dialog, "btnAnuluj").toStdString(), child<QProgressBar>(dialog, "pbOverall").value(),
+                    lines(child<QListWidget>(dialog, "lbComments"))};
+        child<QPushButton>(dialog, "btnAnuluj").click();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, Patience));  // closed and deleted
+        return shown;
     }
 
     // The modeless dialog of the class, open over the main window.
@@ -186,9 +191,8 @@ TEST_P(SendAllWindows, TickedKindsAndRegistersAreSentInCodeOrderAndTheProgressWi
             child<QListWidget>(dialog, "clbCashRegisters").item(1)->setCheckState(Qt::Checked);
         });
     });
-    Shown shown;
-    watchProgressToTheEnd(shown);
     choose(SendAllDataItem);
+    const Shown shown = progressToTheEnd();
 
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text,
@@ -211,29 +215,37 @@ TEST_P(SendAllWindows, TickedKindsAndRegistersAreSentInCodeOrderAndTheProgressWi
     EXPECT_TRUE(journal().empty());
 }
 
-TEST_P(SendAllWindows, CancelLetsTheCurrentKindFinishAndSendsNoMore) {
+// The progress window leaves the host usable: a second start while the run goes on is
+// refused, and closing the window asks the run to stop after the current kind.
+TEST_P(SendAllWindows, ASecondStartIsRefusedWhileTheRunGoesOnAndCancelSendsNoMoreKinds) {
     addCashRegister(1);
     addBlockingKind("Stawki VAT", 10);
     addKind("Promocje", 20);
+    const auto tickAll = [](QWidget* dialog) {
+        child<QCheckBox>(dialog, "cbAllData").click();
+        child<QCheckBox>(dialog, "cbAllCashRegisters").click();
+        EXPECT_EQ(child<QListWidget>(dialog, "clbData").item(1)->checkState(), Qt::Checked);
+    };
     std::vector<ShownBox> boxes;
+    closeBoxThen(boxes, [&] { selectThenAccept(tickAll); });
+    choose(SendAllDataItem);
+    gate.waitForArrival();
+
     closeBoxThen(boxes, [&] {
-        selectThenAccept([](QWidget* dialog) {
-            child<QCheckBox>(dialog, "cbAllData").click();
-            child<QCheckBox>(dialog, "cbAllCashRegisters").click();
-            EXPECT_EQ(child<QListWidget>(dialog, "clbData").item(1)->checkState(), Qt::Checked);
-        });
-    });
-    Shown shown;
-    bool stayedOpen = false;
-    watchProgressToTheEnd(shown, [&](QWidget* dialog) {
-        gate.waitForArrival();
-        QTest::keyClick(dialog, Qt::Key_Escape);  // closing asks to stop, as "Anuluj" does
-        stayedOpen = dialog->isVisible() && text(dialog, "btnAnuluj") == "Anuluj";
-        gate.open();
+        selectThenAccept(tickAll);
+        closeBoxThen(boxes);
     });
     choose(SendAllDataItem);
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[2].text, "Ostatnie wysłanie danych jeszcze się nie zakończyło.\nAkcja anulowana.");
 
-    EXPECT_TRUE(stayedOpen);
+    QWidget* dialog = openDialog("TdlgSendAllData");
+    ASSERT_NE(dialog, nullptr);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(text(dialog, "btnAnuluj"), "Anuluj");
+    gate.open();
+    const Shown shown = progressToTheEnd();
     EXPECT_EQ(journal(), Texts{"Stawki VAT:blocked"});
     EXPECT_EQ(shown.main, "Wysyłanie danych 1 / 2");
     EXPECT_EQ(shown.comments, (Texts{"Wysyłanie danych...", "Stawki VAT", "Wysyłanie przerwane."}));
@@ -263,9 +275,8 @@ TEST_P(SendAllWindows, AMissingDirectoryOrAFailingKindIsShownAndTheWindowStaysUs
     // With the directory back the run starts; the kind that fails ends it.
     fs::create_directories(out);
     closeBoxThen(boxes, [&] { selectThenAccept(tickAll); });
-    Shown shown;
-    watchProgressToTheEnd(shown);
     choose(SendAllDataItem);
+    const Shown shown = progressToTheEnd();
     EXPECT_EQ(journal(), Texts{"Stawki VAT:101"});
     EXPECT_EQ(shown.comments, (Texts{"Wysyłanie danych...", "Stawki VAT", "Kasy", "Kasa nie odpowiada.",
                                      "Błąd podczas wysyłania danych."}));
@@ -301,7 +312,7 @@ TEST_P(SendAllWindows, TheSendAllPluDialogSendsEveryValidPluToEveryRegister) {
     EXPECT_EQ(integerOf("select count(*) from Operacje where sKlucz = 'NWYSLANIEWSZYSTKICHPLU'"), 2);
 
     child<QPushButton>(dialog, "btnAnuluj").click();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, Patience));  // closed and deleted
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, Patience));
 }
 
 TEST_P(SendAllWindows, ThePriceCheckerDialogWarnsWhenSwitchedOffAndOtherwiseWritesTheWholeList) {
