@@ -9,8 +9,13 @@
 #include "QtMessageBoxes.h"
 #include "QtWindowData.h"
 #include "SelectCashRegisterDialog.h"
+#include "SendAllDataProgressDialog.h"
+#include "SendAllDataSelectionDialog.h"
 #include "TextLogWindow.h"
 #include "TransmissionProgressWindow.h"
+#include "WorkDialogWindow.h"
+#include "pricechecker/SendAllPriceCheckerAction.h"
+#include "sendall/SendAllPluAction.h"
 
 namespace Korvel::Gui {
 
@@ -38,6 +43,12 @@ const std::map<std::string, ModalWindow>& modalWindows() {
              dialog.exec();
              return choice.accepted();
          }},
+        {Kolvenia::SendAll::TSelectCashRegisterData::formClass,
+         [](Core::IUnknown& model, QWidget* parent) {
+             auto& selection = model.as<Kolvenia::SendAll::ISendAllDataSelection>();
+             SendAllDataSelectionDialog(selection, parent).exec();
+             return selection.accepted();
+         }},
     };
     return windows;
 }
@@ -57,6 +68,19 @@ const std::map<std::string, ModelessWindow>& modelessWindows() {
              auto* dialog = new ElectronicLabelsStockExportDialog(args.model, parent);
              dialog->setAttribute(Qt::WA_DeleteOnClose);
              dialog->open();
+         }},
+        {Kolvenia::SendAll::TdlgSendAllData::formClass,
+         [](const FormKernel::TBaseFormArgs& args, QWidget* parent) {
+             (new SendAllDataProgressDialog(args.model, parent))->show();
+         }},
+        {Kolvenia::AllPlus::CFormCreator::formClass,
+         [](const FormKernel::TBaseFormArgs& args, QWidget* parent) {
+             (new WorkDialogWindow(Kolvenia::AllPlus::CFormCreator::formClass, args.model, parent))->show();
+         }},
+        {Devices::PriceChecker::SendAllDialog::Action::FormClass,
+         [](const FormKernel::TBaseFormArgs& args, QWidget* parent) {
+             (new WorkDialogWindow(Devices::PriceChecker::SendAllDialog::Action::FormClass, args.model, parent))
+                 ->show();
          }},
     };
     return windows;

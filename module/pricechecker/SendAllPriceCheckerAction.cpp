@@ -1,20 +1,17 @@
 #include "pricechecker/SendAllPriceCheckerAction.h"
 
-#include <boost/format.hpp>
 #include <ostream>
 
-#include "core/I18n.h"
 #include "forms/FormKernel.h"
 #include "frame/ActionGuids.h"
 #include "frame/ActionRegistration.h"
 #include "frame/SendAllDataActionInvoker.h"
+#include "pricechecker/SendAllPriceCheckerDialog.h"
 #include "pricechecker/SendAllToPriceChecker.h"
 
 namespace Devices::PriceChecker::SendAllDialog {
 
 namespace {
-
-using Core::I18n::translate;
 
 // The dialog's texts on a console: the stage texts, and of the per-record texts about
 // one in ten and the last, so that a long list does not flood the stream.
@@ -50,9 +47,7 @@ java::pointer<Core::IUnknown> runWithoutWindow(Core::IUnknown& args) {
         progress = &args.as<SendAllDataActionInvoker>().progress();
     try {
         const auto result = SendAllToPriceChecker().run(*progress);
-        if (result.enabled && console)
-            args.as<Core::IOStreamGetter>().getOStream()
-                << boost::format(translate("Wysłano do PriceCheckera: %1%, plik: %2%\n")) % result.sent % result.file;
+        if (result.enabled && console) args.as<Core::IOStreamGetter>().getOStream() << result.summary() << '\n';
         return java::make<Core::ActionStatus>(true, std::string());
     } catch (const std::exception& e) {
         return java::make<Core::ActionStatus>(false, e.what());
@@ -67,7 +62,8 @@ java::pointer<Core::IUnknown> Action::execute(java::pointer<Core::IUnknown> args
     if (args && runsWithoutWindow(*args)) return runWithoutWindow(*args);
     FormKernel::IBaseForm* parent =
         args && args->is<FormKernel::IBaseForm>() ? &args->as<FormKernel::IBaseForm>() : nullptr;
-    FormKernel::showForm(FormClass, FormKernel::TBaseFormArgs{MenuPath}, parent, "Action");
+    FormKernel::showForm(FormClass, FormKernel::TBaseFormArgs{MenuPath, std::make_shared<TdlgSendAllPriceChecker>()},
+                         parent, "Action");
     return nullptr;
 }
 

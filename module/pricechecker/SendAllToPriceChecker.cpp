@@ -1,5 +1,7 @@
 #include "pricechecker/SendAllToPriceChecker.h"
 
+#include <boost/format.hpp>
+
 #include "business/ChangeHistory.h"
 #include "core/Debug.h"
 #include "core/I18n.h"
@@ -36,6 +38,10 @@ const char* SendAllToPriceChecker::query() {
            "t.nStatusAktywnosci as nStatusAktywnosci from PLU p, Towar t where p.lTowarRef = t.lTowarRef\t  and "
            "nvl(p.byBlokada, 0) <> 1    and ( (byStatus < 3\t         and t.dCenaSprzed is not null\t         and "
            "t.dCenaSprzed <> 0)        or byStatus = 3)";
+}
+
+std::string SendAllToPriceChecker::Result::summary() const {
+    return (boost::format(translate("Wysłano do PriceCheckera: %1%, plik: %2%")) % sent % file).str();
 }
 
 // Host contract: the audit-log texts, the warning and the progress texts of the dialog.

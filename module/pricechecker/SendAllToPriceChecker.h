@@ -24,6 +24,9 @@ public:
         bool enabled = false;  // false: switched off, the warning was shown, nothing written
         int sent = 0;
         std::string file;
+
+        // "Wysłano do PriceCheckera: <sent>, plik: <file>".
+        std::string summary() const;
     };
 
     // Writes the audit-log entry, then, when the price checker is on, one R record per

@@ -3,8 +3,10 @@
 #include <boost/format.hpp>
 #include <filesystem>
 
+#include "core/ActionContainer.h"
 #include "core/Errors.h"
 #include "core/I18n.h"
+#include "forms/FormKernel.h"
 #include "frame/ActionGuids.h"
 #include "frame/Configuration.h"
 #include "frame/SendAllDataActionInvoker.h"
@@ -78,6 +80,11 @@ CActionSendAllData::~CActionSendAllData() {
 std::string CActionSendAllData::getGUID() const { return ActionGuids::SendAllData; }
 
 java::pointer<Core::IUnknown> CActionSendAllData::execute(java::pointer<Core::IUnknown> args) {
+    // The menu item hands over its window: the operator chooses first, and the dialog
+    // action comes back here with the choice.
+    if (args && args->is<FormKernel::IBaseForm>() && !args->is<SendAllDataActionInvoker>())
+        return Core::Action::CContainer::instance().invoke(ActionGuids::SendAllDataDialog,
+                                                           std::make_shared<Core::Action::ExecutorInvoker>(), args);
     try {
         RunControl control;
         const SendAllDataArgs checked = checkedArgs(args);

@@ -3,6 +3,7 @@
 // ascending type-code order, in a background thread, and returns at once. Only one run
 // at a time in the process: a second start while one runs is refused and disturbs
 // nothing. Its answer is a Core::ActionStatus: the start, or why it did not start.
+// Invoked from the menu with the program's window, it opens the send-all-data dialog.
 #pragma once
 
 #include <mutex>

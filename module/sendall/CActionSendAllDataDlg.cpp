@@ -35,7 +35,7 @@ java::pointer<Core::IUnknown> CActionSendAllDataDlg::execute(java::pointer<Core:
             java::make<SendAllDataActionInvoker>(std::move(sendArgs)));
         const auto& status = answer->as<Core::ActionStatus>();
         if (!status.succeeded()) throw std::runtime_error(status.message());
-        FormKernel::showModalForm(TdlgSendAllData::formClass, {menuPath}, *window, parent, "CActionSendAllDataDlg");
+        FormKernel::showForm(TdlgSendAllData::formClass, {menuPath, window}, parent, "CActionSendAllDataDlg");
         return answer;
     } catch (const std::exception& e) {
         FormKernel::messageBoxes()->error(e.what());

@@ -1,7 +1,8 @@
 // The send-all-data dialog action: warns that sending does not overwrite old data,
 // lets the operator tick kinds and devices in the selection window, then starts the
-// send-all-data action with a progress window as its observer. Needs the program's
-// window; in the console host it fails naming itself.
+// send-all-data action with a progress window as its observer. The progress window is
+// modeless, so the program stays usable during the run. Needs the program's window; in
+// the console host it fails naming itself.
 #pragma once
 
 #include "core/Action.h"

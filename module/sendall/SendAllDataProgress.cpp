@@ -18,17 +18,14 @@ public:
     explicit KindProgress(TdlgSendAllData& window) : window_(window) {}
     void setText(const std::string&) override {}
     void setMaximum(long long steps) override {
-        std::lock_guard lock(window_.mutex_);
-        window_.state_.kind = {0, std::max(0LL, steps)};
+        window_.change([&](State& state) { state.kind = {0, std::max(0LL, steps)}; });
     }
     void step(long long count) override {
-        std::lock_guard lock(window_.mutex_);
-        auto& bar = window_.state_.kind;
-        bar.position = cutToMaximum(bar.position + count, bar.maximum);
+        window_.change(
+            [&](State& state) { state.kind.position = cutToMaximum(state.kind.position + count, state.kind.maximum); });
     }
     void finish() override {
-        std::lock_guard lock(window_.mutex_);
-        window_.state_.kind.position = window_.state_.kind.maximum;
+        window_.change([](State& state) { state.kind.position = state.kind.maximum; });
     }
 
 private:
@@ -38,16 +35,18 @@ private:
 TdlgSendAllData::TdlgSendAllData() : kindProgress_(std::make_shared<KindProgress>(*this)) {}
 
 void TdlgSendAllData::setSteps(int steps) {
-    std::lock_guard lock(mutex_);
-    steps_ = std::max(0, steps);
-    done_ = 0;
-    moveOverall();
+    change([&](State&) {
+        steps_ = std::max(0, steps);
+        done_ = 0;
+        moveOverall();
+    });
 }
 
 void TdlgSendAllData::advance(int steps) {
-    std::lock_guard lock(mutex_);
-    done_ += steps;
-    moveOverall();
+    change([&](State&) {
+        done_ += steps;
+        moveOverall();
+    });
 }
 
 void TdlgSendAllData::moveOverall() {
@@ -59,16 +58,18 @@ void TdlgSendAllData::moveOverall() {
 }
 
 void TdlgSendAllData::finish() {
-    std::lock_guard lock(mutex_);
-    state_.finished = true;
-    state_.cancelButton = translate("Zamknij");
+    change([](State& state) {
+        state.finished = true;
+        state.cancelButton = translate("Zamknij");
+    });
 }
 
 void TdlgSendAllData::showText(const std::string& text) {
-    std::lock_guard lock(mutex_);
-    state_.kindLabel = text;
-    state_.kind = {};
-    state_.comments.push_back(text);
+    change([&](State& state) {
+        state.kindLabel = text;
+        state.kind = {};
+        state.comments.push_back(text);
+    });
 }
 
 bool TdlgSendAllData::cancelled() {
@@ -77,23 +78,35 @@ bool TdlgSendAllData::cancelled() {
 }
 
 void TdlgSendAllData::clickCancelOrClose() {
-    std::lock_guard lock(mutex_);
-    if (state_.finished)
-        state_.closed = true;
-    else
-        state_.cancelRequested = true;
+    change([](State& state) {
+        if (state.finished)
+            state.closed = true;
+        else
+            state.cancelRequested = true;
+    });
 }
 
 void TdlgSendAllData::clickDetails() {
-    std::lock_guard lock(mutex_);
-    state_.detailsShown = !state_.detailsShown;
-    state_.height = state_.detailsShown ? DetailsShownHeight : DetailsHiddenHeight;
-    state_.detailsButton = translate(state_.detailsShown ? "Ukryj <<" : "Szczegóły >>");
+    change([](State& state) {
+        state.detailsShown = !state.detailsShown;
+        state.height = state.detailsShown ? DetailsShownHeight : DetailsHiddenHeight;
+        state.detailsButton = translate(state.detailsShown ? "Ukryj <<" : "Szczegóły >>");
+    });
 }
 
 TdlgSendAllData::State TdlgSendAllData::state() const {
     std::lock_guard lock(mutex_);
     return state_;
+}
+
+void TdlgSendAllData::setListener(std::function<void()> listener) {
+    std::lock_guard lock(listenerMutex_);
+    listener_ = std::move(listener);
+}
+
+void TdlgSendAllData::notify() {
+    std::lock_guard lock(listenerMutex_);
+    if (listener_) listener_();
 }
 
 }  // namespace Kolvenia::SendAll

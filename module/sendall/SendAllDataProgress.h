@@ -2,9 +2,11 @@
 // bar (one step per kind), the bar of the current kind, the main label, the current
 // kind's label, the comments list, and the two buttons. The background thread calls it
 // as the run's observer and the current kind drives kindProgress(); the window reads
-// its state (under the same lock) and forwards the operator's clicks.
+// its state (under the same lock), forwards the operator's clicks and hears of every
+// change through its listener.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -15,11 +17,10 @@
 
 namespace Kolvenia::SendAll {
 
-// Host contract: the progress window's form class, caption and texts.
-class TdlgSendAllData : public virtual Core::IUnknown, public ISendAllDataProgressObserver {
+// What the window sees of the progress: the state to draw, the two buttons, and a
+// listener told after every change, on the thread that made it (mostly the run's).
+class ISendAllDataProgressWindow : public virtual Core::IUnknown {
 public:
-    static constexpr const char* formClass = "TdlgSendAllData";
-    static constexpr const char* caption = "Wysyłanie wszystkich danych do kas";
     static constexpr int OverallMaximum = 100;
     static constexpr int DetailsHiddenHeight = 145;
     static constexpr int DetailsShownHeight = 380;
@@ -44,6 +45,24 @@ public:
         bool closed = false;
     };
 
+    virtual State state() const = 0;
+    // "Anuluj" asks the run to stop after the current kind; once the run has finished
+    // the same button reads "Zamknij" and closes the window.
+    virtual void clickCancelOrClose() = 0;
+    // "Szczegóły >>" / "Ukryj <<".
+    virtual void clickDetails() = 0;
+    // Called after each change, outside the state's lock. Replacing it (nullptr to stop
+    // listening) waits for a call in progress, so a window that has let go of the
+    // listener is never called again.
+    virtual void setListener(std::function<void()> listener) = 0;
+};
+
+// Host contract: the progress window's form class, caption and texts.
+class TdlgSendAllData : public ISendAllDataProgressWindow, public ISendAllDataProgressObserver {
+public:
+    static constexpr const char* formClass = "TdlgSendAllData";
+    static constexpr const char* caption = "Wysyłanie wszystkich danych do kas";
+
     TdlgSendAllData();
 
     void setSteps(int steps) override;
@@ -56,23 +75,32 @@ public:
     // this window, so the run must hold the window (as its observer) while it uses it.
     std::shared_ptr<Core::ThreadUserIo::ISteppableProgressIndicator> kindProgress() { return kindProgress_; }
 
-    // "Anuluj" asks the run to stop after the current kind; once the run has finished
-    // the same button reads "Zamknij" and closes the window.
-    void clickCancelOrClose();
-    // "Szczegóły >>" / "Ukryj <<".
-    void clickDetails();
-
-    State state() const;
+    void clickCancelOrClose() override;
+    void clickDetails() override;
+    State state() const override;
+    void setListener(std::function<void()> listener) override;
 
 private:
     class KindProgress;
     void moveOverall();
+    // Applies the change under the lock, then tells the listener.
+    template <class Change>
+    void change(Change&& apply) {
+        {
+            std::lock_guard lock(mutex_);
+            apply(state_);
+        }
+        notify();
+    }
+    void notify();
 
     mutable std::mutex mutex_;
     State state_;
     int steps_ = 0;
     int done_ = 0;
     std::shared_ptr<Core::ThreadUserIo::ISteppableProgressIndicator> kindProgress_;
+    std::mutex listenerMutex_;  // held while the listener runs
+    std::function<void()> listener_;
 };
 
 }  // namespace Kolvenia::SendAll

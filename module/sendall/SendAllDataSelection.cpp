@@ -77,6 +77,11 @@ void TSelectCashRegisterData::updateAllBoxes() {
                   std::all_of(devices_.begin(), devices_.end(), [](const DeviceLine& d) { return d.checked; });
 }
 
+bool TSelectCashRegisterData::acceptEnabled() const {
+    return std::find(kindChecked_.begin(), kindChecked_.end(), true) != kindChecked_.end() &&
+           std::any_of(devices_.begin(), devices_.end(), [](const DeviceLine& d) { return d.checked; });
+}
+
 SendAllDataArgs TSelectCashRegisterData::args(const std::string& menuPath) const {
     SendAllDataArgs args;
     args.form.menuPath = menuPath;

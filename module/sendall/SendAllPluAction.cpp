@@ -9,6 +9,7 @@
 #include "frame/SendAllDataActionInvoker.h"
 #include "frame/strategies/UrzCollectionModStrategies.h"
 #include "plu/AllPlusSender.h"
+#include "sendall/SendAllPluDialog.h"
 
 namespace Kolvenia::AllPlus {
 
@@ -16,7 +17,7 @@ java::pointer<Core::IUnknown> CFormCreator::execute(java::pointer<Core::IUnknown
     if (!args || !args->is<SendAllDataActionInvoker>()) {
         FormKernel::IBaseForm* parent =
             args && args->is<FormKernel::IBaseForm>() ? &args->as<FormKernel::IBaseForm>() : nullptr;
-        FormKernel::showForm(formClass, {menuPath}, parent, "CFormCreator");
+        FormKernel::showForm(formClass, {menuPath, std::make_shared<TdlgSendAllPLU>()}, parent, "CFormCreator");
         return java::make<Core::ActionStatus>(true, std::string());
     }
     try {

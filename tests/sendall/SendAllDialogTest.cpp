@@ -35,6 +35,7 @@ protected:
     }
     void TearDown() override {
         FormKernel::removeModalFormOpener();
+        FormKernel::removeFormOpener();
         FormKernel::installMessageBoxes(nullptr);
         SendAllShop::TearDown();
     }
@@ -54,29 +55,32 @@ TEST_P(SendAllDialog, TickedKindsAndDevicesAreSentAndTheProgressWindowFollowsThe
     addKind("PLU", 20);
     kindsKeyOf("PLU").CreateKey("Zależności").CreateKey("Stawki VAT");
     Texts opened;
-    TdlgSendAllData::State closing;
     FormKernel::installModalFormOpener([&](const std::string& formClass, const FormKernel::TBaseFormArgs& args,
                                            Core::IUnknown& model, FormKernel::IBaseForm*) {
         opened.push_back(formClass + " " + args.menuPath);
-        if (formClass == TSelectCashRegisterData::formClass) {
-            auto& selection = model.as<TSelectCashRegisterData>();
-            selection.setKindChecked(1, true);  // PLU brings the VAT rates
-            selection.setDeviceChecked(1, true);
-            selection.accept();
-            return true;
-        }
-        auto& window = model.as<TdlgSendAllData>();
-        while (!window.state().finished) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        closing = window.state();
-        window.clickCancelOrClose();
+        auto& selection = model.as<TSelectCashRegisterData>();
+        selection.setKindChecked(1, true);  // PLU brings the VAT rates
+        selection.setDeviceChecked(1, true);
+        selection.accept();
         return true;
     });
+    // The progress window is modeless: the host stays usable while the run goes on.
+    std::shared_ptr<Core::IUnknown> progress;
+    FormKernel::installFormOpener(
+        [&](const std::string& formClass, const FormKernel::TBaseFormArgs& args, FormKernel::IBaseForm*) {
+            opened.push_back(formClass + " " + args.menuPath);
+            progress = args.model;
+        });
 
     EXPECT_TRUE(openDialog().succeeded());
     EXPECT_EQ(boxes->shown,
               Texts{"Wysyłanie nie nadpisze starych danych. Można je wykonać jedynie dla kas z pustymi bazami."});
     EXPECT_EQ(opened, (Texts{"TSelectCashRegisterData .miTransmisje.miPrzeslanieWszystkichDanych",
                              "TdlgSendAllData .miTransmisje.miPrzeslanieWszystkichDanych"}));
+    ASSERT_TRUE(progress);
+    auto& window = progress->as<TdlgSendAllData>();
+    while (!window.state().finished) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    const auto closing = window.state();
     EXPECT_EQ(journal(), (Texts{"Stawki VAT:102", "PLU:102"}));
     EXPECT_EQ(closing.mainLabel, "Wysyłanie danych 2 / 2");
     EXPECT_EQ(closing.comments, (Texts{"Wysyłanie danych...", "Stawki VAT", "PLU", "Wysyłanie zakończone."}));
