@@ -1,0 +1,332 @@
+#include "dialogs/deviceconfig/DeviceConfiguration.h"
+
+#include <algorithm>
+#include <boost/format.hpp>
+#include <charconv>
+#include <set>
+#include <sstream>
+
+#include "cashregister/config/ConfigSendActions.h"
+#include "config/Setup.h"
+#include "core/I18n.h"
+#include "core/Singleton.h"
+#include "db/OraError.h"
+#include "db/Query.h"
+#include "devicedefs/Kolekcje.h"
+#include "devicedefs/UrzadzenieView.h"
+#include "dialogs/deviceconfig/ControlBindings.h"
+#include "dialogs/deviceconfig/DeviceTree.h"
+#include "forms/FormKernel.h"
+#include "frame/Configuration.h"
+#include "frame/strategies/UrzCollectionModStrategies.h"
+#include "scales/ScaleXmlFileSender.h"
+
+namespace Kolvenia::DeviceConfig {
+
+namespace {
+
+using Core::I18n::translate;
+
+// Host contract: the window's questions and messages.
+constexpr const char* DeviceHeld = "Inna osoba modyfikuje parametry tego urządzenia.";
+constexpr const char* GroupHeld = "Inna osoba modyfikuje parametry tej grupy urządzeń.";
+constexpr const char* TryAgainLater = "\nPoczekaj chwilę i spróbuj ponownie.";
+constexpr const char* SaveGroup = "Czy zapisać zmiany dla grupy urządzeń?";
+constexpr const char* DuplicateNumber = " o takim numerze istnieje już w tej sekcji.";
+constexpr const char* InvalidValue = "Wartość \"%1%\" jest niepoprawna.";
+constexpr const char* DropChanges = "Czy chcesz anulować wprowadzone dane?";
+constexpr const char* RemoveDevice = "Czy usunąć urządzenie?";
+constexpr const char* SendConfiguration = "Czy wysłać konfigurację?";
+constexpr const char* SendConfigurationToAll = "Czy wysłać konfigurację do wszystkich kas?";
+constexpr const char* SendHeader = "Czy wysłać nagłówek?";
+constexpr const char* ScalesElsewhere =
+    "Wagi są włączone na komputerze %1%.\nCzy chcesz uruchomić wagi na tym komputerze?";
+
+// Host contract: the keys of the field colours and of the scale computer.
+constexpr const char* ShopParameters = "Parametry sklepu";
+
+// Colours of fields when the configuration names none.
+constexpr const char* DefaultInvalidColour = "#FFC0C0";
+constexpr const char* DefaultEditedColour = "#FFFFC0";
+
+std::shared_ptr<FormKernel::IMessageBoxes> boxes() { return FormKernel::messageBoxes(); }
+
+std::optional<int> wholeNumber(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return std::nullopt;
+    const auto last = text.find_last_not_of(' ');
+    const char* begin = text.data() + first + (text[first] == '+' ? 1 : 0);
+    const char* end = text.data() + last + 1;
+    int value = 0;
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    if (error != std::errc() || stop != end) return std::nullopt;
+    return value;
+}
+
+std::string textKey(std::initializer_list<const char*> path, const std::string& fallback) {
+    const auto key = Config::findKey(path);
+    if (!key) return fallback;
+    try {
+        return key->GetVal<std::string>();
+    } catch (const std::logic_error&) {
+        return fallback;  // a key without a text value leaves the default
+    }
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        result.push_back(line);
+    }
+    return result;
+}
+
+}  // namespace
+
+TDeviceConfiguration::TDeviceConfiguration(TSessionHolder session)
+    : session_(std::move(session)), definitions_(session_), bindings_(resolvedBindings(definitions_)) {
+    reloadTree();
+}
+
+TDeviceConfiguration::~TDeviceConfiguration() { session_.Rollback(); }
+
+void TDeviceConfiguration::checkControls(const std::vector<std::string>& controls) const {
+    DeviceConfig::checkControls(bindings_, controls);
+}
+
+FieldColours TDeviceConfiguration::colours() const {
+    return {textKey({ShopParameters, "Wygląd", "Kolory", "Kolor tła błędnego pola"}, DefaultInvalidColour),
+            textKey({ShopParameters, "Wygląd", "Kolory", "Kolor tła edytowanego pola"}, DefaultEditedColour)};
+}
+
+bool TDeviceConfiguration::selectNode(std::size_t node) {
+    if (!mayDropChanges()) return false;
+    endEdit();
+    selection_ = nodes_.at(node).selection;
+    return lockSelection(*selection_);
+}
+
+bool TDeviceConfiguration::lockSelection(const TSelection& selection) {
+    session_.StartTransaction();
+    try {
+        edit_ = DeviceEdit::lock(session_, selection);
+    } catch (const Oraerror::EOraError& error) {
+        session_.Rollback();
+        if (error.ErrorCode != Oraerror::Code::ResourceBusy) throw;
+        boxes()->warning(translate(selection.isGroup() ? GroupHeld : DeviceHeld) + translate(TryAgainLater));
+        return false;
+    }
+    const DeviceRow& first = edit_->devices().empty() ? DeviceRow{} : edit_->devices().front();
+    fields_ = {first.enabled, first.available, first.extended, std::to_string(first.number),
+               std::to_string(first.section)};
+    return true;
+}
+
+void TDeviceConfiguration::endEdit() {
+    session_.Rollback();
+    edit_.reset();
+}
+
+bool TDeviceConfiguration::mayDropChanges() { return !modified() || boxes()->question(translate(DropChanges)); }
+
+std::optional<TSelection> TDeviceConfiguration::edited() const {
+    if (!edit_) return std::nullopt;
+    return selection_;
+}
+
+bool TDeviceConfiguration::modified() const {
+    if (!edit_) return false;
+    if (edit_->modified()) return true;
+    const DeviceRow& first = edit_->devices().front();
+    return fields_.enabled != first.enabled || fields_.available != first.available ||
+           fields_.extended != first.extended || fields_.number != std::to_string(first.number) ||
+           fields_.section != std::to_string(first.section);
+}
+
+DeviceFields TDeviceConfiguration::deviceFields() const { return fields_; }
+
+void TDeviceConfiguration::setDeviceFields(const DeviceFields& fields) {
+    if (!edit_) return;
+    fields_ = fields;
+    if (selection_->isGroup()) fields_.number = std::to_string(edit_->devices().front().number);
+    if (selection_->isGroup()) fields_.section = std::to_string(edit_->devices().front().section);
+}
+
+std::string TDeviceConfiguration::value(int paramId) const {
+    if (!edit_) return {};
+    return edit_->value(paramId).value_or(std::string());
+}
+
+void TDeviceConfiguration::setValue(int paramId, const std::string& value) {
+    if (!edit_) return;
+    edit_->setValue(paramId, value.empty() ? std::nullopt : std::optional<std::string>(value));
+}
+
+std::optional<std::string> TDeviceConfiguration::invalidValue() const {
+    for (const std::string* text : {&fields_.number, &fields_.section})
+        if (!wholeNumber(*text)) return *text;
+    for (const ControlBinding& binding : bindings_) {
+        const auto value = edit_->value(binding.paramId);
+        if (!value) continue;
+        const auto type = definitions_.getParamType(binding.paramId);
+        const bool valid = type == CParametryUrzadzen::ptText ||
+                           (type == CParametryUrzadzen::ptInt && wholeNumber(*value)) ||
+                           (type == CParametryUrzadzen::ptBool && (*value == "0" || *value == "1"));
+        if (!valid) return *value;
+    }
+    return std::nullopt;
+}
+
+bool TDeviceConfiguration::duplicateFound() {
+    for (const DeviceRow& device : edit_->placedDevices()) {
+        const int excluded = edit_->isNew() ? -1 : device.ref;
+        DBKernel::Sql::OpenedQuery duplicate(Sql::duplicateNumber(device.type, device.section, device.number, excluded),
+                                             session_);
+        if (duplicate.empty()) continue;
+        TUrzadzenie kind;
+        kind.nNrTypuUrz = device.type;
+        boxes()->error(TUrzadzenieView(kind).kindName() + translate(DuplicateNumber));
+        return true;
+    }
+    return false;
+}
+
+bool TDeviceConfiguration::save() {
+    if (!edit_) return false;
+    if (selection_->isGroup() && !boxes()->question(translate(SaveGroup))) return false;
+    if (const auto invalid = invalidValue()) {
+        boxes()->error((boost::format(translate(InvalidValue)) % *invalid).str());
+        return false;
+    }
+    edit_->setSwitches(fields_.enabled, fields_.available, fields_.extended);
+    edit_->setPlace(*wholeNumber(fields_.section), *wholeNumber(fields_.number));
+    if (duplicateFound()) return false;
+    try {
+        edit_->write(session_);
+        session_.Commit();
+    } catch (const std::exception& error) {
+        // Nothing of the save stays; the edit goes on under its locks, taken again.
+        session_.Rollback();
+        boxes()->error(error.what());
+        DeviceEdit kept = std::move(*edit_);
+        if (kept.isNew() ? (session_.StartTransaction(), true) : lockSelection(*selection_))
+            edit_ = std::move(kept);
+        else
+            edit_.reset();
+        return false;
+    }
+    edit_.reset();
+    selection_.reset();
+    reloadTree();
+    return true;
+}
+
+bool TDeviceConfiguration::cancel() {
+    if (!edit_ || !boxes()->question(translate(DropChanges))) return false;
+    endEdit();
+    selection_.reset();
+    return true;
+}
+
+bool TDeviceConfiguration::canRemove() const { return edit_ && !selection_->isGroup(); }
+
+bool TDeviceConfiguration::remove() {
+    if (!canRemove() || !boxes()->question(translate(RemoveDevice))) return false;
+    if (!edit_->isNew()) {
+        edit_->remove(session_);
+        session_.Commit();
+    }
+    endEdit();
+    selection_.reset();
+    reloadTree();
+    return true;
+}
+
+bool TDeviceConfiguration::add() {
+    if (!canAdd() || !mayDropChanges()) return false;
+    endEdit();
+    int section = selection_->section;
+    for (const TreeNode& node : nodes_)
+        if (section == -1 && node.selection.type == selection_->type && !node.selection.isGroup())
+            section = node.selection.section;
+    std::map<int, std::string> defaults;
+    const int type = selection_->type;
+    for (DBKernel::Sql::OpenedQuery row("select nParamId, sWartoscDomyslna from DefParamUrz", session_); row;
+         row.next()) {
+        const int id = row["nParamId"].asInt();
+        const bool shown = std::any_of(bindings_.begin(), bindings_.end(), [&](const ControlBinding& binding) {
+            return binding.deviceType == type && binding.paramId == id;
+        });
+        const std::string value = row["sWartoscDomyslna"].isNull() ? "" : row["sWartoscDomyslna"].asString();
+        if (shown && !value.empty()) defaults[id] = value;
+    }
+    session_.StartTransaction();
+    edit_ = DeviceEdit::newDevice(session_, type, section == -1 ? 0 : section, defaults);
+    const DeviceRow& device = edit_->devices().front();
+    selection_ = TSelection{device.type, device.section, device.number, device.ref};
+    fields_ = {device.enabled, device.available, device.extended, std::to_string(device.number),
+               std::to_string(device.section)};
+    return true;
+}
+
+bool TDeviceConfiguration::canSend() const {
+    return edit_ && !edit_->isNew() && (selection_->type == tuKasa || selection_->type == tuWaga);
+}
+
+bool TDeviceConfiguration::send() {
+    if (!canSend()) return false;
+    const bool toCashRegisters = selection_->type == tuKasa;
+    const char* question = !toCashRegisters        ? SendHeader
+                           : selection_->isGroup() ? SendConfigurationToAll
+                                                   : SendConfiguration;
+    if (!boxes()->question(translate(question))) return false;
+    try {
+        toCashRegisters ? sendConfiguration() : sendScaleHeaders();
+    } catch (const std::exception& error) {
+        boxes()->error(error.what());
+        return false;
+    }
+    return true;
+}
+
+void TDeviceConfiguration::sendConfiguration() {
+    std::set<int> numbers;
+    const auto devices = kolekcjaUrzadzen();
+    for (std::size_t i = 0; devices && i < devices->size(); ++i) {
+        const TUrzadzenie& device = *(*devices)[i];
+        const bool selected = selection_->isGroup()
+                                  ? (selection_->section == -1 || device.nNrSekcji == selection_->section)
+                                  : device.lUrzadzenieRef == selection_->deviceRef;
+        if (device.nNrTypuUrz == tuKasa && selected) numbers.insert(device.nNrKolvenia);
+    }
+    Kasa::sendCashRegisterConfig(numbers);
+}
+
+void TDeviceConfiguration::sendScaleHeaders() {
+    const int header = definitions_.getParamId("sNaglowekWagi");
+    std::set<int> refs;
+    for (const DeviceRow& device : edit_->devices()) refs.insert(device.ref);
+    Devices::ScaleXmlFileSender scales;
+    scales.begin(CFromSetUrzCollectionModStrategy(refs));
+    for (const DeviceRow& device : edit_->devices())
+        scales.sendHeaderLines(device.number, device.section, lines(edit_->value(header).value_or(std::string())));
+    scales.end();
+}
+
+bool TDeviceConfiguration::enableScalesHere(const std::string& computerName) {
+    Korvel::TKey key = Config::key({ShopParameters, "Urządzenia", "Nazwa komputera wagowego"});
+    const std::string recorded = textKey({ShopParameters, "Urządzenia", "Nazwa komputera wagowego"}, "");
+    if (!recorded.empty() && recorded != computerName &&
+        !boxes()->question((boost::format(translate(ScalesElsewhere)) % recorded).str()))
+        return false;
+    key.set_val<AnsiString>(AnsiString(computerName));
+    auto& setup = Core::SingletonImplHolder<Core::CSetup>::instance();
+    if (!setup.path().empty()) setup.save();
+    return true;
+}
+
+void TDeviceConfiguration::reloadTree() { nodes_ = readDeviceTree(session_); }
+
+}  // namespace Kolvenia::DeviceConfig
