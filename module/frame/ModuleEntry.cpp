@@ -15,6 +15,7 @@
 #include "core/ModuleEntry.h"
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
+#include "dialogs/deviceconfig/DeviceConfigurationAction.h"
 #include "external/ExternalSendersRegistration.h"
 #include "labels/LabelsRegistration.h"
 #include "plu/ProcessAndSendActions.h"
@@ -38,6 +39,7 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     Labels::registerElectronicLabelsActionsObjects(list);
     Dictionaries::registerMarkdownReasonsObjects(list);
     registerPromotionsActionsObjects(list);
+    DeviceConfig::registerDeviceConfigurationObjects(list);
     AllPlus::registerSendAllPluObjects(list);
     Devices::PriceChecker::registerSendAllPriceCheckerObjects(list);
     Labels::registerElectronicLabelsSenderObjects(list);
