@@ -113,6 +113,7 @@ TEST_P(DeviceConfiguration, ADuplicateNumberInTheTypeAndSectionIsRefusedButAnoth
 }
 
 TEST_P(DeviceConfiguration, AGroupIsSavedOnlyWhenConfirmedAndEveryDeviceGetsTheValue) {
+    exec("update Urzadzenie set bWlaczone = 0 where lUrzadzenieRef = 112");
     TDeviceConfiguration dialog;
     ASSERT_TRUE(select(dialog, group(1, 1)));
     dialog.setValue(ScaleHeader, "Promocja");
@@ -125,6 +126,11 @@ TEST_P(DeviceConfiguration, AGroupIsSavedOnlyWhenConfirmedAndEveryDeviceGetsTheV
     EXPECT_EQ(parameter(Scale11, ScaleHeader), "Promocja");
     EXPECT_EQ(parameter(Scale12, ScaleHeader), "Promocja");
     EXPECT_EQ(parameter(Scale21, ScaleHeader), "-");  // another section
+    // switches the operator did not touch stay each device's own
+    EXPECT_EQ(textOf("select bWlaczone || ',' || bDostepne from Urzadzenie where lUrzadzenieRef in (111, 112) "
+                     "order by lUrzadzenieRef"),
+              "1,1");
+    EXPECT_EQ(integerOf("select bWlaczone from Urzadzenie where lUrzadzenieRef = 112"), 0);
 }
 
 TEST_P(DeviceConfiguration, AFailureHalfWayRollsTheWholeSaveBackAndTheEditGoesOnUnderItsLocks) {

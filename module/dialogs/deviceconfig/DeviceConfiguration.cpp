@@ -118,10 +118,19 @@ bool TDeviceConfiguration::lockSelection(const TSelection& selection) {
         boxes()->warning(translate(selection.isGroup() ? GroupHeld : DeviceHeld) + translate(TryAgainLater));
         return false;
     }
-    const DeviceRow& first = edit_->devices().empty() ? DeviceRow{} : edit_->devices().front();
-    fields_ = {first.enabled, first.available, first.extended, std::to_string(first.number),
-               std::to_string(first.section)};
+    if (edit_->devices().empty()) {  // removed by another operator since the tree was read
+        endEdit();
+        reloadTree();
+        return false;
+    }
+    showPanel(edit_->devices().front());
     return true;
+}
+
+void TDeviceConfiguration::showPanel(const DeviceRow& device) {
+    shown_ = {device.enabled, device.available, device.extended, std::to_string(device.number),
+              std::to_string(device.section)};
+    fields_ = shown_;
 }
 
 void TDeviceConfiguration::endEdit() {
@@ -138,11 +147,8 @@ std::optional<TSelection> TDeviceConfiguration::edited() const {
 
 bool TDeviceConfiguration::modified() const {
     if (!edit_) return false;
-    if (edit_->modified()) return true;
-    const DeviceRow& first = edit_->devices().front();
-    return fields_.enabled != first.enabled || fields_.available != first.available ||
-           fields_.extended != first.extended || fields_.number != std::to_string(first.number) ||
-           fields_.section != std::to_string(first.section);
+    return edit_->modified() || fields_.enabled != shown_.enabled || fields_.available != shown_.available ||
+           fields_.extended != shown_.extended || fields_.number != shown_.number || fields_.section != shown_.section;
 }
 
 DeviceFields TDeviceConfiguration::deviceFields() const { return fields_; }
@@ -150,8 +156,9 @@ DeviceFields TDeviceConfiguration::deviceFields() const { return fields_; }
 void TDeviceConfiguration::setDeviceFields(const DeviceFields& fields) {
     if (!edit_) return;
     fields_ = fields;
-    if (selection_->isGroup()) fields_.number = std::to_string(edit_->devices().front().number);
-    if (selection_->isGroup()) fields_.section = std::to_string(edit_->devices().front().section);
+    if (!selection_->isGroup()) return;
+    fields_.number = shown_.number;  // a group's devices keep their own places
+    fields_.section = shown_.section;
 }
 
 std::string TDeviceConfiguration::value(int paramId) const {
@@ -200,7 +207,9 @@ bool TDeviceConfiguration::save() {
         boxes()->error((boost::format(translate(InvalidValue)) % *invalid).str());
         return false;
     }
-    edit_->setSwitches(fields_.enabled, fields_.available, fields_.extended);
+    const auto changed = [](bool now, bool before) { return now != before ? std::optional(now) : std::nullopt; };
+    edit_->setSwitches(changed(fields_.enabled, shown_.enabled), changed(fields_.available, shown_.available),
+                       changed(fields_.extended, shown_.extended));
     edit_->setPlace(*wholeNumber(fields_.section), *wholeNumber(fields_.number));
     if (duplicateFound()) return false;
     try {
@@ -266,8 +275,7 @@ bool TDeviceConfiguration::add() {
     edit_ = DeviceEdit::newDevice(session_, type, section == -1 ? 0 : section, defaults);
     const DeviceRow& device = edit_->devices().front();
     selection_ = TSelection{device.type, device.section, device.number, device.ref};
-    fields_ = {device.enabled, device.available, device.extended, std::to_string(device.number),
-               std::to_string(device.section)};
+    showPanel(device);
     return true;
 }
 

@@ -62,6 +62,7 @@ public:
 
 private:
     bool lockSelection(const TSelection& selection);
+    void showPanel(const DeviceRow& device);
     void endEdit();
     bool mayDropChanges();
     std::optional<std::string> invalidValue() const;
@@ -76,6 +77,7 @@ private:
     std::vector<TreeNode> nodes_;
     std::optional<TSelection> selection_;
     std::optional<DeviceEdit> edit_;
+    DeviceFields shown_;   // the panel as the edit began
     DeviceFields fields_;  // the panel as the operator typed it
 };
 

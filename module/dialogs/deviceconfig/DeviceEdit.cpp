@@ -116,11 +116,11 @@ void DeviceEdit::setValue(int paramId, const std::optional<std::string>& value) 
     for (const DeviceRow& device : devices_) parameters_[device.ref][paramId].value = value;
 }
 
-void DeviceEdit::setSwitches(bool enabled, bool available, bool extended) {
+void DeviceEdit::setSwitches(std::optional<bool> enabled, std::optional<bool> available, std::optional<bool> extended) {
     for (DeviceRow& device : devices_) {
-        device.enabled = enabled;
-        device.available = available;
-        device.extended = extended;
+        device.enabled = enabled.value_or(device.enabled);
+        device.available = available.value_or(device.available);
+        device.extended = extended.value_or(device.extended);
     }
 }
 

@@ -51,7 +51,8 @@ public:
     std::optional<std::string> value(int paramId) const;
     // Sets the value for every device of the selection.
     void setValue(int paramId, const std::optional<std::string>& value);
-    void setSwitches(bool enabled, bool available, bool extended);
+    // Sets the switches given for every device; one left empty keeps each device's own.
+    void setSwitches(std::optional<bool> enabled, std::optional<bool> available, std::optional<bool> extended);
     // Number and section of a single device.
     void setPlace(int section, int number);
 
