@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 
+#include "DeviceConfigurationWindow.h"
 #include "QtMessageBoxes.h"
 #include "SelectCashRegisterDialog.h"
 
@@ -31,7 +32,12 @@ const std::map<std::string, ModalWindow>& modalWindows() {
 }
 
 const std::map<std::string, ModelessWindow>& modelessWindows() {
-    static const std::map<std::string, ModelessWindow> windows{};
+    static const std::map<std::string, ModelessWindow> windows{
+        {Kolvenia::DeviceConfig::IDeviceConfiguration::formClass,
+         [](const FormKernel::TBaseFormArgs& args, QWidget* parent) {
+             (new TdlgKonfUrzForm(args.model, parent))->show();
+         }},
+    };
     return windows;
 }
 

@@ -1,6 +1,5 @@
 #include "dialogs/deviceconfig/DeviceConfiguration.h"
 
-#include <algorithm>
 #include <boost/format.hpp>
 #include <charconv>
 #include <set>
@@ -87,6 +86,11 @@ std::vector<std::string> lines(const std::string& text) {
 
 TDeviceConfiguration::TDeviceConfiguration(TSessionHolder session)
     : session_(std::move(session)), definitions_(session_), bindings_(resolvedBindings(definitions_)) {
+    for (DBKernel::Sql::OpenedQuery row("select nParamId, sWartoscDomyslna from DefParamUrz", session_); row;
+         row.next()) {
+        const std::string value = row["sWartoscDomyslna"].isNull() ? "" : row["sWartoscDomyslna"].asString();
+        if (!value.empty()) defaults_[row["nParamId"].asInt()] = value;
+    }
     reloadTree();
 }
 
@@ -163,7 +167,9 @@ void TDeviceConfiguration::setDeviceFields(const DeviceFields& fields) {
 
 std::string TDeviceConfiguration::value(int paramId) const {
     if (!edit_) return {};
-    return edit_->value(paramId).value_or(std::string());
+    if (const auto stored = edit_->value(paramId)) return *stored;
+    const auto fallback = defaults_.find(paramId);
+    return fallback == defaults_.end() ? std::string() : fallback->second;
 }
 
 void TDeviceConfiguration::setValue(int paramId, const std::string& value) {
@@ -260,16 +266,12 @@ bool TDeviceConfiguration::add() {
     for (const TreeNode& node : nodes_)
         if (section == -1 && node.selection.type == selection_->type && !node.selection.isGroup())
             section = node.selection.section;
-    std::map<int, std::string> defaults;
+    // A new device starts with the defaults of the parameters its pages show.
     const int type = selection_->type;
-    for (DBKernel::Sql::OpenedQuery row("select nParamId, sWartoscDomyslna from DefParamUrz", session_); row;
-         row.next()) {
-        const int id = row["nParamId"].asInt();
-        const bool shown = std::any_of(bindings_.begin(), bindings_.end(), [&](const ControlBinding& binding) {
-            return binding.deviceType == type && binding.paramId == id;
-        });
-        const std::string value = row["sWartoscDomyslna"].isNull() ? "" : row["sWartoscDomyslna"].asString();
-        if (shown && !value.empty()) defaults[id] = value;
+    std::map<int, std::string> defaults;
+    for (const ControlBinding& binding : bindings_) {
+        const auto value = defaults_.find(binding.paramId);
+        if (binding.deviceType == type && value != defaults_.end()) defaults.insert(*value);
     }
     session_.StartTransaction();
     edit_ = DeviceEdit::newDevice(session_, type, section == -1 ? 0 : section, defaults);

@@ -23,12 +23,8 @@
 
 namespace Kolvenia::DeviceConfig {
 
-// Host contract: the window's class and caption.
 class TDeviceConfiguration : public IDeviceConfiguration {
 public:
-    static constexpr const char* formClass = "TdlgKonfUrzForm";
-    static constexpr const char* caption = "Konfiguracja urządzeń";
-
     // A private session on the host's database by default. Raises "Nie ustalono
     // poprawnie tagów komponentów." when a control's parameter is not defined.
     explicit TDeviceConfiguration(TSessionHolder session = TSessionHolder(false));
@@ -46,6 +42,7 @@ public:
 
     DeviceFields deviceFields() const override;
     void setDeviceFields(const DeviceFields& fields) override;
+    // The device's value, or the parameter's default when it has none.
     std::string value(int paramId) const override;
     void setValue(int paramId, const std::string& value) override;
 
@@ -74,6 +71,7 @@ private:
     TSessionHolder session_;
     CParametryUrzadzen definitions_;
     std::vector<ControlBinding> bindings_;
+    std::map<int, std::string> defaults_;  // DefParamUrz.sWartoscDomyslna, where not empty
     std::vector<TreeNode> nodes_;
     std::optional<TSelection> selection_;
     std::optional<DeviceEdit> edit_;

@@ -74,6 +74,10 @@ struct FieldColours {
 
 class IDeviceConfiguration : public virtual Core::IUnknown {
 public:
+    // Host contract: the window's class and caption.
+    static constexpr const char* formClass = "TdlgKonfUrzForm";
+    static constexpr const char* caption = "Konfiguracja urządzeń";
+
     virtual const std::vector<TreeNode>& nodes() const = 0;
     virtual bool noDevices() const = 0;  // PanelBrak "Brak urządzeń."
     virtual const std::vector<ControlBinding>& bindings() const = 0;

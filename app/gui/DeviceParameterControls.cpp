@@ -1,0 +1,160 @@
+#include "DeviceParameterControls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace Korvel::Gui {
+
+namespace {
+
+using Kolvenia::DeviceConfig::ControlBinding;
+using Kolvenia::DeviceConfig::ControlKind;
+
+QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+QFormLayout* formOf(QWidget* widget) {
+    if (auto* form = qobject_cast<QFormLayout*>(widget->layout())) return form;
+    return new QFormLayout(widget);
+}
+
+// Host contract: the label file dialog's filter and default extension, and the prompt
+// of the error-log directory.
+constexpr const char* LabelFiles = "Pliki etykiet (*.seq);;Wszystkie pliki (*.*)";
+constexpr const char* LabelFileExtension = "SEQ";
+constexpr const char* LogDirectoryPrompt = "Katalog logu błędów wysyłania do etykiet:";
+
+}  // namespace
+
+DeviceParameterControls::DeviceParameterControls(Kolvenia::DeviceConfig::IDeviceConfiguration& model, QTabWidget* pages,
+                                                 std::function<void()> edited)
+    : model_(model), pages_(pages), edited_(std::move(edited)) {
+    for (const ControlBinding& binding : model_.bindings()) {
+        QWidget* widget = build(binding);
+        controls_.back().name = binding.control;
+        controls_.back().widget->setObjectName(qt(binding.control));
+        if (binding.kind == ControlKind::Check)
+            formOf(container(binding))->addRow(widget);
+        else
+            formOf(container(binding))->addRow(qt(binding.caption), widget);
+    }
+}
+
+QWidget* DeviceParameterControls::page(const QString& name) {
+    for (int i = 0; i < pages_->count(); ++i)
+        if (pages_->tabText(i) == name) return pages_->widget(i);
+    auto* page = new QWidget;
+    page->setObjectName("Page" + QString(name).remove(' '));
+    pages_->addTab(page, name);
+    return page;
+}
+
+QWidget* DeviceParameterControls::tab(const QString& pageName, const QString& tabName) {
+    QTabWidget*& tabs = innerTabs_[pageName];
+    if (!tabs) {
+        tabs = new QTabWidget;
+        (new QVBoxLayout(page(pageName)))->addWidget(tabs);
+    }
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->tabText(i) == tabName) return tabs->widget(i);
+    auto* tab = new QWidget;
+    tabs->addTab(tab, tabName);
+    return tab;
+}
+
+QWidget* DeviceParameterControls::container(const ControlBinding& binding) {
+    return binding.tab.empty() ? page(qt(binding.page)) : tab(qt(binding.page), qt(binding.tab));
+}
+
+QWidget* DeviceParameterControls::build(const ControlBinding& binding) {
+    const int id = binding.paramId;
+    switch (binding.kind) {
+    case ControlKind::Check: {
+        auto* box = new QCheckBox(qt(binding.caption));
+        QObject::connect(box, &QCheckBox::toggled, [this, id, box](bool on) { changed(id, box, on ? "1" : "0"); });
+        controls_.push_back({{}, id, box, [box](const QString& v) { box->setChecked(v == "1"); }});
+        return box;
+    }
+    case ControlKind::Choice: {
+        auto* combo = new QComboBox;
+        for (const std::string& choice : binding.choices) combo->addItem(qt(choice));
+        QObject::connect(combo, &QComboBox::currentIndexChanged,
+                         [this, id, combo](int index) { changed(id, combo, QString::number(index)); });
+        controls_.push_back({{}, id, combo, [combo](const QString& v) { combo->setCurrentIndex(v.toInt()); }});
+        return combo;
+    }
+    case ControlKind::Lines: {
+        auto* memo = new QPlainTextEdit;
+        memo->setTabChangesFocus(true);
+        QObject::connect(memo, &QPlainTextEdit::textChanged,
+                         [this, id, memo] { changed(id, memo, memo->toPlainText()); });
+        controls_.push_back({{}, id, memo, [memo](const QString& v) { memo->setPlainText(v); }});
+        return memo;
+    }
+    case ControlKind::Picture: {
+        auto* picture = new QLabel;
+        controls_.push_back({{}, id, picture, [picture](const QString& v) {
+                                 picture->setText(v.isEmpty() ? "(brak obrazka)" : "Obrazek nr " + v);
+                             }});
+        return picture;
+    }
+    default: break;
+    }
+    auto* edit = new QLineEdit;
+    QObject::connect(edit, &QLineEdit::textEdited, [this, id, edit](const QString& v) { changed(id, edit, v); });
+    controls_.push_back({{}, id, edit, [edit](const QString& v) { edit->setText(v); }});
+    if (binding.kind != ControlKind::File && binding.kind != ControlKind::Directory) return edit;
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(edit);
+    auto* choose = new QPushButton("...");
+    choose->setObjectName(qt(binding.control) + "Wybierz");
+    layout->addWidget(choose);
+    const bool file = binding.kind == ControlKind::File;
+    QObject::connect(choose, &QPushButton::clicked, [this, id, edit, file] {
+        QString chosen;
+        if (file) {
+            QFileDialog dialog(edit, QString(), edit->text(), LabelFiles);
+            dialog.setDefaultSuffix(LabelFileExtension);
+            if (dialog.exec() == QDialog::Accepted) chosen = dialog.selectedFiles().value(0);
+        } else {
+            chosen = QFileDialog::getExistingDirectory(edit, LogDirectoryPrompt, edit->text());
+        }
+        if (chosen.isEmpty()) return;
+        edit->setText(chosen);
+        changed(id, edit, chosen);
+    });
+    return row;
+}
+
+std::vector<std::string> DeviceParameterControls::controlNames() const {
+    std::vector<std::string> names;
+    for (const Control& control : controls_) names.push_back(control.name);
+    return names;
+}
+
+void DeviceParameterControls::show() {
+    showing_ = true;
+    for (const Control& control : controls_) {
+        control.display(qt(model_.value(control.paramId)));
+        control.widget->setStyleSheet(QString());
+    }
+    showing_ = false;
+}
+
+void DeviceParameterControls::changed(int paramId, QWidget* widget, const QString& value) {
+    if (showing_) return;
+    model_.setValue(paramId, value.toStdString());
+    if (!editedColour_.isEmpty()) widget->setStyleSheet("background-color: " + editedColour_);
+    edited_();
+}
+
+}  // namespace Korvel::Gui
