@@ -10,6 +10,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ReceiptPictureImage.h"
+#include "forms/FormKernel.h"
 
 namespace Korvel::Gui {
 
@@ -29,6 +33,7 @@ QFormLayout* formOf(QWidget* widget) {
 // of the error-log directory.
 constexpr const char* LabelFiles = "Pliki etykiet (*.seq);;Wszystkie pliki (*.*)";
 constexpr const char* LabelFileExtension = "SEQ";
+constexpr const char* PictureFiles = "Obrazki (*.png *.bmp *.jpg *.jpeg *.gif);;Wszystkie pliki (*.*)";
 constexpr const char* LogDirectoryPrompt = "Katalog logu błędów wysyłania do etykiet:";
 
 }  // namespace
@@ -98,13 +103,7 @@ QWidget* DeviceParameterControls::build(const ControlBinding& binding) {
         controls_.push_back({{}, id, memo, [memo](const QString& v) { memo->setPlainText(v); }});
         return memo;
     }
-    case ControlKind::Picture: {
-        auto* picture = new QLabel;
-        controls_.push_back({{}, id, picture, [picture](const QString& v) {
-                                 picture->setText(v.isEmpty() ? "(brak obrazka)" : "Obrazek nr " + v);
-                             }});
-        return picture;
-    }
+    case ControlKind::Picture: return buildPicture(binding);
     default: break;
     }
     auto* edit = new QLineEdit;
@@ -133,6 +132,42 @@ QWidget* DeviceParameterControls::build(const ControlBinding& binding) {
         changed(id, edit, chosen);
     });
     return row;
+}
+
+QWidget* DeviceParameterControls::buildPicture(const ControlBinding& binding) {
+    const int id = binding.paramId;
+    auto* picture = new QLabel;
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setMinimumHeight(120);
+    controls_.push_back({{}, id, picture, [this, id, picture](const QString&) {
+                             const auto stored = model_.picture(id);
+                             if (stored)
+                                 picture->setPixmap(QPixmap::fromImage(imageOf(*stored)));
+                             else
+                                 picture->setText("(brak obrazka)");
+                         }});
+    auto* choose = new QPushButton("Wybierz nowy obrazek");
+    choose->setObjectName(qt(binding.control) + "Wybierz");
+    QObject::connect(choose, &QPushButton::clicked, [this, id, picture] {
+        try {
+            const auto limits = model_.pictureLimits();
+            const QString file = QFileDialog::getOpenFileName(picture, "Wybierz nowy obrazek", QString(), PictureFiles);
+            if (file.isEmpty()) return;
+            const QImage image(file);
+            if (image.isNull()) throw std::runtime_error(("Nie można odczytać obrazka " + file + ".").toStdString());
+            model_.setPicture(id, receiptPictureOf(image, limits));
+            picture->setPixmap(QPixmap::fromImage(imageOf(*model_.picture(id))));
+            edited_();
+        } catch (const std::exception& error) {
+            FormKernel::messageBoxes()->error(error.what());
+        }
+    });
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(picture);
+    layout->addWidget(choose, 0, Qt::AlignLeft);
+    return column;
 }
 
 std::vector<std::string> DeviceParameterControls::controlNames() const {

@@ -42,6 +42,7 @@ private:
         std::function<void(const QString&)> display;
     };
     QWidget* build(const Kolvenia::DeviceConfig::ControlBinding& binding);
+    QWidget* buildPicture(const Kolvenia::DeviceConfig::ControlBinding& binding);
     QWidget* container(const Kolvenia::DeviceConfig::ControlBinding& binding);
     void changed(int paramId, QWidget* widget, const QString& value);
 

@@ -6,6 +6,8 @@
 #include <fstream>
 
 #include "DeviceConfigShop.h"
+#include "config/Setup.h"
+#include "core/Singleton.h"
 #include "db/StatementLog.h"
 #include "dialogs/deviceconfig/DeviceConfigSql.h"
 
@@ -212,6 +214,49 @@ TEST_P(DeviceConfiguration, SendingGivesTheRegistersTheirConfigurationAndTheScal
     const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     EXPECT_NE(content.find("Sklep nr 1"), std::string::npos);
     EXPECT_NE(content.find("Zapraszamy"), std::string::npos);
+}
+
+TEST_P(DeviceConfiguration, AReceiptPictureIsKeptOnlyWithASavedEditAndMustFitTheConfiguredSize) {
+    constexpr int HeaderPicture = 45;
+    const Kolvenia::DeviceConfig::ReceiptPicture logo{16, 2, std::string("\xF0\x0F\x81\x18", 4)};
+    TDeviceConfiguration dialog;
+    ASSERT_TRUE(select(dialog, device(0, 0, 1, Register1)));
+    dialog.setPicture(HeaderPicture, logo);
+    ASSERT_TRUE(dialog.cancel());
+    EXPECT_EQ(integerOf("select count(*) from ObrazekParagonu"), 0);
+
+    ASSERT_TRUE(select(dialog, device(0, 0, 1, Register1)));
+    dialog.setPicture(HeaderPicture, logo);
+    ASSERT_TRUE(dialog.save());
+    EXPECT_EQ(textOf("select sDane from ObrazekParagonu where lObrazekRef = " + parameter(Register1, HeaderPicture)),
+              "F00F8118");
+    ASSERT_TRUE(select(dialog, device(0, 0, 1, Register1)));
+    ASSERT_TRUE(dialog.picture(HeaderPicture));
+    EXPECT_EQ(dialog.picture(HeaderPicture)->bits, logo.bits);
+
+    Core::SingletonImplHolder<Core::CSetup>::instance()
+        .getRootKey()
+        .GetKey("Parametry sklepu")
+        .GetKey("Urządzenia")
+        .GetKey("Obrazek paragonu")
+        .GetKey("Maksymalna szerokość")
+        .set_val<int>(8);
+    EXPECT_THROW(dialog.setPicture(HeaderPicture, logo), std::runtime_error);  // 16 dots wide
+    dialog.cancel();
+    Core::SingletonImplHolder<Core::CSetup>::instance()
+        .getRootKey()
+        .GetKey("Parametry sklepu")
+        .GetKey("Urządzenia")
+        .GetKey("Obrazek paragonu")
+        .GetKey("Maksymalna szerokość")
+        .set_val<int>(100);
+    try {
+        dialog.pictureLimits();
+        ADD_FAILURE() << "a width of 100 was accepted";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "Maksymalna szerokość obrazka (100) musi być wielokrotnością 8.");
+    }
+    EXPECT_EQ(integerOf("select count(*) from ObrazekParagonu"), 1);
 }
 
 TEST_P(DeviceConfiguration, AControlWithoutAValidBindingStopsTheWindow) {

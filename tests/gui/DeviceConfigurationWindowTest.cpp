@@ -2,6 +2,7 @@
 // its menu item and driven as an operator drives it; the rows are read back afterwards.
 // With KORVEL_SCREENSHOT_DIR set, it also leaves a picture of each page there.
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -16,6 +17,7 @@
 #include "MainWindow.h"
 #include "QtFormKernel.h"
 #include "QtOperator.h"
+#include "ReceiptPictureImage.h"
 #include "config/Setup.h"
 #include "core/Singleton.h"
 #include "support/ShopRows.h"
@@ -179,6 +181,41 @@ TEST_P(DeviceConfigurationWindowTest, ScalesOnAnotherComputerAreTakenOverOnlyWhe
               "BIURO");
     EXPECT_TRUE(QSettings("Dravon", "Korvel").value("Devices/Wagi na tym komputerze").toBool());
     qunsetenv("COMPUTERNAME");
+}
+
+TEST_P(DeviceConfigurationWindowTest, AHeaderPictureIsScaledToTheLargestSizeAndStoredWithTheSave) {
+    Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(
+        "<configuration><key name=\"Parametry sklepu\"><key name=\"Urządzenia\"><key name=\"Obrazek paragonu\">"
+        "<key name=\"Maksymalna szerokość\" type=\"int\" value=\"64\"/>"
+        "<key name=\"Maksymalna wysokość\" type=\"int\" value=\"64\"/></key></key></key></configuration>");
+    QImage logo(100, 50, QImage::Format_RGB32);  // white, its left half black
+    logo.fill(Qt::white);
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 50; ++x) logo.setPixel(x, y, qRgb(0, 0, 0));
+    const QString file = QString::fromStdString((settings / "logo.png").string());
+    ASSERT_TRUE(logo.save(file));
+    addCashRegisters({1});
+    open();
+    choose("Kasa nr 1");
+    GuiTest::whenModalShows([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(file);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    child<QPushButton>("ImageNaglowekWybierz").click();
+    EXPECT_FALSE(child<QLabel>("ImageNaglowek").pixmap().isNull());
+    child<QPushButton>("ButtonZastosuj").click();
+
+    EXPECT_EQ(TestSupport::textOf(session(), "select nSzerokosc || 'x' || nWysokosc from ObrazekParagonu"), "64x32");
+    const std::string bits = TestSupport::textOf(session(), "select sDane from ObrazekParagonu");
+    EXPECT_EQ(bits.substr(0, 16), "FFFFFFFF00000000");  // a row: 32 black dots, then 32 white
+    EXPECT_EQ(parameter(101, 45), TestSupport::textOf(session(), "select lObrazekRef from ObrazekParagonu"));
+
+    // A width that does not fill whole bytes is padded with white: 10 black dots, 2 white, 4 padding.
+    const auto narrow = Korvel::Gui::receiptPictureOf(logo.copy(40, 0, 12, 2), {64, 64});
+    EXPECT_EQ(narrow.width, 16);
+    EXPECT_EQ(narrow.bits, std::string("\xFF\xC0\xFF\xC0", 4));
 }
 
 // Pictures for the documentation, one per page, when a directory is named.

@@ -15,6 +15,7 @@
 #include "devicedefs/UrzadzenieView.h"
 #include "dialogs/deviceconfig/ControlBindings.h"
 #include "dialogs/deviceconfig/DeviceTree.h"
+#include "dialogs/deviceconfig/ReceiptPictures.h"
 #include "forms/FormKernel.h"
 #include "frame/Configuration.h"
 #include "frame/strategies/UrzCollectionModStrategies.h"
@@ -175,6 +176,19 @@ std::string TDeviceConfiguration::value(int paramId) const {
 void TDeviceConfiguration::setValue(int paramId, const std::string& value) {
     if (!edit_) return;
     edit_->setValue(paramId, value.empty() ? std::nullopt : std::optional<std::string>(value));
+}
+
+PictureLimits TDeviceConfiguration::pictureLimits() const { return receiptPictureLimits(); }
+
+void TDeviceConfiguration::setPicture(int paramId, const ReceiptPicture& picture) {
+    if (!edit_) return;
+    // Stored in the edit's transaction: a cancelled edit leaves no picture behind.
+    setValue(paramId, std::to_string(storeReceiptPicture(session_, picture)));
+}
+
+std::optional<ReceiptPicture> TDeviceConfiguration::picture(int paramId) const {
+    const auto ref = wholeNumber(value(paramId));
+    return ref ? loadReceiptPicture(session_, *ref) : std::nullopt;
 }
 
 std::optional<std::string> TDeviceConfiguration::invalidValue() const {

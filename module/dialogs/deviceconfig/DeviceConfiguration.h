@@ -46,6 +46,10 @@ public:
     std::string value(int paramId) const override;
     void setValue(int paramId, const std::string& value) override;
 
+    PictureLimits pictureLimits() const override;
+    void setPicture(int paramId, const ReceiptPicture& picture) override;
+    std::optional<ReceiptPicture> picture(int paramId) const override;
+
     bool save() override;
     bool cancel() override;
     bool remove() override;

@@ -72,6 +72,20 @@ struct FieldColours {
     std::string edited;
 };
 
+// A receipt header or footer picture as the cash registers print it: one bit per dot,
+// rows of width / 8 bytes, the first dot of a row in the high bit, a set bit black.
+struct ReceiptPicture {
+    int width = 0;  // a multiple of 8
+    int height = 0;
+    std::string bits;
+};
+
+// The largest picture the cash registers take.
+struct PictureLimits {
+    int width = 0;
+    int height = 0;
+};
+
 class IDeviceConfiguration : public virtual Core::IUnknown {
 public:
     // Host contract: the window's class and caption.
@@ -94,6 +108,15 @@ public:
     // A parameter's text as stored ("1"/"0" for a switch); empty without a value.
     virtual std::string value(int paramId) const = 0;
     virtual void setValue(int paramId, const std::string& value) = 0;
+
+    // The configured largest picture; raises a clear message when the width configured
+    // is not a multiple of 8, before any picture is loaded.
+    virtual PictureLimits pictureLimits() const = 0;
+    // Stores the picture for the edit (it stays only if the edit is saved) and makes it
+    // the value of the picture parameter; raises when it does not fit the limits.
+    virtual void setPicture(int paramId, const ReceiptPicture& picture) = 0;
+    // The picture the parameter refers to, if any.
+    virtual std::optional<ReceiptPicture> picture(int paramId) const = 0;
 
     // The buttons and menu commands; each answers whether it did its work.
     virtual bool save() = 0;    // ButtonZastosuj "&Zapisz"
