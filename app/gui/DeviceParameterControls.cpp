@@ -24,6 +24,12 @@ using Kolvenia::DeviceConfig::ControlKind;
 
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 
+// The stored encodings of a true switch, as the device library reads them.
+bool isTrue(const QString& value) {
+    const QString text = value.trimmed().toLower();
+    return text == "1" || text == "t" || text == "tak" || text == "true";
+}
+
 QFormLayout* formOf(QWidget* widget) {
     if (auto* form = qobject_cast<QFormLayout*>(widget->layout())) return form;
     return new QFormLayout(widget);
@@ -84,7 +90,7 @@ QWidget* DeviceParameterControls::build(const ControlBinding& binding) {
     case ControlKind::Check: {
         auto* box = new QCheckBox(qt(binding.caption));
         QObject::connect(box, &QCheckBox::toggled, [this, id, box](bool on) { changed(id, box, on ? "1" : "0"); });
-        controls_.push_back({{}, id, box, [box](const QString& v) { box->setChecked(v == "1"); }});
+        controls_.push_back({{}, id, box, [box](const QString& v) { box->setChecked(isTrue(v)); }});
         return box;
     }
     case ControlKind::Choice: {

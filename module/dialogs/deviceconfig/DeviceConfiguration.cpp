@@ -194,14 +194,13 @@ std::optional<ReceiptPicture> TDeviceConfiguration::picture(int paramId) const {
 std::optional<std::string> TDeviceConfiguration::invalidValue() const {
     for (const std::string* text : {&fields_.number, &fields_.section})
         if (!wholeNumber(*text)) return *text;
-    for (const ControlBinding& binding : bindings_) {
-        const auto value = edit_->value(binding.paramId);
-        if (!value) continue;
-        const auto type = definitions_.getParamType(binding.paramId);
+    // Only what the operator typed: stored values in other encodings stay as they are.
+    for (const auto& [id, value] : edit_->changedValues()) {
+        const auto type = definitions_.getParamType(id);
         const bool valid = type == CParametryUrzadzen::ptText ||
-                           (type == CParametryUrzadzen::ptInt && wholeNumber(*value)) ||
-                           (type == CParametryUrzadzen::ptBool && (*value == "0" || *value == "1"));
-        if (!valid) return *value;
+                           (type == CParametryUrzadzen::ptInt && wholeNumber(value)) ||
+                           (type == CParametryUrzadzen::ptBool && (value == "0" || value == "1"));
+        if (!valid) return value;
     }
     return std::nullopt;
 }

@@ -130,6 +130,14 @@ void DeviceEdit::setPlace(int section, int number) {
     devices_.front().number = number;
 }
 
+std::map<int, std::string> DeviceEdit::changedValues() const {
+    std::map<int, std::string> changed;
+    for (const auto& [device, values] : parameters_)
+        for (const auto& [id, parameter] : values)
+            if (parameter.changed() && parameter.value) changed[id] = *parameter.value;
+    return changed;
+}
+
 std::vector<DeviceRow> DeviceEdit::placedDevices() const {
     std::vector<DeviceRow> placed;
     for (std::size_t i = 0; i < devices_.size(); ++i) {

@@ -56,6 +56,8 @@ public:
     // Number and section of a single device.
     void setPlace(int section, int number);
 
+    // The values the operator changed, by parameter, for their check.
+    std::map<int, std::string> changedValues() const;
     // The devices whose number or section is new, for the duplicate check.
     std::vector<DeviceRow> placedDevices() const;
     // Writes every change through the cached-update statements, a new parameter row
