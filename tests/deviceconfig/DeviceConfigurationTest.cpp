@@ -9,6 +9,7 @@
 #include "config/Setup.h"
 #include "core/Singleton.h"
 #include "db/StatementLog.h"
+#include "devicedefs/Kolekcje.h"
 #include "dialogs/deviceconfig/DeviceConfigSql.h"
 
 namespace DeviceConfigTest {
@@ -176,6 +177,12 @@ TEST_P(DeviceConfiguration, AnAddedRegisterIsStoredWithItsDefaultsAndADeletedOne
     const int added = static_cast<int>(integerOf("select lUrzadzenieRef from Urzadzenie where nNrKolvenia = 3"));
     EXPECT_EQ(parameter(added, Integrated), "0");
     EXPECT_EQ(parameter(added, MaxDiscount), "10");
+    // taken as installed and in transmission: the next sends reach it
+    for (const auto& devices : {Kolvenia::kolekcjaZainstalowanychKas(), Kolvenia::kolekcjaKasIWagDoTransmisji()}) {
+        bool found = false;
+        for (std::size_t i = 0; devices && i < devices->size(); ++i) found |= (*devices)[i]->lUrzadzenieRef == added;
+        EXPECT_TRUE(found);
+    }
 
     ASSERT_TRUE(select(dialog, device(0, 0, 1, Register1)));
     boxes->answers = {false};
