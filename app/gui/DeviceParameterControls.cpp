@@ -7,7 +7,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -41,6 +44,18 @@ constexpr const char* LabelFiles = "Pliki etykiet (*.seq);;Wszystkie pliki (*.*)
 constexpr const char* LabelFileExtension = "SEQ";
 constexpr const char* PictureFiles = "Obrazki (*.png *.bmp *.jpg *.jpeg *.gif);;Wszystkie pliki (*.*)";
 constexpr const char* LogDirectoryPrompt = "Katalog logu błędów wysyłania do etykiet:";
+
+// Prints the picture at the printer's dots, as large as a receipt printer prints it
+// (about 203 dots per inch), on the printer the operator chooses.
+void printPicture(const QImage& image, QWidget* parent) {
+    constexpr double ReceiptDotsPerInch = 203.0;
+    QPrinter printer;
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted) return;
+    QPainter painter(&printer);
+    const double scale = printer.resolution() / ReceiptDotsPerInch;
+    painter.drawImage(QRectF(0, 0, image.width() * scale, image.height() * scale), image);
+}
 
 }  // namespace
 
@@ -168,11 +183,20 @@ QWidget* DeviceParameterControls::buildPicture(const ControlBinding& binding) {
             FormKernel::messageBoxes()->error(error.what());
         }
     });
+    auto* print = new QPushButton("Drukuj obrazek");
+    print->setObjectName(qt(binding.control) + "Drukuj");
+    QObject::connect(print, &QPushButton::clicked, [this, id, print] {
+        if (const auto stored = model_.picture(id)) printPicture(imageOf(*stored), print);
+    });
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(picture);
-    layout->addWidget(choose, 0, Qt::AlignLeft);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(choose);
+    buttons->addWidget(print);
+    buttons->addStretch();
+    layout->addLayout(buttons);
     return column;
 }
 

@@ -2,11 +2,14 @@
 // its menu item and driven as an operator drives it; the rows are read back afterwards.
 // With KORVEL_SCREENSHOT_DIR set, it also leaves a picture of each page there.
 #include <QCheckBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
@@ -211,6 +214,21 @@ TEST_P(DeviceConfigurationWindowTest, AHeaderPictureIsScaledToTheLargestSizeAndS
     const std::string bits = TestSupport::textOf(session(), "select sDane from ObrazekParagonu");
     EXPECT_EQ(bits.substr(0, 16), "FFFFFFFF00000000");  // a row: 32 black dots, then 32 white
     EXPECT_EQ(parameter(101, 45), TestSupport::textOf(session(), "select lObrazekRef from ObrazekParagonu"));
+
+    // "Drukuj obrazek" prints the stored picture on the printer chosen (here a PDF file).
+    const QString printed = QString::fromStdString((settings / "obrazek.pdf").string());
+    choose("Kasa nr 1");
+    GuiTest::whenModalShows([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        // Without printers the dialog offers printing to a file, named in its "filename" field.
+        dialog->findChild<QLineEdit*>("filename")->setText(printed);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    child<QPushButton>("ImageNaglowekDrukuj").click();
+    QFile pdf(printed);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().contains("/Subtype /Image"));  // the picture, not an empty page
 
     // A width that does not fill whole bytes is padded with white: 10 black dots, 2 white, 4 padding.
     const auto narrow = Korvel::Gui::receiptPictureOf(logo.copy(40, 0, 12, 2), {64, 64});
