@@ -152,6 +152,25 @@ TEST_P(DeviceConfiguration, AFailureHalfWayRollsTheWholeSaveBackAndTheEditGoesOn
     EXPECT_FALSE(select(other, device(0, 0, 2, Register2)));
 }
 
+TEST_P(DeviceConfiguration, AFailedWriteOfTheExtendedTransmissionSwitchIsNamed) {
+    // The shop refuses the switch for cash registers.
+    session().ExecuteNativeScript(
+        GetParam() == TestSupport::Engine::SQLite
+            ? "create trigger no_extended before update of bRozszerzonaTransmisja on Urzadzenie "
+              "when new.bRozszerzonaTransmisja = 1 begin select raise(abort, 'odmowa'); end;"
+            : "create function no_extended() returns trigger language plpgsql as $$ begin "
+              "if new.bRozszerzonaTransmisja = 1 then raise exception 'odmowa'; end if; return new; end $$; "
+              "create trigger no_extended before update on Urzadzenie for each row execute function no_extended();");
+    TDeviceConfiguration dialog;
+    ASSERT_TRUE(select(dialog, device(0, 0, 1, Register1)));
+    DeviceFields fields = dialog.deviceFields();
+    fields.extended = true;
+    dialog.setDeviceFields(fields);
+    EXPECT_FALSE(dialog.save());
+    EXPECT_EQ(boxes->shown, Texts{"error: Błąd przy zapisie parametru 'bRozszerzonaTransmisja'"});
+    EXPECT_EQ(integerOf("select bRozszerzonaTransmisja from Urzadzenie where lUrzadzenieRef = 101"), 0);
+}
+
 TEST_P(DeviceConfiguration, AValueThatIsNoNumberIsReportedAndNothingIsWritten) {
     TDeviceConfiguration dialog;
     ASSERT_TRUE(select(dialog, device(0, 0, 1, Register1)));
