@@ -214,6 +214,7 @@ TEST_P(DeviceConfiguration, AnAddedRegisterIsStoredWithItsDefaultsAndADeletedOne
 }
 
 TEST_P(DeviceConfiguration, SendingGivesTheRegistersTheirConfigurationAndTheScalesTheirHeader) {
+    addParameter(1012, Scale12, ScaleHeader, "Waga druga");
     TDeviceConfiguration dialog;
     ASSERT_TRUE(select(dialog, group(0)));
     ASSERT_TRUE(dialog.send());
@@ -231,15 +232,22 @@ TEST_P(DeviceConfiguration, SendingGivesTheRegistersTheirConfigurationAndTheScal
     }
     EXPECT_EQ(targets, (Texts{"12", "2"}));
 
+    // A section of scales: each scale gets its own header, the one typed or the stored one.
     ASSERT_TRUE(select(dialog, device(1, 1, 1, Scale11)));
     dialog.setValue(ScaleHeader, "Sklep nr 1\nZapraszamy");
+    ASSERT_TRUE(dialog.save());
+    ASSERT_TRUE(select(dialog, group(1, 1)));
     ASSERT_TRUE(dialog.send());
-    const auto data = std::filesystem::directory_iterator(scales / "dane");
-    ASSERT_NE(data, std::filesystem::directory_iterator());
-    std::ifstream file(data->path(), std::ios::binary);
-    const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    EXPECT_NE(content.find("Sklep nr 1"), std::string::npos);
-    EXPECT_NE(content.find("Zapraszamy"), std::string::npos);
+    Texts headers;
+    for (const auto& entry : std::filesystem::directory_iterator(scales / "dane")) {
+        std::ifstream file(entry.path(), std::ios::binary);
+        const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        headers.push_back(content.find("Zapraszamy") != std::string::npos   ? "Sklep nr 1"
+                          : content.find("Waga druga") != std::string::npos ? "Waga druga"
+                                                                            : content);
+    }
+    std::sort(headers.begin(), headers.end());
+    EXPECT_EQ(headers, (Texts{"Sklep nr 1", "Waga druga"}));
 }
 
 TEST_P(DeviceConfiguration, AReceiptPictureIsKeptOnlyWithASavedEditAndMustFitTheConfiguredSize) {

@@ -2,24 +2,18 @@
 
 #include <boost/format.hpp>
 #include <charconv>
-#include <set>
-#include <sstream>
 
-#include "cashregister/config/ConfigSendActions.h"
-#include "config/Setup.h"
 #include "core/I18n.h"
-#include "core/Singleton.h"
 #include "db/OraError.h"
 #include "db/Query.h"
-#include "devicedefs/Kolekcje.h"
 #include "devicedefs/UrzadzenieView.h"
 #include "dialogs/deviceconfig/ControlBindings.h"
+#include "dialogs/deviceconfig/DeviceSends.h"
 #include "dialogs/deviceconfig/DeviceTree.h"
 #include "dialogs/deviceconfig/ReceiptPictures.h"
+#include "dialogs/deviceconfig/ScaleComputer.h"
 #include "forms/FormKernel.h"
 #include "frame/Configuration.h"
-#include "frame/strategies/UrzCollectionModStrategies.h"
-#include "scales/ScaleXmlFileSender.h"
 
 namespace Kolvenia::DeviceConfig {
 
@@ -71,16 +65,6 @@ std::string textKey(std::initializer_list<const char*> path, const std::string& 
     } catch (const std::logic_error&) {
         return fallback;  // a key without a text value leaves the default
     }
-}
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        result.push_back(line);
-    }
-    return result;
 }
 
 }  // namespace
@@ -306,7 +290,7 @@ bool TDeviceConfiguration::send() {
                                                    : SendConfiguration;
     if (!boxes()->question(translate(question))) return false;
     try {
-        toCashRegisters ? sendConfiguration() : sendScaleHeaders();
+        toCashRegisters ? sendCashRegisterConfiguration(*selection_) : sendScaleHeaders();
     } catch (const std::exception& error) {
         boxes()->error(error.what());
         return false;
@@ -314,41 +298,16 @@ bool TDeviceConfiguration::send() {
     return true;
 }
 
-void TDeviceConfiguration::sendConfiguration() {
-    std::set<int> numbers;
-    const auto devices = kolekcjaUrzadzen();
-    for (std::size_t i = 0; devices && i < devices->size(); ++i) {
-        const TUrzadzenie& device = *(*devices)[i];
-        const bool selected = selection_->isGroup()
-                                  ? (selection_->section == -1 || device.nNrSekcji == selection_->section)
-                                  : device.lUrzadzenieRef == selection_->deviceRef;
-        if (device.nNrTypuUrz == tuKasa && selected) numbers.insert(device.nNrKolvenia);
-    }
-    Kasa::sendCashRegisterConfig(numbers);
-}
-
 void TDeviceConfiguration::sendScaleHeaders() {
     const int header = definitions_.getParamId("sNaglowekWagi");
-    std::set<int> refs;
-    for (const DeviceRow& device : edit_->devices()) refs.insert(device.ref);
-    Devices::ScaleXmlFileSender scales;
-    scales.begin(CFromSetUrzCollectionModStrategy(refs));
+    std::vector<ScaleHeader> headers;
     for (const DeviceRow& device : edit_->devices())
-        scales.sendHeaderLines(device.number, device.section, lines(edit_->value(header).value_or(std::string())));
-    scales.end();
+        headers.push_back({device.ref, device.section, device.number,
+                           edit_->deviceValue(device.ref, header).value_or(std::string())});
+    DeviceConfig::sendScaleHeaders(headers);
 }
 
-bool TDeviceConfiguration::enableScalesHere(const std::string& computerName) {
-    Korvel::TKey key = Config::key({ShopParameters, "Urządzenia", "Nazwa komputera wagowego"});
-    const std::string recorded = textKey({ShopParameters, "Urządzenia", "Nazwa komputera wagowego"}, "");
-    if (!recorded.empty() && recorded != computerName &&
-        !boxes()->question((boost::format(translate(ScalesElsewhere)) % recorded).str()))
-        return false;
-    key.set_val<AnsiString>(AnsiString(computerName));
-    auto& setup = Core::SingletonImplHolder<Core::CSetup>::instance();
-    if (!setup.path().empty()) setup.save();
-    return true;
-}
+bool TDeviceConfiguration::enableScalesHere(const std::string& computerName) { return takeScalesOver(computerName); }
 
 void TDeviceConfiguration::reloadTree() { nodes_ = readDeviceTree(session_); }
 

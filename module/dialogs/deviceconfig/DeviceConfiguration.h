@@ -69,7 +69,6 @@ private:
     std::optional<std::string> invalidValue() const;
     bool duplicateFound();
     void reloadTree();
-    void sendConfiguration();
     void sendScaleHeaders();
 
     TSessionHolder session_;

@@ -106,7 +106,11 @@ bool DeviceEdit::modified() const {
 
 std::optional<std::string> DeviceEdit::value(int paramId) const {
     if (devices_.empty()) return std::nullopt;
-    const auto device = parameters_.find(devices_.front().ref);
+    return deviceValue(devices_.front().ref, paramId);
+}
+
+std::optional<std::string> DeviceEdit::deviceValue(int deviceRef, int paramId) const {
+    const auto device = parameters_.find(deviceRef);
     if (device == parameters_.end()) return std::nullopt;
     const auto parameter = device->second.find(paramId);
     return parameter == device->second.end() ? std::nullopt : parameter->second.value;

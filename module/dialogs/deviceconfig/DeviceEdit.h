@@ -49,6 +49,7 @@ public:
 
     // The value shown for the selection: the first device's.
     std::optional<std::string> value(int paramId) const;
+    std::optional<std::string> deviceValue(int deviceRef, int paramId) const;
     // Sets the value for every device of the selection.
     void setValue(int paramId, const std::optional<std::string>& value);
     // Sets the switches given for every device; one left empty keeps each device's own.
