@@ -215,7 +215,6 @@ void TdlgKonfUrzForm::showEdit() {
     for (int i = 0; i < pages_->count(); ++i)
         pages_->setTabVisible(i, edited && pageServes(pages_->tabText(i), edited->type));
     buttons_[0]->setEnabled(model_.canSend());
-    buttons_[1]->setEnabled(model_.canAdd());
     buttons_[2]->setEnabled(model_.canRemove());
     buttons_[3]->setEnabled(edited.has_value());
     buttons_[4]->setEnabled(edited.has_value());

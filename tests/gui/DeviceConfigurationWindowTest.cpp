@@ -151,10 +151,14 @@ TEST_P(DeviceConfigurationWindowTest, AGroupSavedFromTheMenuAndANewRegisterTakeT
     EXPECT_EQ(child<QTreeWidget>("TreeView").findItems("Kasa nr 3", Qt::MatchExactly | Qt::MatchRecursive).size(), 1);
 }
 
-TEST_P(DeviceConfigurationWindowTest, WithoutDevicesThePanelSaysSo) {
+TEST_P(DeviceConfigurationWindowTest, WithoutDevicesThePanelSaysSoAndTheFirstRegisterCanBeAdded) {
     open();
     EXPECT_TRUE(child<QLabel>("PanelBrak").isVisible());
     EXPECT_EQ(child<QLabel>("PanelBrak").text(), "Brak urządzeń.");
+    child<QPushButton>("ButtonDodaj").click();  // the first device: a cash register
+    child<QPushButton>("ButtonZastosuj").click();
+    EXPECT_EQ(integerOf("select count(*) from Urzadzenie where nNrTypuUrz = 0 and nNrKolvenia = 1"), 1);
+    EXPECT_FALSE(child<QLabel>("PanelBrak").isVisible());
 }
 
 TEST_P(DeviceConfigurationWindowTest, ScalesOnAnotherComputerAreTakenOverOnlyWhenTheOperatorAgrees) {

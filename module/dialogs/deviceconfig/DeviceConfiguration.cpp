@@ -257,14 +257,14 @@ bool TDeviceConfiguration::remove() {
 }
 
 bool TDeviceConfiguration::add() {
-    if (!canAdd() || !mayDropChanges()) return false;
+    if (!mayDropChanges()) return false;
     endEdit();
-    int section = selection_->section;
+    // Without a selection (no device yet, say) the new device is a cash register.
+    const int type = selection_ ? selection_->type : tuKasa;
+    int section = selection_ ? selection_->section : -1;
     for (const TreeNode& node : nodes_)
-        if (section == -1 && node.selection.type == selection_->type && !node.selection.isGroup())
-            section = node.selection.section;
+        if (section == -1 && node.selection.type == type && !node.selection.isGroup()) section = node.selection.section;
     // A new device starts with the defaults of the parameters its pages show.
-    const int type = selection_->type;
     std::map<int, std::string> defaults;
     for (const ControlBinding& binding : bindings_) {
         const auto value = defaults_.find(binding.paramId);

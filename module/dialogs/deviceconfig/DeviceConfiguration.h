@@ -57,7 +57,6 @@ public:
     bool send() override;
     bool canSend() const override;
     bool canRemove() const override;
-    bool canAdd() const override { return selection_.has_value(); }
 
     bool enableScalesHere(const std::string& computerName) override;
 

@@ -122,11 +122,10 @@ public:
     virtual bool save() = 0;    // ButtonZastosuj "&Zapisz"
     virtual bool cancel() = 0;  // ButtonPrzywroc "&Anuluj"
     virtual bool remove() = 0;  // ButtonUsun "&Usuń"
-    virtual bool add() = 0;     // ButtonDodaj "&Dodaj"
+    virtual bool add() = 0;     // ButtonDodaj "&Dodaj": of the selected type and section; a register without one
     virtual bool send() = 0;    // ButtonWyslij "&Wyślij"
     virtual bool canSend() const = 0;
     virtual bool canRemove() const = 0;
-    virtual bool canAdd() const = 0;
 
     // "Włącz wagi na tym komputerze" ticked: whether the scales may run on this computer
     // (asks when another computer is recorded); a yes records this computer's name.
