@@ -149,6 +149,7 @@ TEST_P(DeviceConfiguration, AFailureHalfWayRollsTheWholeSaveBackAndTheEditGoesOn
     EXPECT_EQ(parameter(Register1, MaxDiscount), "10");
     EXPECT_EQ(integerOf("select sum(bRozszerzonaTransmisja) from Urzadzenie"), 0);
     EXPECT_TRUE(dialog.modified());
+    EXPECT_TRUE(dialog.deviceFields().extended);  // as typed
     EXPECT_FALSE(select(other, device(0, 0, 2, Register2)));
 }
 

@@ -94,19 +94,8 @@ bool TDeviceConfiguration::selectNode(std::size_t node) {
     if (!mayDropChanges()) return false;
     endEdit();
     selection_ = nodes_.at(node).selection;
-    return lockSelection(*selection_);
-}
-
-bool TDeviceConfiguration::lockSelection(const TSelection& selection) {
-    session_.StartTransaction();
-    try {
-        edit_ = DeviceEdit::lock(session_, selection);
-    } catch (const Oraerror::EOraError& error) {
-        session_.Rollback();
-        if (error.ErrorCode != Oraerror::Code::ResourceBusy) throw;
-        boxes()->warning(translate(selection.isGroup() ? GroupHeld : DeviceHeld) + translate(TryAgainLater));
-        return false;
-    }
+    edit_ = lockRows(*selection_);
+    if (!edit_) return false;
     if (edit_->devices().empty()) {  // removed by another operator since the tree was read
         endEdit();
         reloadTree();
@@ -114,6 +103,27 @@ bool TDeviceConfiguration::lockSelection(const TSelection& selection) {
     }
     showPanel(edit_->devices().front());
     return true;
+}
+
+std::optional<DeviceEdit> TDeviceConfiguration::lockRows(const TSelection& selection) {
+    session_.StartTransaction();
+    try {
+        return DeviceEdit::lock(session_, selection);
+    } catch (const Oraerror::EOraError& error) {
+        session_.Rollback();
+        if (error.ErrorCode != Oraerror::Code::ResourceBusy) throw;
+        boxes()->warning(translate(selection.isGroup() ? GroupHeld : DeviceHeld) + translate(TryAgainLater));
+        return std::nullopt;
+    }
+}
+
+void TDeviceConfiguration::resumeEdit(DeviceEdit kept) {
+    edit_.reset();
+    if (kept.isNew())
+        session_.StartTransaction();  // a new device's rows are not in the database to lock
+    else if (!lockRows(*selection_))
+        return;
+    edit_ = std::move(kept);
 }
 
 void TDeviceConfiguration::showPanel(const DeviceRow& device) {
@@ -222,11 +232,7 @@ bool TDeviceConfiguration::save() {
         // Nothing of the save stays; the edit goes on under its locks, taken again.
         session_.Rollback();
         boxes()->error(error.what());
-        DeviceEdit kept = std::move(*edit_);
-        if (kept.isNew() ? (session_.StartTransaction(), true) : lockSelection(*selection_))
-            edit_ = std::move(kept);
-        else
-            edit_.reset();
+        resumeEdit(std::move(*edit_));
         return false;
     }
     edit_.reset();

@@ -61,7 +61,10 @@ public:
     bool enableScalesHere(const std::string& computerName) override;
 
 private:
-    bool lockSelection(const TSelection& selection);
+    // Both locks in a new transaction; empty, after the message, when another holds them.
+    std::optional<DeviceEdit> lockRows(const TSelection& selection);
+    // After a failed save: the same rows as typed, under locks taken again.
+    void resumeEdit(DeviceEdit kept);
     void showPanel(const DeviceRow& device);
     void endEdit();
     bool mayDropChanges();
