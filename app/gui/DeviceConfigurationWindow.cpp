@@ -185,8 +185,19 @@ void TdlgKonfUrzForm::fillTree() {
 void TdlgKonfUrzForm::nodeChosen() {
     if (showing_) return;
     const auto items = tree_->selectedItems();
-    if (!items.isEmpty()) model_.selectNode(items.front()->data(0, Qt::UserRole).toULongLong());
+    if (!items.isEmpty()) guarded([&] { model_.selectNode(items.front()->data(0, Qt::UserRole).toULongLong()); });
     showEdit();
+}
+
+bool TdlgKonfUrzForm::guarded(const std::function<void()>& work) {
+    // A database error must not leave the event loop: the operator sees it and goes on.
+    try {
+        work();
+        return true;
+    } catch (const std::exception& error) {
+        FormKernel::messageBoxes()->error(error.what());
+        return false;
+    }
 }
 
 void TdlgKonfUrzForm::showEdit() {
@@ -235,11 +246,18 @@ void TdlgKonfUrzForm::panelEdited() {
 }
 
 void TdlgKonfUrzForm::command(bool (IDeviceConfiguration::*run)()) {
-    if ((model_.*run)()) fillTree();
+    bool done = false;
+    guarded([&] { done = (model_.*run)(); });
+    if (done)
+        fillTree();
+    else
+        showEdit();
 }
 
 void TdlgKonfUrzForm::scalesTicked(bool on) {
-    if (on && !model_.enableScalesHere(computerName())) ckbWlaczWagi_->setChecked(false);
+    bool allowed = true;
+    if (on && !guarded([&] { allowed = model_.enableScalesHere(computerName()); })) allowed = false;
+    if (!allowed) ckbWlaczWagi_->setChecked(false);
     local_->storeScalesHere(ckbWlaczWagi_->isChecked());
 }
 

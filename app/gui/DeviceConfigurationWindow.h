@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -44,6 +45,7 @@ private:
     void panelEdited();
     void command(bool (Kolvenia::DeviceConfig::IDeviceConfiguration::*run)());
     void scalesTicked(bool on);
+    bool guarded(const std::function<void()>& work);
 
     std::shared_ptr<Core::IUnknown> keep_;
     Kolvenia::DeviceConfig::IDeviceConfiguration& model_;

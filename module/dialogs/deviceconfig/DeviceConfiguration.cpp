@@ -33,10 +33,8 @@ constexpr const char* RemoveDevice = "Czy usunąć urządzenie?";
 constexpr const char* SendConfiguration = "Czy wysłać konfigurację?";
 constexpr const char* SendConfigurationToAll = "Czy wysłać konfigurację do wszystkich kas?";
 constexpr const char* SendHeader = "Czy wysłać nagłówek?";
-constexpr const char* ScalesElsewhere =
-    "Wagi są włączone na komputerze %1%.\nCzy chcesz uruchomić wagi na tym komputerze?";
 
-// Host contract: the keys of the field colours and of the scale computer.
+// Host contract: the root of the field colours' keys.
 constexpr const char* ShopParameters = "Parametry sklepu";
 
 // Colours of fields when the configuration names none.
@@ -225,11 +223,15 @@ bool TDeviceConfiguration::save() {
                        changed(fields_.extended, shown_.extended));
     edit_->setPlace(*wholeNumber(fields_.section), *wholeNumber(fields_.number));
     if (duplicateFound()) return false;
+    return commitEdit([this] { edit_->write(session_); });
+}
+
+bool TDeviceConfiguration::commitEdit(const std::function<void()>& writes) {
     try {
-        edit_->write(session_);
+        writes();
         session_.Commit();
     } catch (const std::exception& error) {
-        // Nothing of the save stays; the edit goes on under its locks, taken again.
+        // Nothing of it stays; the edit goes on under its locks, taken again.
         session_.Rollback();
         boxes()->error(error.what());
         resumeEdit(std::move(*edit_));
@@ -252,14 +254,9 @@ bool TDeviceConfiguration::canRemove() const { return edit_ && !selection_->isGr
 
 bool TDeviceConfiguration::remove() {
     if (!canRemove() || !boxes()->question(translate(RemoveDevice))) return false;
-    if (!edit_->isNew()) {
-        edit_->remove(session_);
-        session_.Commit();
-    }
-    endEdit();
-    selection_.reset();
-    reloadTree();
-    return true;
+    return commitEdit([this] {
+        if (!edit_->isNew()) edit_->remove(session_);  // a new device was never written
+    });
 }
 
 bool TDeviceConfiguration::add() {

@@ -12,6 +12,7 @@
 // Questions and messages go to the host's message boxes (FormKernel::messageBoxes()).
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -67,6 +68,8 @@ private:
     void resumeEdit(DeviceEdit kept);
     void showPanel(const DeviceRow& device);
     void endEdit();
+    // Runs the writes and commits, ending the edit; on failure rolls all back and goes on.
+    bool commitEdit(const std::function<void()>& writes);
     bool mayDropChanges();
     std::optional<std::string> invalidValue() const;
     bool duplicateFound();
