@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 
+#include "DeviceConfigurationWindow.h"
 #include "ElectronicLabelsStockExportDialog.h"
 #include "PromotionChoiceDialog.h"
 #include "QtMessageBoxes.h"
@@ -81,6 +82,10 @@ const std::map<std::string, ModelessWindow>& modelessWindows() {
          [](const FormKernel::TBaseFormArgs& args, QWidget* parent) {
              (new WorkDialogWindow(Devices::PriceChecker::SendAllDialog::Action::FormClass, args.model, parent))
                  ->show();
+         }},
+        {Kolvenia::DeviceConfig::IDeviceConfiguration::formClass,
+         [](const FormKernel::TBaseFormArgs& args, QWidget* parent) {
+             (new TdlgKonfUrzForm(args.model, parent))->show();
          }},
     };
     return windows;

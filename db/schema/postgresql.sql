@@ -610,3 +610,14 @@ create table PromotionElementItem (
     group_index varchar(10)
 );
 create index promotion_element_item_element on PromotionElementItem (element_id, seq);
+
+-- Receipt header and footer pictures of the cash registers, referred to by the
+-- registers' lObrazekNaglowka / lObrazekStopki parameters: one bit per dot, rows of
+-- nSzerokosc / 8 bytes (nSzerokosc a multiple of 8), the first dot in the high bit,
+-- a set bit printed black; sDane holds the bytes as upper-case hexadecimal text.
+create table ObrazekParagonu (
+    lObrazekRef integer primary key,
+    nSzerokosc integer not null,
+    nWysokosc integer not null,
+    sDane text not null
+);

@@ -2,9 +2,8 @@
 // registration order. The GUIDs are an external interface: menus, the evening
 // processing, other modules and console "fire" lines name them.
 //
-// Registered today: every GUID below except DeviceConfigurationDialog and
-// SendPluBrowser, whose windows are still to come
-// (`korvel actions` lists what is registered, in registration order).
+// Registered today: every GUID below except SendPluBrowser, whose window is still to
+// come (`korvel actions` lists what is registered, in registration order).
 #pragma once
 
 namespace Kolvenia::ActionGuids {

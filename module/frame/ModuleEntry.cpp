@@ -16,6 +16,7 @@
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "dialogs/TransmissionProgress.h"
+#include "dialogs/deviceconfig/DeviceConfigurationAction.h"
 #include "external/ExternalSendersRegistration.h"
 #include "labels/LabelsRegistration.h"
 #include "plu/ProcessAndSendActions.h"
@@ -39,6 +40,7 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     Labels::registerElectronicLabelsActionsObjects(list);
     Dictionaries::registerMarkdownReasonsObjects(list);
     registerPromotionsActionsObjects(list);
+    DeviceConfig::registerDeviceConfigurationObjects(list);
     AllPlus::registerSendAllPluObjects(list);
     Devices::PriceChecker::registerSendAllPriceCheckerObjects(list);
     TransmissionProgress::registerTransmissionProgressObjects(list);

@@ -164,7 +164,7 @@ const TableRow RegistrationOrder[] = {
     {"{9609DF3C-9DD7-4FA9-B9D7-4AF7340346EE}", "CSendNewAndModifiedPromotionsService", false},
     {"{814B4352-C700-4454-8C7E-95FC7E47C90A}", "CSendNewAndModifiedPromotionsFire", false},
     {"{F980BD6B-8CAD-42B1-91E6-3DE1D740C0A1}", "CSendNewAndModifiedPromotionsGui", false},
-    {"{42C44BBA-02FB-4FB9-8110-6121DD3B7E86}", "CFormCreator", false},
+    {"{42C44BBA-02FB-4FB9-8110-6121DD3B7E86}", "CFormCreator", true},
     {"{33C67A78-198F-4183-9CEC-918906F67F28}", "CFormCreator", false},
     {"{544130F9-B009-4201-AA99-2B70D9A802D4}", "Action", false},
     {"{C2B83294-ECB5-4226-B7FD-EB0F3AFD9694}", "CFormCreator", true},

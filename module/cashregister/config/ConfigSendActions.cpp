@@ -83,18 +83,22 @@ void sendPluConfig(CashRegisterServerCommunication::PluConfigSender& sender, con
 
 }  // namespace
 
+void sendCashRegisterConfig(const std::set<int>& numbers) {
+    const auto sender = factory().createCashRegisterConfigSender();
+    for (int number : numbers) {
+        sender->addCashRegister(number);
+        sender->requestConfiguration(number);
+    }
+    sender->send();
+}
+
 std::string SendCashRegisterConfigAction::getGUID() const { return ActionGuids::SendCashRegisterConfig; }
 
 java::pointer<Core::IUnknown> SendCashRegisterConfigAction::execute(java::pointer<Core::IUnknown> args) {
     std::ostream& out = args->as<Core::IOStreamGetter>().getOStream();
     const auto numbers = cashRegistersNamed(args->as<Core::IArgVectorGetter>().getArgVector(), out);
     if (!numbers) return java::make<Core::ActionStatus>(false, translate("Błędne parametry akcji"));
-    const auto sender = factory().createCashRegisterConfigSender();
-    for (int number : *numbers) {
-        sender->addCashRegister(number);
-        sender->requestConfiguration(number);
-    }
-    sender->send();
+    sendCashRegisterConfig(*numbers);
     return java::make<Core::ActionStatus>(true, std::string());
 }
 

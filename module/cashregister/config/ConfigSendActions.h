@@ -4,6 +4,8 @@
 // registers never receive the PLU configuration.
 #pragma once
 
+#include <set>
+
 #include "core/Action.h"
 #include "core/Registration.h"
 
@@ -32,6 +34,10 @@ class SendPluConfigAction : public Core::IAction, public Core::IExecutor {
 public:
     java::pointer<Core::IUnknown> execute(java::pointer<Core::IUnknown> args) override;
 };
+
+// The cash-register configuration to the registers of these numbers, in ascending order:
+// each registered as a target and asked for its configuration, then one send.
+void sendCashRegisterConfig(const std::set<int>& numbers);
 
 void registerSendCashRegisterConfigObjects(Core::ModuleRegistrationList& list);
 void registerSendPluConfigObjects(Core::ModuleRegistrationList& list);
