@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QSettings>
 
+#include "UserSettings.h"
+
 namespace Korvel::Gui {
 
 namespace {
@@ -51,7 +53,7 @@ void text(QFormLayout* form, const char* objectName, const char* caption, const 
 }  // namespace
 
 std::unique_ptr<QSettings> LocalDeviceSettings::settings() {
-    auto settings = std::make_unique<QSettings>("Dravon", "Korvel");
+    auto settings = userSettings();
     settings->beginGroup("Devices");
     return settings;
 }

@@ -1,29 +1,25 @@
 #include "QtWindowData.h"
 
-#include <QSettings>
 #include <QVariant>
+
+#include "UserSettings.h"
 
 namespace Korvel::Gui {
 
 namespace {
-
-constexpr const char* Organization = "korvel";
-constexpr const char* Application = "korvel";
-
-QSettings settingsFile() { return QSettings(QSettings::IniFormat, QSettings::UserScope, Organization, Application); }
 
 QString keyOf(const std::string& windowClass, const std::string& name) {
     return QString::fromStdString(windowClass) + '/' + QString::fromStdString(name);
 }
 
 QVariant read(const std::string& windowClass, const std::string& name) {
-    return settingsFile().value(keyOf(windowClass, name));
+    return userSettings()->value(keyOf(windowClass, name));
 }
 
 void write(const std::string& windowClass, const std::string& name, const QVariant& value) {
-    QSettings settings = settingsFile();
-    settings.setValue(keyOf(windowClass, name), value);
-    settings.sync();
+    const auto settings = userSettings();
+    settings->setValue(keyOf(windowClass, name), value);
+    settings->sync();
 }
 
 }  // namespace
@@ -50,6 +46,6 @@ void QtWindowData::writeText(const std::string& windowClass, const std::string& 
     write(windowClass, name, QString::fromStdString(value));
 }
 
-std::string QtWindowData::fileName() { return settingsFile().fileName().toStdString(); }
+std::string QtWindowData::fileName() { return userSettings()->fileName().toStdString(); }
 
 }  // namespace Korvel::Gui

@@ -12,9 +12,11 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
+
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
+#include "UserSettings.h"
 
 #include "DictionaryShop.h"
 #include "MainWindow.h"
@@ -35,7 +37,7 @@ class DeviceConfigurationWindowTest : public DictionaryShop {
 protected:
     void SetUp() override {
         DictionaryShop::SetUp();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(settings.path()));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(settings.path()));
         forms_.emplace();
         main_.emplace();
         main_->show();
@@ -186,7 +188,7 @@ TEST_P(DeviceConfigurationWindowTest, ScalesOnAnotherComputerAreTakenOverOnlyWhe
                   .GetKey("Nazwa komputera wagowego")
                   .GetVal<std::string>(),
               "BIURO");
-    EXPECT_TRUE(QSettings("Dravon", "Korvel").value("Devices/Wagi na tym komputerze").toBool());
+    EXPECT_TRUE(Korvel::Gui::userSettings()->value("Devices/Wagi na tym komputerze").toBool());
     qunsetenv("COMPUTERNAME");
 }
 
