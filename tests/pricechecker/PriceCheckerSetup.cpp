@@ -81,13 +81,6 @@ std::string withoutStartTime(const std::string& name, const std::string& replace
     return std::regex_replace(name, startTime, replacement);
 }
 
-std::vector<std::string> filesIn(const fs::path& directory) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(directory)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 void ShopDatabase::SetUp() {
     TestSupport::openShop(database_, session_, GetParam());
     configure({}, directories);
