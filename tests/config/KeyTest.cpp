@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Errors.h"
+#include "support/ErrorOf.h"
 
 using Korvel::TKey;
 
@@ -13,12 +14,7 @@ namespace {
 
 template <class T>
 std::string logicErrorOf(const TKey& key) {
-    try {
-        key.GetVal<T>();
-    } catch (const Core::PlacedLogicError& e) {
-        return e.what();
-    }
-    return "(no error)";
+    return TestSupport::errorOf<Core::PlacedLogicError>([&] { key.GetVal<T>(); });
 }
 
 std::vector<std::string> childNames(const TKey& key) {
@@ -90,12 +86,7 @@ TEST_F(KeyTest, NullHandleRaisesNullPointerNamingTheNodeType) {
     EXPECT_FALSE(none);
     for (auto read : {+[](const TKey& k) { k.GetVal<int>(); }, +[](const TKey& k) { k.GetKey("a"); },
                       +[](const TKey& k) { k.begin(); }}) {
-        try {
-            read(none);
-            ADD_FAILURE() << "no exception";
-        } catch (const java::null_pointer& e) {
-            EXPECT_STREQ(e.what(), "refering to null Korvel::TKey::TRep");
-        }
+        EXPECT_EQ(TestSupport::errorOf<java::null_pointer>([&] { read(none); }), "refering to null Korvel::TKey::TRep");
     }
 }
 
@@ -122,12 +113,8 @@ TEST_F(KeyTest, ChildrenKeepTheOrderTheyWereMadeIn) {
 
 TEST_F(KeyTest, RequiredValueNamesTheMissingChildAndTheParentPath) {
     TKey labels = root.GetKey("Parametry sklepu").CreateKey("Etykiety elektroniczne");
-    try {
-        labels.GetRequiredVal<bool>("Włączone");
-        ADD_FAILURE() << "no exception";
-    } catch (const Core::PlacedLogicError& e) {
-        EXPECT_STREQ(e.what(), "brak wymaganego klucza (Włączone) w kluczu\nParametry sklepu\\Etykiety elektroniczne");
-    }
+    EXPECT_EQ(TestSupport::errorOf<Core::PlacedLogicError>([&] { labels.GetRequiredVal<bool>("Włączone"); }),
+              "brak wymaganego klucza (Włączone) w kluczu\nParametry sklepu\\Etykiety elektroniczne");
     labels.GetKey("Włączone");  // a placeholder does not satisfy the requirement
     EXPECT_THROW(labels.GetRequiredVal<bool>("Włączone"), Core::PlacedLogicError);
     labels.GetKey("Włączone").set_val(true);

@@ -1,5 +1,5 @@
-// Every field of the exported PLU record, each with two distinct non-default values,
-// so that tests can set all fields and change one at a time.
+// Every field of the exported PLU record, each with a value of its own that is not the
+// default, so that a field lost or mixed up on its way through a file shows.
 #pragma once
 
 #include <functional>
@@ -13,15 +13,15 @@ namespace CrServerTest {
 
 struct PluField {
     std::string name;
-    // Sets the field through its setter to its first (false) or second (true) value.
-    std::function<void(Kolvenia::ExportedPlu&, bool second)> set;
-    // Whether the field's getter gives its first (false) or second (true) value.
-    std::function<bool(const Kolvenia::ExportedPlu&, bool second)> holds;
+    // Sets the field through its setter to its value.
+    std::function<void(Kolvenia::ExportedPlu&)> set;
+    // Whether the field's getter gives its value.
+    std::function<bool(const Kolvenia::ExportedPlu&)> holds;
 };
 
 const std::vector<PluField>& pluFields();
 
-// A record with every field at its first value.
+// A record with every field at its value.
 Kolvenia::ExportedPlu fullyFilledPlu();
 
 }  // namespace CrServerTest

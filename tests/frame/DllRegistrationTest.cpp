@@ -5,6 +5,7 @@
 #include "core/ActionContainer.h"
 #include "core/ModuleEntry.h"
 #include "frame/ActionRegistration.h"
+#include "support/ErrorOf.h"
 
 namespace {
 
@@ -85,24 +86,11 @@ TEST(ActionRegistration, InstanceRegistrationAlwaysGivesTheSameObject) {
 TEST(ActionRegistration, DefaultInterfaceOperationsRaiseTheirMessages) {
     class Plain : public Core::IAction, public Core::IExecutor {};
     Plain plain;
-    try {
-        plain.getGUID();
-        FAIL() << "getGUID did not raise";
-    } catch (const std::logic_error& e) {
-        EXPECT_STREQ(e.what(), "Operation not supported.");
-    }
-    try {
-        plain.execute(java::pointer<Core::IUnknown>());
-        FAIL() << "execute did not raise";
-    } catch (const std::logic_error& e) {
-        EXPECT_STREQ(e.what(), "IExecutor::execute illegal function call.");
-    }
-    try {
-        plain.as<Core::IArgVectorGetter>();
-        FAIL() << "as did not raise";
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "Error while casting interface Core::IUnknown");
-    }
+    EXPECT_EQ(TestSupport::errorOf<std::logic_error>([&] { plain.getGUID(); }), "Operation not supported.");
+    EXPECT_EQ(TestSupport::errorOf<std::logic_error>([&] { plain.execute(java::pointer<Core::IUnknown>()); }),
+              "IExecutor::execute illegal function call.");
+    EXPECT_EQ(TestSupport::errorOf<std::runtime_error>([&] { plain.as<Core::IArgVectorGetter>(); }),
+              "Error while casting interface Core::IUnknown");
     EXPECT_TRUE(plain.is<Core::IExecutor>());
     EXPECT_FALSE(plain.is<Core::IOStreamGetter>());
 }

@@ -7,6 +7,7 @@
 #include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "external/ExternalDataSenders.h"
+#include "support/ErrorOf.h"
 
 namespace {
 
@@ -82,12 +83,8 @@ TEST_F(ModuleLoad, CapitalisedBplModuleNameLoadsTheLowerCaseDll) {
 }
 
 TEST_F(ModuleLoad, UnloadableConfiguredModuleIsAClearError) {
-    try {
-        start("", "Nieistniejacy.bpl");
-        FAIL() << "initialisation did not raise";
-    } catch (const std::runtime_error& e) {
-        EXPECT_TRUE(std::string(e.what()).starts_with("Nie można załadować modułu nieistniejacy.dll: ")) << e.what();
-    }
+    const std::string error = TestSupport::errorOf<std::runtime_error>([&] { start("", "Nieistniejacy.bpl"); });
+    EXPECT_TRUE(error.starts_with("Nie można załadować modułu nieistniejacy.dll: ")) << error;
 }
 
 TEST(CashRegisterModuleName, NormalisesCaseAndBothExtensions) {

@@ -20,13 +20,29 @@ std::vector<std::string> column(TPLUTransmissionContainer& engine, const char* n
 
 using Texts = std::vector<std::string>;
 
+// The named columns of the only row, in the order named.
+Texts onlyRow(TPLUTransmissionContainer& engine, std::initializer_list<const char*> names) {
+    Texts values;
+    for (const char* name : names) {
+        const Texts all = column(engine, name);
+        values.push_back(all.size() == 1 ? all.front() : "rows: " + std::to_string(all.size()));
+    }
+    return values;
+}
+
 class DataSetRowsTest : public PluDatabaseTest {
 protected:
-    int pluStatus(int pluRef) {
-        return integerOf("select byStatus from PLU where lPluRef = " + std::to_string(pluRef));
+    // One column of the rows with the given keys, in the order given.
+    std::vector<int> valuesOf(const std::string& select, std::initializer_list<int> keys) {
+        std::vector<int> values;
+        for (int key : keys) values.push_back(integerOf(select + std::to_string(key)));
+        return values;
     }
-    int sendNow(int productId) {
-        return integerOf("select bySendNat from Towar where lTowarRef = " + std::to_string(productId));
+    std::vector<int> pluStates(std::initializer_list<int> pluRefs) {
+        return valuesOf("select byStatus from PLU where lPluRef = ", pluRefs);
+    }
+    std::vector<int> sendNow(std::initializer_list<int> productIds) {
+        return valuesOf("select bySendNat from Towar where lTowarRef = ", productIds);
     }
 };
 
@@ -37,13 +53,9 @@ TEST_P(DataSetRowsTest, NewPluWithUnsentConditionIsOneRowOfBothOrigins) {
     TPLUTransmissionContainer engine(ETransKindName::Immediate, session());
     engine.CreateDataSet(kDay);
     ASSERT_EQ(engine.getRecordCount(), 1);
-    EXPECT_EQ(column(engine, "byFlaga"), Texts{"6"});
-    EXPECT_EQ(column(engine, "sFlaga"), Texts{"W P"});
-    EXPECT_EQ(column(engine, "lWarSprzRef"), Texts{"101"});
-    EXPECT_EQ(column(engine, "byCenaWyslana"), Texts{"0"});
-    EXPECT_EQ(column(engine, "dCenaSprzedWar"), Texts{"2.5"});
-    EXPECT_EQ(column(engine, "dCenaSprzedTowar"), Texts{"5"});
-    EXPECT_EQ(column(engine, "bBrakCeny"), Texts{"0"});
+    EXPECT_EQ(onlyRow(engine, {"byFlaga", "sFlaga", "lWarSprzRef", "byCenaWyslana", "dCenaSprzedWar",
+                               "dCenaSprzedTowar", "bBrakCeny"}),
+              (Texts{"6", "W P", "101", "0", "2.5", "5", "0"}));
 }
 
 TEST_P(DataSetRowsTest, MarkingTurnsOrdinaryPlusOfDueProductsIntoNewOnes) {
@@ -73,13 +85,7 @@ TEST_P(DataSetRowsTest, MarkingTurnsOrdinaryPlusOfDueProductsIntoNewOnes) {
 
         TPLUTransmissionContainer engine(ETransKindName::Immediate, session());
         engine.CreateDataSet(kDay);
-        EXPECT_EQ(pluStatus(11), 1);
-        EXPECT_EQ(pluStatus(12), 3);
-        EXPECT_EQ(pluStatus(21), 1);
-        EXPECT_EQ(pluStatus(31), 1);
-        EXPECT_EQ(pluStatus(41), 2);
-        EXPECT_EQ(pluStatus(51), 2);
-        EXPECT_EQ(pluStatus(61), 2);
+        EXPECT_EQ(pluStates({11, 12, 21, 31, 41, 51, 61}), (std::vector<int>{1, 3, 1, 1, 2, 2, 2}));
         EXPECT_EQ(column(engine, "sPLU"), (Texts{"5900000000022", "5900000000015", "5900000000046", "5900000000039"}));
         EXPECT_EQ(column(engine, "byFlaga"), (Texts{"2", "2", "6", "2"}));
     }
@@ -95,11 +101,9 @@ TEST_P(DataSetRowsTest, SeveralConditionsGiveTheLowestPriceAndTheNewestCondition
     addCondition(23, 1, 2.0, 0, kDay - 9, kDay - 1);  // over before the day
     TPLUTransmissionContainer engine(ETransKindName::Immediate, session());
     engine.CreateDataSet(kDay);
-    EXPECT_EQ(pluStatus(11), 1);
-    EXPECT_EQ(column(engine, "sPLU"), Texts{"5900000000015"});
-    EXPECT_EQ(column(engine, "dCenaSprzedWar"), Texts{"6"});
-    EXPECT_EQ(column(engine, "lWarSprzRef"), Texts{"21"});
-    EXPECT_EQ(column(engine, "byFlaga"), Texts{"6"});
+    EXPECT_EQ(pluStates({11}), std::vector<int>{1});
+    EXPECT_EQ(onlyRow(engine, {"sPLU", "dCenaSprzedWar", "lWarSprzRef", "byFlaga"}),
+              (Texts{"5900000000015", "6", "21", "6"}));
 }
 
 TEST_P(DataSetRowsTest, PricelessRowsAreLeftOutOrListedLast) {
@@ -135,10 +139,8 @@ TEST_P(DataSetRowsTest, BlockedPluIsListedWhateverItsState) {
     addPlu(12, 1, "5900000000022", 2, std::nullopt);  // NULL counts as not blocked
     TPLUTransmissionContainer engine(ETransKindName::Immediate, session());
     engine.CreateDataSet(kDay);
-    EXPECT_EQ(column(engine, "sPLU"), Texts{"5900000000015"});
-    EXPECT_EQ(column(engine, "byBlokada"), Texts{"1"});
-    EXPECT_EQ(column(engine, "sBlokada"), Texts{"tak"});
-    EXPECT_EQ(column(engine, "sStatus"), Texts{"Zwykły"});
+    EXPECT_EQ(onlyRow(engine, {"sPLU", "byBlokada", "sBlokada", "sStatus"}),
+              (Texts{"5900000000015", "1", "tak", "Zwykły"}));
 }
 
 TEST_P(DataSetRowsTest, GroupedProductsAreFlaggedAndListedUnderTheGroupingCode) {
@@ -160,16 +162,10 @@ TEST_P(DataSetRowsTest, GroupedProductsAreFlaggedAndListedUnderTheGroupingCode) 
 
     TPLUTransmissionContainer engine(ETransKindName::Immediate, session());
     engine.CreateDataSet(kDay);
-    EXPECT_EQ(sendNow(1), 0);
-    EXPECT_EQ(sendNow(2), 1);  // its own condition
-    EXPECT_EQ(sendNow(3), 1);  // the grouping code became new through its sibling
-    EXPECT_EQ(sendNow(4), 0);
-    EXPECT_EQ(sendNow(5), 0);
-    EXPECT_EQ(sendNow(6), 0);  // not grouped
-    EXPECT_EQ(sendNow(7), 1);  // the grouping code is blocked
-    EXPECT_EQ(sendNow(8), 0);
-    EXPECT_EQ(pluStatus(11), 1);
-    EXPECT_EQ(pluStatus(61), 1);
+    // 2: its own condition; 3: its grouping code became new through its sibling; 6: not
+    // grouped; 7: its grouping code is blocked.
+    EXPECT_EQ(sendNow({1, 2, 3, 4, 5, 6, 7, 8}), (std::vector<int>{0, 1, 1, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(pluStates({11, 61}), (std::vector<int>{1, 1}));
 
     EXPECT_EQ(column(engine, "sPLU"), (Texts{"5900000000015", "5900000000015", "5900000000015", "5900000000046",
                                              "5900000000046", "5900000000039"}));
@@ -187,7 +183,7 @@ TEST_P(DataSetRowsTest, GroupedProductsAreNotFlaggedInSinglePriceMode) {
     takeStatements();
     engine.markTowarFromPLUAnsWars(kDay);
     EXPECT_TRUE(takeStatements().empty());
-    EXPECT_EQ(sendNow(2), 0);
+    EXPECT_EQ(sendNow({2}), std::vector<int>{0});
 }
 
 KORVEL_ON_EACH_ENGINE(DataSetRowsTest);

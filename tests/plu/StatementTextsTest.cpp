@@ -49,158 +49,70 @@ std::string markGroupedProducts() {
            "t.lTowarRef            and p.lTowarGrupujacyRef is not null      )      group by lTowarRef   )";
 }
 
-std::string joined(const std::vector<std::string>& columns) {
+// Statement lists are written ';'-separated (columns hold commas) and joined as the
+// shop database's text lays them out.
+std::string joined(const std::string& columns, const std::string& separator) {
     std::string text;
-    for (const auto& column : columns) text += (text.empty() ? "" : ",\n        ") + column;
-    return text;
+    std::size_t from = 0;
+    for (std::size_t to; (to = columns.find(';', from)) != std::string::npos; from = to + 1)
+        text += columns.substr(from, to - from) + separator;
+    return text + columns.substr(from);
 }
 
-const std::vector<std::string> kProductColumns = {"t.bWagowy",
-                                                  "t.nWagaSekcja",
-                                                  "t.nWagaPLU",
-                                                  "t.byTyp",
-                                                  "t.bWieleWydan",
-                                                  "t.bCenaOtwarta",
-                                                  "t.byElEtyk",
-                                                  "t.skrNazwa",
-                                                  "t.byVAT",
-                                                  "t.alternativeVatRate",
-                                                  "t.multiPriceElementSaleLocked",
-                                                  "t.locally_sale_blocked as locallySaleBlocked",
-                                                  "t.DutyFreeZoneRestrictions",
-                                                  "t.DutyFreeZoneVatRatesHandling",
-                                                  "t.FinancialTransactionTypeId",
-                                                  "t.lOpakRef",
-                                                  "t.nJmSprz",
-                                                  "t.nOkresPrzydatnosci",
-                                                  "t.nStatusAktywnosci",
-                                                  "t.nJmPrzelicznik",
-                                                  "t.dPrzelicznik",
-                                                  "t.byWeightType",
-                                                  "t.nPurchaseAgeLimit",
-                                                  "t.nSaleAgeLimit",
-                                                  "t.bIncreasedRisk",
-                                                  "t.bSelfServiceNotAllowed",
-                                                  "t.nWeightTolerance",
-                                                  "t.nSecurityWeight",
-                                                  "t.VatSplittableProductId",
-                                                  "t.VatSplittableValuePercentage",
-                                                  "t.OnSiteVatRateId",
-                                                  "t.sPKWiU as PKWiU",
-                                                  "t.brandId",
-                                                  "t.alternative_Prices_Allowed as alternativePricesAllowed"};
+const std::string kProductColumns =
+    "t.bWagowy;t.nWagaSekcja;t.nWagaPLU;t.byTyp;t.bWieleWydan;t.bCenaOtwarta;t.byElEtyk;t.skrNazwa;t.byVAT;"
+    "t.alternativeVatRate;t.multiPriceElementSaleLocked;t.locally_sale_blocked as locallySaleBlocked;"
+    "t.DutyFreeZoneRestrictions;t.DutyFreeZoneVatRatesHandling;t.FinancialTransactionTypeId;t.lOpakRef;t.nJmSprz;"
+    "t.nOkresPrzydatnosci;t.nStatusAktywnosci;t.nJmPrzelicznik;t.dPrzelicznik;t.byWeightType;t.nPurchaseAgeLimit;"
+    "t.nSaleAgeLimit;t.bIncreasedRisk;t.bSelfServiceNotAllowed;t.nWeightTolerance;t.nSecurityWeight;"
+    "t.VatSplittableProductId;t.VatSplittableValuePercentage;t.OnSiteVatRateId;t.sPKWiU as PKWiU;t.brandId;"
+    "t.alternative_Prices_Allowed as alternativePricesAllowed";
 
-std::string productOrPluColumns(int origin) {
-    std::vector<std::string> columns = {"-1 as lWarSprzRef",
-                                        "t.bWieleCen",
-                                        "p.lPluRef",
-                                        "t.lTowarRef",
-                                        "t.sNazwa",
-                                        "t.sArtIndex",
-                                        "t.sGrIndex",
-                                        "t.byRabatowy",
-                                        "t.dCenaSprzed as dCenaSprzedTowar",
-                                        "t.bySendWiecz",
-                                        "t.bySendNat",
-                                        "p.sPLU",
-                                        "p.byStatus",
-                                        "nvl(p.byBlokada, 0) as byBlokada",
-                                        "p.typObslugi",
-                                        "p.njm",
-                                        "null as dCenaSprzedWar",
-                                        "p.percentageDiscount as discount",
-                                        "1 as byCenaWyslana",
-                                        "t.lPromocjaRef as product_promotion_id",
-                                        "null as sale_condition_promotion_id",
-                                        std::to_string(origin) + " as byFlaga1"};
-    columns.insert(columns.end(), kProductColumns.begin(), kProductColumns.end());
-    columns.push_back("null as conditionAlternativePrices");
-    columns.push_back("pcsp.alternative_Prices as currentAlternativePrices");
-    return "select " + joined(columns) + ",";
+// The selected columns of one branch: a product's or PLU's own row (origin 1 or 2), or
+// a sale-price condition's (origin 4, `fromCondition`).
+std::string branchColumns(int origin, bool fromCondition) {
+    const auto w = [&](const std::string& own, const std::string& none) { return fromCondition ? own : none; };
+    const std::string columns =
+        w("w.lWarSprzRef", "-1 as lWarSprzRef") +
+        ";t.bWieleCen;p.lPluRef;t.lTowarRef;t.sNazwa;t.sArtIndex;t.sGrIndex;t.byRabatowy;t.dCenaSprzed as "
+        "dCenaSprzedTowar;t.bySendWiecz;t.bySendNat;p.sPLU;p.byStatus;nvl(p.byBlokada, 0) as byBlokada;p.typObslugi;"
+        "p.njm;" +
+        w("w.dCenaSprzed", "null") + " as dCenaSprzedWar;p.percentageDiscount as discount;" +
+        w("w.byCenaWyslana", "1 as byCenaWyslana") + ";t.lPromocjaRef as product_promotion_id;" +
+        w("w.lPromoRef", "null") + " as sale_condition_promotion_id;" + std::to_string(origin) + " as byFlaga1;" +
+        kProductColumns + ";" + w("w.alternative_Prices", "null") + " as conditionAlternativePrices;" +
+        w("null", "pcsp.alternative_Prices") + " as currentAlternativePrices";
+    return "select " + joined(columns, ",\n        ") + ",";
 }
+std::string productOrPluColumns(int origin) { return branchColumns(origin, false); }
+std::string conditionColumns() { return branchColumns(4, true); }
 
-std::string conditionColumns() {
-    std::vector<std::string> columns = {"w.lWarSprzRef",
-                                        "t.bWieleCen",
-                                        "p.lPluRef",
-                                        "t.lTowarRef",
-                                        "t.sNazwa",
-                                        "t.sArtIndex",
-                                        "t.sGrIndex",
-                                        "t.byRabatowy",
-                                        "t.dCenaSprzed as dCenaSprzedTowar",
-                                        "t.bySendWiecz",
-                                        "t.bySendNat",
-                                        "p.sPLU",
-                                        "p.byStatus",
-                                        "nvl(p.byBlokada, 0) as byBlokada",
-                                        "p.typObslugi",
-                                        "p.njm",
-                                        "w.dCenaSprzed as dCenaSprzedWar",
-                                        "p.percentageDiscount as discount",
-                                        "w.byCenaWyslana",
-                                        "t.lPromocjaRef as product_promotion_id",
-                                        "w.lPromoRef as sale_condition_promotion_id",
-                                        "4 as byFlaga1"};
-    columns.insert(columns.end(), kProductColumns.begin(), kProductColumns.end());
-    columns.push_back("w.alternative_Prices as conditionAlternativePrices");
-    columns.push_back("null as currentAlternativePrices");
-    return "select " + joined(columns) + ",";
-}
-
-const char* const kAggregates[] = {
-    "max(sNazwa) as sNazwa",
-    "max(sArtIndex) as sArtIndex",
-    "max(sGrIndex) as sGrIndex",
-    "max(byRabatowy) as byRabatowy",
-    "sum(distinct(byFlaga1)) as byFlaga",
-    "max(bySendWiecz) as bySendWiecz",
-    "max(bySendNat) as bySendNat",
-    "min(byCenaWyslana) as byCenaWyslana",
-    "decode(max(lWarSprzRef), -1, max(product_promotion_id), max(sale_condition_promotion_id)) as lPromocjaRef",
-    "max(byBlokada) as byBlokada",
-    "max(byStatus) as byStatus",
-    "max(typObslugi) as typObslugi",
-    "max(nvl(bWagowy,0)) as bWagowy",
-    "max(nvl(nWagaSekcja,0)) as nWagaSekcja",
-    "max(nvl(nWagaPLU,0)) as nWagaPLU",
-    "max(nvl(byTyp,0)) as byTyp",
-    "max(nvl(bWieleWydan, 0)) as bWieleWydan",
-    "max(nvl(bCenaOtwarta, 0)) as bCenaOtwarta",
-    "max(byElEtyk) as byElEtyk",
-    "max(nvl(skrNazwa,0)) as skrNazwa",
-    "max(byVAT) as byVAT",
-    "max(alternativeVatRate) as alternativeVatRate",
-    "max(multiPriceElementSaleLocked) as multiPriceElementSaleLocked",
-    "max(locallySaleBlocked) as locallySaleBlocked",
-    "max(DutyFreeZoneRestrictions) as DutyFreeZoneRestrictions",
-    "max(DutyFreeZoneVatRatesHandling) as DutyFreeZoneVatRatesHandling",
-    "max(FinancialTransactionTypeId) as FinancialTransactionTypeId",
-    "max(lOpakRef) as lOpakRef",
-    "max(nvl(nStatusAktywnosci,0)) as nStatusAktywnosci",
-    "max(nvl(nJmSprz,0)) as nJmSprz",
-    "max(nOkresPrzydatnosci) as nOkresPrzydatnosci",
-    "min(dCenaSprzedWar) as dCenaSprzedWar",
-    "max(discount) as discount",
-    "min(dCenaSprzedTowar) as dCenaSprzedTowar",
-    "max(nvl(nJmPrzelicznik, 0)) as nJmPrzelicznik",
-    "max(nvl(dPrzelicznik, 1)) as dPrzelicznik",
-    "max(byWeightType) as byWeightType",
-    "max(nPurchaseAgeLimit) as nPurchaseAgeLimit",
-    "max(nSaleAgeLimit) as nSaleAgeLimit",
-    "max(bIncreasedRisk) as bIncreasedRisk",
-    "max(bSelfServiceNotAllowed) as bSelfServiceNotAllowed",
-    "max(nWeightTolerance) as nWeightTolerance",
-    "max(nSecurityWeight) as nSecurityWeight",
-    "max(VatSplittableProductId) as VatSplittableProductId",
-    "max(VatSplittableValuePercentage) as VatSplittableValuePercentage",
-    "max(OnSiteVatRateId) as OnSiteVatRateId",
-    "max(PKWiU) as PKWiU",
-    "min(lTowarGrupujacyRef) as lTowarGrupujacyRef",
-    "max(njm) as njm",
-    "max(brandId) as brandId",
-    "max(alternativePricesAllowed) as alternativePricesAllowed",
-    "decode(max(lWarSprzRef), -1, max(currentAlternativePrices), max(conditionAlternativePrices)) as alternativePrices"};
+const std::string kAggregates =
+    "max(sNazwa) as sNazwa;max(sArtIndex) as sArtIndex;max(sGrIndex) as sGrIndex;max(byRabatowy) as byRabatowy;"
+    "sum(distinct(byFlaga1)) as byFlaga;max(bySendWiecz) as bySendWiecz;max(bySendNat) as bySendNat;"
+    "min(byCenaWyslana) as byCenaWyslana;"
+    "decode(max(lWarSprzRef), -1, max(product_promotion_id), max(sale_condition_promotion_id)) as lPromocjaRef;"
+    "max(byBlokada) as byBlokada;max(byStatus) as byStatus;max(typObslugi) as typObslugi;"
+    "max(nvl(bWagowy,0)) as bWagowy;max(nvl(nWagaSekcja,0)) as nWagaSekcja;max(nvl(nWagaPLU,0)) as nWagaPLU;"
+    "max(nvl(byTyp,0)) as byTyp;max(nvl(bWieleWydan, 0)) as bWieleWydan;max(nvl(bCenaOtwarta, 0)) as bCenaOtwarta;"
+    "max(byElEtyk) as byElEtyk;max(nvl(skrNazwa,0)) as skrNazwa;max(byVAT) as byVAT;"
+    "max(alternativeVatRate) as alternativeVatRate;max(multiPriceElementSaleLocked) as multiPriceElementSaleLocked;"
+    "max(locallySaleBlocked) as locallySaleBlocked;max(DutyFreeZoneRestrictions) as DutyFreeZoneRestrictions;"
+    "max(DutyFreeZoneVatRatesHandling) as DutyFreeZoneVatRatesHandling;"
+    "max(FinancialTransactionTypeId) as FinancialTransactionTypeId;max(lOpakRef) as lOpakRef;"
+    "max(nvl(nStatusAktywnosci,0)) as nStatusAktywnosci;max(nvl(nJmSprz,0)) as nJmSprz;"
+    "max(nOkresPrzydatnosci) as nOkresPrzydatnosci;min(dCenaSprzedWar) as dCenaSprzedWar;max(discount) as discount;"
+    "min(dCenaSprzedTowar) as dCenaSprzedTowar;max(nvl(nJmPrzelicznik, 0)) as nJmPrzelicznik;"
+    "max(nvl(dPrzelicznik, 1)) as dPrzelicznik;max(byWeightType) as byWeightType;"
+    "max(nPurchaseAgeLimit) as nPurchaseAgeLimit;max(nSaleAgeLimit) as nSaleAgeLimit;"
+    "max(bIncreasedRisk) as bIncreasedRisk;max(bSelfServiceNotAllowed) as bSelfServiceNotAllowed;"
+    "max(nWeightTolerance) as nWeightTolerance;max(nSecurityWeight) as nSecurityWeight;"
+    "max(VatSplittableProductId) as VatSplittableProductId;"
+    "max(VatSplittableValuePercentage) as VatSplittableValuePercentage;max(OnSiteVatRateId) as OnSiteVatRateId;"
+    "max(PKWiU) as PKWiU;min(lTowarGrupujacyRef) as lTowarGrupujacyRef;max(njm) as njm;max(brandId) as brandId;"
+    "max(alternativePricesAllowed) as alternativePricesAllowed;"
+    "decode(max(lWarSprzRef), -1, max(currentAlternativePrices), max(conditionAlternativePrices)) as "
+    "alternativePrices";
 
 enum PriceMode { SinglePrice, SeveralPrices };
 enum Listing { PricedOnly, WithPriceless };
@@ -234,7 +146,7 @@ std::string mainQuery(PriceMode prices, Listing listing, const std::string& prod
         "baseUnitInMeasureUnit\n from \n (select\n       sPLU,\n       max(bWieleCen) as bWieleCen,\n       "
         "max(lwarsprzref) as lWarSprzRef,\n       max(lPluRef) as lPluRef,";
     sql += several ? "\n       lTowarRef as lTowarRef," : "\n       max(lTowarRef) as lTowarRef,";
-    for (const char* aggregate : kAggregates) sql += std::string("\n       ") + aggregate + ",";
+    sql += "\n       " + joined(kAggregates, ",\n       ") + ",";
     sql +=
         "\n       decode(sign(min(dCenaSprzedTowar)), 1, 0, 1) \n       * decode(sign(min(dCenaSprzedWar)), 1, 0, 1) "
         "\n       as bBrakCeny ";

@@ -9,6 +9,7 @@
 #include "db/DataSet.h"
 #include "pricechecker/ElzabRsPriceCheckerSender.h"
 #include "scales/DevicesService.h"
+#include "support/ErrorOf.h"
 #include "support/ShopRows.h"
 
 namespace PriceCheckerTest {
@@ -132,14 +133,10 @@ TEST_P(ElzabRsSenderTest, ASwitchedOffSenderReadsNothingElseAndWritesNothing) {
 TEST_P(ElzabRsSenderTest, AMissingTemporaryDirectoryFailsOpeningTheFirstFile) {
     fs::remove_all(directories.temporary);
     sender.init(PLUSenderArgs{session(), std::make_shared<Devices::DevicesService>(), 46000});
-    try {
-        sender.beginSending(46000);
-        FAIL() << "no error";
-    } catch (const std::runtime_error& e) {
-        EXPECT_TRUE(std::regex_match(e.what(), std::regex("Błąd otwarcia pliku: " + directories.temporary.string() +
-                                                          R"(/ElzabRsDeletePlu[0-9_]{24}_P0_D)")))
-            << e.what();
-    }
+    const std::string error = TestSupport::errorOf<std::runtime_error>([&] { sender.beginSending(46000); });
+    EXPECT_TRUE(std::regex_match(error, std::regex("Błąd otwarcia pliku: " + directories.temporary.string() +
+                                                   R"(/ElzabRsDeletePlu[0-9_]{24}_P0_D)")))
+        << error;
 }
 
 TEST_P(ElzabRsSenderTest, AMissingExchangeFolderFailsTheEndAndLeavesNoTemporaryFile) {
@@ -155,12 +152,8 @@ TEST_P(ElzabRsSenderTest, AMissingExchangeFolderFailsTheEndAndLeavesNoTemporaryF
         failing.init(PLUSenderArgs{session(), nullptr, 46000});
         failing.beginSending(46000);
         failing.sendTowar(records);
-        try {
-            failing.endSending();
-            FAIL() << "no error";
-        } catch (const std::runtime_error& e) {
-            EXPECT_NE(std::string(e.what()).find("Nie można skopiować pliku"), std::string::npos) << e.what();
-        }
+        const std::string error = TestSupport::errorOf<std::runtime_error>([&] { failing.endSending(); });
+        EXPECT_NE(error.find("Nie można skopiować pliku"), std::string::npos) << error;
     }
     EXPECT_TRUE(fs::is_empty(directories.temporary));
 }
@@ -179,12 +172,9 @@ TEST(ElzabRsRecord, TheShortNameIsTwentyCharactersInCodePage852AndThePriceIsCut)
 
 TEST(ElzabRsRecord, ANameOutsideCodePage852IsAnEncodingError) {
     for (const char* name : {"Kawa „Złota”", "Bilet 5€", "お茶"}) {
-        try {
-            ElzabRsPriceCheckerSender::productLine(1, name, 1, "123", 1);
-            ADD_FAILURE() << name << ": no error";
-        } catch (const std::runtime_error& e) {
-            EXPECT_STREQ(e.what(), "Error encoding/decoding string");
-        }
+        EXPECT_EQ(TestSupport::errorOf<std::runtime_error>(
+                      [&] { ElzabRsPriceCheckerSender::productLine(1, name, 1, "123", 1); }),
+                  "Error encoding/decoding string");
     }
     // Only the first 20 characters are converted.
     EXPECT_NO_THROW(ElzabRsPriceCheckerSender::productLine(1, "Czekolada gorzka 90% €", 1, "123", 1));

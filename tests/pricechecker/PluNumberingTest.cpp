@@ -6,6 +6,7 @@
 #include "PriceCheckerSetup.h"
 #include "db/StatementLog.h"
 #include "pricechecker/PriceCheckerPluNumberGetter.h"
+#include "support/ErrorOf.h"
 #include "support/ShopRows.h"
 
 namespace PriceCheckerTest {
@@ -100,23 +101,20 @@ TEST_P(PluNumberingTest, EveryStatementIsIssuedAsTheShopDatabaseExpectsIt) {
     PriceCheckerPluNumberGetter numbers(session());
     EXPECT_EQ(numbers.getNumber(20), 2);  // by the counter
     EXPECT_EQ(numbers.getNumber(21), 1);  // past it: no free number, the deleted PLU's
+    const std::string merge =
+        "\n merge into price_checker_plu pcp \n using\n (\n \tselect\n \t\t:plu_id plu_id\n \t\t, :id_on_device "
+        "id_on_device\n \tfrom dual\n ) dataset\n on (pcp.id_on_device = dataset.id_on_device)\n when matched "
+        "then\n \tupdate set\n \t\tpcp.plu_id = dataset.plu_id\n when not matched then\n \tinsert\n \t(\n "
+        "\t\tpcp.plu_id\n \t\t, pcp.id_on_device\n \t)\n \tvalues\n \t(\n \t\tdataset.plu_id\n \t\t, "
+        "dataset.id_on_device\n \t)";
     EXPECT_EQ(
         DBKernel::StatementLog::entries(),
-        (Rows{"select plu_id, id_on_device from price_checker_plu",
-              "\n merge into price_checker_plu pcp \n using\n (\n \tselect\n \t\t:plu_id plu_id\n \t\t, :id_on_device "
-              "id_on_device\n \tfrom dual\n ) dataset\n on (pcp.id_on_device = dataset.id_on_device)\n when matched "
-              "then\n \tupdate set\n \t\tpcp.plu_id = dataset.plu_id\n when not matched then\n \tinsert\n \t(\n "
-              "\t\tpcp.plu_id\n \t\t, pcp.id_on_device\n \t)\n \tvalues\n \t(\n \t\tdataset.plu_id\n \t\t, "
-              "dataset.id_on_device\n \t)",
+        (Rows{"select plu_id, id_on_device from price_checker_plu", merge,
               "select min(nliczba) firstAvailableId from sekwencja s where not exists (select 1 from price_checker_plu "
               "pcp where s.nliczba = pcp.id_on_device)",
               "\n select min(pcp.id_on_device) id\n from plu p, price_checker_plu pcp\n where p.lPluRef = pcp.plu_id\n "
               "\tand p.bystatus in (3, 4)",
-              "\n merge into price_checker_plu pcp \n using\n (\n \tselect\n \t\t:plu_id plu_id\n \t\t, :id_on_device "
-              "id_on_device\n \tfrom dual\n ) dataset\n on (pcp.id_on_device = dataset.id_on_device)\n when matched "
-              "then\n \tupdate set\n \t\tpcp.plu_id = dataset.plu_id\n when not matched then\n \tinsert\n \t(\n "
-              "\t\tpcp.plu_id\n \t\t, pcp.id_on_device\n \t)\n \tvalues\n \t(\n \t\tdataset.plu_id\n \t\t, "
-              "dataset.id_on_device\n \t)"}));
+              merge}));
     EXPECT_EQ(table(), (Rows{"1 21", "2 20"}));
 }
 
@@ -152,12 +150,9 @@ TEST_P(PluNumberingTest, AMissingMaximumIsAConfigurationError) {
     Settings settings;
     settings.maximumNumber.reset();
     configure(settings, directories);
-    try {
-        PriceCheckerPluNumberGetter numbers(session());
-        FAIL() << "no error";
-    } catch (const std::logic_error& e) {
-        EXPECT_NE(std::string(e.what()).find("Maksymalna liczba PLU"), std::string::npos) << e.what();
-    }
+    const std::string error =
+        TestSupport::errorOf<std::logic_error>([&] { PriceCheckerPluNumberGetter numbers(session()); });
+    EXPECT_NE(error.find("Maksymalna liczba PLU"), std::string::npos) << error;
 }
 
 KORVEL_ON_EACH_ENGINE(PluNumberingTest);

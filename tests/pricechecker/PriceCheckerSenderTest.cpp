@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "pricechecker/PriceCheckerSender.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -72,12 +73,8 @@ TEST(PriceCheckerSender, ASendingThatIsNotEndedLeavesNoFile) {
 TEST(PriceCheckerSender, AFileThatCannotBeOpenedNamesItsPath) {
     TempDir dir;
     TPriceCheckerSender sender((dir / "brak").string());
-    try {
-        sender.startSending();
-        FAIL() << "no error";
-    } catch (const std::runtime_error& e) {
-        EXPECT_EQ(std::string(e.what()), "Błąd otwarcia pliku: " + (dir / "brak" / "PLU00000.TXT").string());
-    }
+    EXPECT_EQ(TestSupport::errorOf<std::runtime_error>([&] { sender.startSending(); }),
+              "Błąd otwarcia pliku: " + (dir / "brak" / "PLU00000.TXT").string());
 }
 
 TEST(PriceCheckerSender, ScaleCodesAreScannedAsZeroAndTheFirstTwelveCharactersOfTheRawCode) {

@@ -1,6 +1,6 @@
 #include "PriceCheckerSetup.h"
 
-#include <algorithm>
+#include <boost/format.hpp>
 #include <regex>
 
 #include "config/Setup.h"
@@ -22,54 +22,45 @@ Directories::Directories() {
 }
 
 std::string configuration(const Settings& settings, const Directories& directories) {
-    auto boolean = [](bool value) { return value ? "true" : "false"; };
-    std::string ids;
-    for (const auto& id : settings.checkerIds) ids += "     <key name=\"" + id + "\"/>\n";
-    const std::string maximum = settings.maximumNumber
-                                    ? "    <key name=\"Maksymalna liczba PLU\" type=\"int\" value=\"" +
-                                          std::to_string(*settings.maximumNumber) + "\"/>\n"
-                                    : "";
-    std::string xml =
-        "<configuration>\n"
-        " <key name=\"Inne\">\n"
-        "  <key name=\"Obsługa stacji paliw\" type=\"bool\" value=\"false\"/>\n"
-        "  <key name=\"Obsługa wielu cen sprzedaży\" type=\"bool\" value=\"false\"/>\n"
-        " </key>\n"
-        " <key name=\"Parametry programu\">\n"
-        "  <key name=\"Katalog tymczasowy\" type=\"string\" value=\" " +
-        directories.temporary.string() +
-        " \"/>\n"
-        "  <key name=\"Blokada dodawania towarów\" type=\"bool\" value=\"false\"/>\n"
-        "  <key name=\"Refundacja promocji\"><key name=\"Włączona\" type=\"bool\" value=\"false\"/></key>\n"
-        "  <key name=\"FrontOffice\">\n";
+    std::string ids, maximum, package;
+    for (const auto& id : settings.checkerIds) ids += "<key name=\"" + id + "\"/>";
+    if (settings.maximumNumber)
+        maximum =
+            (boost::format(R"(<key name="Maksymalna liczba PLU" type="int" value="%1%"/>)") % *settings.maximumNumber)
+                .str();
     if (settings.packageSize)
-        xml += "   <key name=\"Wielkość paczki zawierającej PLU\" type=\"int\" value=\"" +
-               std::to_string(*settings.packageSize) + "\"/>\n";
-    return xml + TestSupport::cashRegisterServerKeys(directories.cashRegisters) +
-           "   <key name=\"PriceChecker\">\n"
-           "    <key name=\"Włączony\" type=\"bool\" value=\"" +
-           boolean(settings.directoryChecker) +
-           "\"/>\n"
-           "    <key name=\"Katalog\" type=\"string\" value=\"" +
-           directories.directoryChecker.string() +
-           "\"/>\n"
-           "   </key>\n"
-           "   <key name=\"PriceChecker Elzab RS\">\n"
-           "    <key name=\"Włączony\" type=\"bool\" value=\"" +
-           boolean(settings.elzab) +
-           "\"/>\n"
-           "    <key name=\"Folder\" type=\"string\" value=\"" +
-           directories.exchange.string() +
-           "\"/>\n"
-           "    <key name=\"Maksymalna ilość PLU w pliku\" type=\"int\" value=\"" +
-           std::to_string(settings.recordsPerFile) + "\"/>\n" + maximum + "    <key name=\"Id weryfikatorów\">\n" +
-           ids +
-           "     <key name=\".info\" type=\"string\" value=\"not a price checker\"/>\n"
-           "    </key>\n"
-           "   </key>\n"
-           "  </key>\n"
-           " </key>\n"
-           "</configuration>\n";
+        package = (boost::format(R"(<key name="Wielkość paczki zawierającej PLU" type="int" value="%1%"/>)") %
+                   *settings.packageSize)
+                      .str();
+    return (boost::format(R"(<configuration>
+ <key name="Inne">
+  <key name="Obsługa stacji paliw" type="bool" value="false"/>
+  <key name="Obsługa wielu cen sprzedaży" type="bool" value="false"/>
+ </key>
+ <key name="Parametry programu">
+  <key name="Katalog tymczasowy" type="string" value=" %1% "/>
+  <key name="Blokada dodawania towarów" type="bool" value="false"/>
+  <key name="Refundacja promocji"><key name="Włączona" type="bool" value="false"/></key>
+  <key name="FrontOffice">%2%%3%
+   <key name="PriceChecker">
+    <key name="Włączony" type="bool" value="%4%"/>
+    <key name="Katalog" type="string" value="%5%"/>
+   </key>
+   <key name="PriceChecker Elzab RS">
+    <key name="Włączony" type="bool" value="%6%"/>
+    <key name="Folder" type="string" value="%7%"/>
+    <key name="Maksymalna ilość PLU w pliku" type="int" value="%8%"/>%9%
+    <key name="Id weryfikatorów">%10%<key name=".info" type="string" value="not a price checker"/></key>
+   </key>
+  </key>
+ </key>
+</configuration>
+)") % directories.temporary.string() %
+            package % TestSupport::cashRegisterServerKeys(directories.cashRegisters) %
+            (settings.directoryChecker ? "true" : "false") % directories.directoryChecker.string() %
+            (settings.elzab ? "true" : "false") % directories.exchange.string() % settings.recordsPerFile % maximum %
+            ids)
+        .str();
 }
 
 void configure(const Settings& settings, const Directories& directories) {
@@ -79,13 +70,6 @@ void configure(const Settings& settings, const Directories& directories) {
 std::string withoutStartTime(const std::string& name, const std::string& replacement) {
     static const std::regex startTime(R"(\d{4}(_\d\d){2}__(\d\d_){3}\d{3})");
     return std::regex_replace(name, startTime, replacement);
-}
-
-std::vector<std::string> filesIn(const fs::path& directory) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(directory)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 void ShopDatabase::SetUp() {

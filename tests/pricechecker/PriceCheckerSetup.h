@@ -11,6 +11,7 @@
 
 #include "db/SessionHolder.h"
 #include "support/EngineDatabase.h"
+#include "support/FilesIn.h"
 #include "support/TempDir.h"
 
 namespace PriceCheckerTest {
@@ -44,8 +45,7 @@ void configure(const Settings& settings, const Directories& directories);
 // An Elzab RS file name with its start time ("yyyy_mm_dd__hh_nn_ss_zzz") replaced.
 std::string withoutStartTime(const std::string& name, const std::string& replacement = "");
 
-// Names of the files in a directory, sorted.
-std::vector<std::string> filesIn(const std::filesystem::path& directory);
+using TestSupport::filesIn;
 
 // A fresh shop schema on one engine, as the host's default session.
 class ShopDatabase : public ::testing::TestWithParam<TestSupport::Engine> {

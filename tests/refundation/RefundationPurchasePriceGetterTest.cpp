@@ -4,6 +4,7 @@
 #include "core/Singleton.h"
 #include "db/StatementLog.h"
 #include "refundation/RefundationPurchasePriceGetter.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 #include "zentools/SysdateGetter.h"
 
@@ -103,12 +104,8 @@ protected:
 
 TEST_P(RefundationTest, NoRefundedSupplierWhileOnIsAnError) {
     exec("insert into FirmaAtrybut (lFirmaRef, sNazwa, sWartosc) values (1, 'Refundacja', 'NIE'), (2, 'Inny', 'TAK')");
-    try {
-        RefundationPurchasePriceGetter getter(session());
-        FAIL() << "constructed without a refunded supplier";
-    } catch (const Core::PlacedRuntimeError& error) {
-        EXPECT_STREQ(error.what(), "Dla włączonego mechanizmu refundacji nie oznaczono dostawców refundowanych.");
-    }
+    EXPECT_EQ(TestSupport::errorOf<Core::PlacedRuntimeError>([&] { RefundationPurchasePriceGetter getter(session()); }),
+              "Dla włączonego mechanizmu refundacji nie oznaczono dostawców refundowanych.");
 }
 
 TEST_P(RefundationTest, HeadOfficeConditionsOfARefundedSupplierComeFirst) {

@@ -1,52 +1,29 @@
+// Split bundles from a shop on each engine, through the XML cash-register communication
+// loaded as the host loads it: what the bundle transfer files hold.
 #include <algorithm>
 
+#include "../crserver/TransferFileReader.h"
 #include "ShopDatabaseTest.h"
-#include "cashregister/CashRegisterServerCommunication.h"
 #include "cashregister/SplitBundlesSender.h"
+#include "config/Setup.h"
+#include "core/PackageLoader.h"
 #include "core/Singleton.h"
 #include "frame/strategies/UrzCollectionModStrategies.h"
+#include "support/CashRegisterConfig.h"
+#include "support/FilesIn.h"
+#include "support/TempDir.h"
 
 namespace {
 
-using namespace CashRegisterServerCommunication;
+namespace fs = std::filesystem;
 using Kolvenia::BundleWithElements;
 using Kolvenia::Kasa::CZestawyRozbijaneSender;
-
-// A bundle data sender that keeps what it is given, in the order it is given.
-class RecordingBundleSender : public BundleDataSender {
-public:
-    void addCashRegister(int deviceNumber) override { events.push_back("kasa " + std::to_string(deviceNumber)); }
-    void add(const BundleWithElements& bundle) override {
-        events.push_back("zestaw " + std::to_string(bundle.getId().value_or(0)));
-        bundles.push_back(bundle);
-    }
-    void setCompleteList(bool complete) override { completeList = complete; }
-    void send() override { events.push_back("wyślij"); }
-
-    std::vector<std::string> events;
-    std::vector<BundleWithElements> bundles;
-    bool completeList = true;
-};
-
-class RecordingFactory : public CashRegisterServerCommunicationFactory {
-public:
-    PluDataSenderPtr createPluDataSender() override { throw std::logic_error("not a bundle sender"); }
-    CompositionDataSenderPtr createCompositionDataSender() override { throw std::logic_error("not a bundle sender"); }
-    BundleDataSenderPtr createBundleDataSender() override {
-        senders.push_back(std::make_shared<RecordingBundleSender>());
-        return senders.back();
-    }
-
-    std::vector<std::shared_ptr<RecordingBundleSender>> senders;
-};
 
 const std::string kSplitBundlesSql =
     "select towarMaster.lTowarRef as lMasterTowarRef,        zest.lTowarRef as lSkladnikTowarRef,        zest.dIlosc "
     "as dIlosc,        zest.dSkladnikCenaSprzed as dSkladnikCenaSprzed   from Zestaw zest, Towar towarMaster, "
     "ProductActivityStatus pas  where towarMaster.lTowarRef = zest.lMasterTowarRef  \tand towarMaster.nStatusAktywnosci "
     "= pas.productActivityStatusId    and towarMaster.byTyp = 8   and pas.SaleBlocked = 0 order by lMasterTowarRef";
-
-using FactoryHolder = Core::SingletonImplHolder<CashRegisterServerCommunicationFactory>;
 
 // A component as the test expects it: reference, quantity, sale price.
 struct Component {
@@ -65,11 +42,27 @@ std::vector<Component> componentsOf(const BundleWithElements& bundle) {
     return components;
 }
 
+// Bundles by reference with their components, in file order.
+using Bundles = std::vector<std::pair<std::uint32_t, std::vector<Component>>>;
+
+// A bundle transfer file read back: its registers, whether the list is complete, and
+// each bundle with its components.
+struct SentBundles {
+    std::vector<int> cashRegisters;
+    std::string complete;
+    Bundles bundles;
+};
+
 class SplitBundlesTest : public HostLibsTest::ShopDatabaseTest {
 protected:
     void SetUp() override {
         ShopDatabaseTest::SetUp();
-        FactoryHolder::set(factory);
+        fs::create_directory(out);
+        Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(
+            TestSupport::cashRegisterConfiguration(out, false));
+        auto& loader = Core::SingletonImplHolder<Core::SharedPackageLoaderWithDep>::instance();
+        loader.load("Devices.dll");
+        loader.initializeModules();
         // Installed cash registers 1 (number 5) and 2 (number 2); 3 is not installed, 4 is a scale.
         exec(
             "insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, bZainstalowane) values "
@@ -86,50 +79,66 @@ protected:
             "(200, 11, 1, 1.0), (300, 14, 3, 0.99), (400, 15, 6, 1.79)");
     }
     void TearDown() override {
-        FactoryHolder::reset();
+        Core::SharedPackageLoader::instance().unloadAll();
         ShopDatabaseTest::TearDown();
     }
 
-    const RecordingBundleSender& onlySender() const {
-        EXPECT_EQ(factory->senders.size(), 1u);
-        return *factory->senders.back();
+    // The bundle transfer files in the output directory, in the order written.
+    std::vector<SentBundles> sent() const {
+        std::vector<SentBundles> files;
+        for (const std::string& name : TestSupport::filesIn(out)) {
+            CrServerTest::TransferFile file;
+            CrServerTest::readTransferFile(out / name, file);
+            EXPECT_STREQ(file.root.attribute("kind").value(), "bundles") << name;
+            SentBundles bundles{file.cashRegisters, file.root.attribute("complete").value(), {}};
+            for (pugi::xml_node record : file.records("bundle")) {
+                const BundleWithElements bundle = CrServerTest::readBundle(record);
+                bundles.bundles.emplace_back(bundle.getId().value_or(0), componentsOf(bundle));
+            }
+            files.push_back(std::move(bundles));
+        }
+        return files;
     }
 
-    std::shared_ptr<RecordingFactory> factory = std::make_shared<RecordingFactory>();
+    TestSupport::TempDir root;
+    const fs::path out = root / "wyjście";
 };
 
 TEST_P(SplitBundlesTest, EveryBundleForSaleGoesAsOneRecordToTheInstalledRegisters) {
     CZestawyRozbijaneSender().send(CNullUrzCollectionModStrategy());
     EXPECT_EQ(std::ranges::count(issuedStatements(), kSplitBundlesSql), 1);
 
-    const auto& sender = onlySender();
-    EXPECT_EQ(sender.events, (std::vector<std::string>{"kasa 2", "kasa 5", "zestaw 100", "zestaw 300", "wyślij"}));
-    EXPECT_TRUE(sender.completeList);
-    ASSERT_EQ(sender.bundles.size(), 2u);
-    EXPECT_EQ(componentsOf(sender.bundles[0]), (std::vector<Component>{{11, 2, 1.5}, {12, 1, 3.25}, {13, 0.5, 12.99}}));
-    EXPECT_EQ(componentsOf(sender.bundles[1]), (std::vector<Component>{{14, 3, 0.99}}));
+    const auto files = sent();
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0].cashRegisters, (std::vector<int>{2, 5}));
+    EXPECT_EQ(files[0].complete, "true");
+    EXPECT_EQ(files[0].bundles,
+              (Bundles{{100, {{11, 2, 1.5}, {12, 1, 3.25}, {13, 0.5, 12.99}}}, {300, {{14, 3, 0.99}}}}));
 }
 
 TEST_P(SplitBundlesTest, TheSetOverloadSendsOnlyTheChosenBundlesAsASelection) {
     CZestawyRozbijaneSender().send(CFromSetUrzCollectionModStrategy({1}), {300, 200, 999});
 
-    const auto& sender = onlySender();
-    EXPECT_EQ(sender.events, (std::vector<std::string>{"kasa 5", "zestaw 300", "wyślij"}));
-    EXPECT_FALSE(sender.completeList);
-    ASSERT_EQ(sender.bundles.size(), 1u);
-    EXPECT_EQ(componentsOf(sender.bundles[0]), (std::vector<Component>{{14, 3, 0.99}}));
+    const auto files = sent();
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0].cashRegisters, std::vector<int>{5});
+    EXPECT_EQ(files[0].complete, "false");
+    EXPECT_EQ(files[0].bundles, (Bundles{{300, {{14, 3, 0.99}}}}));
 }
 
-TEST_P(SplitBundlesTest, WithoutRegistersOrBundlesTheSenderIsStillMadeAndFinished) {
+// Without a register nothing is written; without a bundle the complete list still goes,
+// empty, so that the registers drop theirs.
+TEST_P(SplitBundlesTest, WithoutRegistersNothingGoesAndWithoutBundlesAnEmptyCompleteList) {
     CZestawyRozbijaneSender().send(CFromSetUrzCollectionModStrategy({}));
-    EXPECT_EQ(onlySender().events, (std::vector<std::string>{"zestaw 100", "zestaw 300", "wyślij"}));
+    EXPECT_TRUE(sent().empty());
 
     exec("delete from Zestaw");
-    exec("delete from Urzadzenie");
     CZestawyRozbijaneSender().send(CNullUrzCollectionModStrategy());
-    ASSERT_EQ(factory->senders.size(), 2u);
-    EXPECT_EQ(factory->senders.back()->events, std::vector<std::string>{"wyślij"});
-    EXPECT_TRUE(factory->senders.back()->completeList);
+    const auto files = sent();
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0].cashRegisters, (std::vector<int>{2, 5}));
+    EXPECT_EQ(files[0].complete, "true");
+    EXPECT_TRUE(files[0].bundles.empty());
 }
 
 KORVEL_ON_EACH_ENGINE(SplitBundlesTest);

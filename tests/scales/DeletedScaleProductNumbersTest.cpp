@@ -39,9 +39,9 @@ TEST_P(DeletedNumbersTest, TheQueryMustBeOpenedBeforeItsRowsAreRead) {
     EXPECT_THROW(query.current(), DeletedScaleProductNumbersQuery::QueryNotOpenedError);
     query.open();
     ASSERT_TRUE(query.next());
-    EXPECT_EQ(query.current().productId(), 5);
-    EXPECT_EQ(query.current().sectionNumber(), 1);
-    EXPECT_EQ(query.current().numberOnScale(), 15);
+    EXPECT_EQ((std::vector<int>{query.current().productId(), query.current().sectionNumber(),
+                                query.current().numberOnScale()}),
+              (std::vector<int>{5, 1, 15}));
     EXPECT_FALSE(query.next());
     EXPECT_FALSE(query.next());
 }

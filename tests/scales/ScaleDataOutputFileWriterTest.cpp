@@ -5,6 +5,7 @@
 #include "ScaleTestSupport.h"
 #include "files/CodePage.h"
 #include "scales/ScaleDataOutputFileWriter.h"
+#include "support/ErrorOf.h"
 
 namespace {
 
@@ -133,12 +134,7 @@ TEST_F(WriterTest, OpeningAProductClosesTheHeaderAndClosingWhatIsNotOpenChangesN
         writer.openHeaderLines();
         writer.writeHeaderLine("A");
         writer.openProduct();  // closes LINIE and HEADER_DATA, opens DANE
-        try {
-            writer.closeHeaderLines();
-            FAIL() << "no error";
-        } catch (const std::logic_error& e) {
-            EXPECT_STREQ(e.what(), "Bledna struktura xml");
-        }
+        EXPECT_EQ(TestSupport::errorOf<std::logic_error>([&] { writer.closeHeaderLines(); }), "Bledna struktura xml");
         EXPECT_THROW(writer.closePath("/WAGA_XML/DANE/TOWAR/NR"), std::logic_error);
         writer.closeRoot();  // closes TOWAR and DANE on the way
     }

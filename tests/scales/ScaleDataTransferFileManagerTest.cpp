@@ -15,6 +15,7 @@
 #include "core/Singleton.h"
 #include "frame/ActionGuids.h"
 #include "scales/ScaleDataTransferFileManager.h"
+#include "support/ErrorOf.h"
 
 namespace {
 
@@ -31,15 +32,6 @@ protected:
     void touch(const fs::path& path, std::size_t size = 0) { TestSupport::writeFile(path, std::string(size, 'x')); }
     std::string nameOfNextFile(int scale, int section) {
         return fs::path(ScaleDataTransferFileManager().createOutputFile(scale, section)->path()).filename().string();
-    }
-    template <class Call>
-    std::string errorOf(Call call) {
-        try {
-            call();
-        } catch (const std::exception& e) {
-            return e.what();
-        }
-        return "";
     }
 
     TestSupport::TempDir root;
@@ -64,7 +56,8 @@ TEST_F(TransferManagerTest, NumbersFollowTheHighestOfBothDirectoriesForTheScaleS
 
 TEST_F(TransferManagerTest, AFileThatFitsTheMaskButCannotBeReadStopsTheNumbering) {
     touch(server.data / "0a007003.1wa");
-    EXPECT_EQ(errorOf([&] { nameOfNextFile(3, 1); }), "Could not parse file name parts from '0a007003.1wa'.");
+    EXPECT_EQ(TestSupport::errorOf<std::exception>([&] { nameOfNextFile(3, 1); }),
+              "Could not parse file name parts from '0a007003.1wa'.");
 }
 
 TEST_F(TransferManagerTest, ClearingTakesDataFilesOfEveryScaleAndMovingKeepsTheirNames) {
@@ -84,12 +77,9 @@ TEST_F(TransferManagerTest, AFailedMoveRaisesItsOwnErrorAndLeavesWhatWasMoved) {
     touch(server.temporary / "00001003.1wa");
     touch(server.temporary / "00002003.1wa");
     touch(server.data / "00002003.1wa");  // a waiting file is never overwritten
-    try {
-        ScaleDataTransferFileManager().moveFilesToOutputDirectory();
-        FAIL() << "no error";
-    } catch (const ScaleDataTransferFileManager::MovingFilesFromTemporaryToOutputDirectoryError& e) {
-        EXPECT_STREQ(e.what(), "Przeniesienie plików z danymi dla wag do folderu wyjściowego nie powiodło się.");
-    }
+    EXPECT_EQ(TestSupport::errorOf<ScaleDataTransferFileManager::MovingFilesFromTemporaryToOutputDirectoryError>(
+                  [&] { ScaleDataTransferFileManager().moveFilesToOutputDirectory(); }),
+              "Przeniesienie plików z danymi dla wag do folderu wyjściowego nie powiodło się.");
     EXPECT_EQ(filesIn(server.data), (std::vector<std::string>{"00001003.1wa", "00002003.1wa"}));
     EXPECT_EQ(filesIn(server.temporary), std::vector<std::string>{"00002003.1wa"});
 }
@@ -98,7 +88,8 @@ TEST_F(TransferManagerTest, AFailedClearingRaisesItsOwnError) {
     touch(server.temporary / "00001003.1wa");
     fs::permissions(server.temporary, fs::perms::owner_read | fs::perms::owner_exec);
     const bool writable = ::access(server.temporary.c_str(), W_OK) == 0;  // root may write anyway
-    const std::string error = errorOf([] { ScaleDataTransferFileManager().removeTemporaryFiles(); });
+    const std::string error =
+        TestSupport::errorOf<std::exception>([] { ScaleDataTransferFileManager().removeTemporaryFiles(); });
     fs::permissions(server.temporary, fs::perms::owner_all);
     if (writable) GTEST_SKIP() << "the directory stays writable for this user";
     EXPECT_EQ(error, "Usunięcie plików z folderu tymczasowego nie powiodło się.");
@@ -135,16 +126,16 @@ TEST_F(TransferManagerTest, AMissingDirectoryIsNamedWithItsKindAndNothingIsMoved
     touch(server.temporary / "00001003.1wa");
     fs::remove_all(server.data);
     EXPECT_EQ(
-        errorOf([] { ScaleDataTransferFileManager().moveFilesToOutputDirectory(); }),
+        TestSupport::errorOf<std::exception>([] { ScaleDataTransferFileManager().moveFilesToOutputDirectory(); }),
         "Niepoprawna specyfikacja ścieżki katalogu plików danych serwera wagowego: '" + server.data.string() + "/'.");
     EXPECT_EQ(filesIn(server.temporary), std::vector<std::string>{"00001003.1wa"});
 
     fs::remove_all(server.status);
-    EXPECT_EQ(errorOf([] { ScaleDataTransferFileManager().hasErrorFile(3, 1); }),
+    EXPECT_EQ(TestSupport::errorOf<std::exception>([] { ScaleDataTransferFileManager().hasErrorFile(3, 1); }),
               "Niepoprawna specyfikacja ścieżki katalogu plików statusów serwera wagowego: '" + server.status.string() +
                   "/'.");
     fs::remove_all(server.temporary);
-    EXPECT_EQ(errorOf([] { ScaleDataTransferFileManager().removeTemporaryFiles(); }),
+    EXPECT_EQ(TestSupport::errorOf<std::exception>([] { ScaleDataTransferFileManager().removeTemporaryFiles(); }),
               "Niepoprawna specyfikacja ścieżki katalogu plików tymczasowych serwera wagowego: '" +
                   server.temporary.string() + "/'.");
 }

@@ -4,6 +4,7 @@
 
 #include "files/Wildcard.h"
 #include "scales/ScaleFileNames.h"
+#include "support/ErrorOf.h"
 
 using Devices::FileNameFormatter;
 using Devices::ScaleDataFileName;
@@ -29,14 +30,11 @@ TEST(ScaleFileNames, MasksListEveryNumberOfOneSectionOrEveryDataFile) {
 }
 
 TEST(ScaleFileNames, ANameIsReadBackWhereverItStandsInTheText) {
-    const ScaleDataFileName plain("00012003.1wa");
-    EXPECT_EQ(plain.number(), 12);
-    EXPECT_EQ(plain.scale(), 3);
-    EXPECT_EQ(plain.section(), 1);
-    const ScaleDataFileName wrapped("kopia_00042017.5wa.bak");
-    EXPECT_EQ(wrapped.number(), 42);
-    EXPECT_EQ(wrapped.scale(), 17);
-    EXPECT_EQ(wrapped.section(), 5);
+    const auto parts = [](const ScaleDataFileName& name) {
+        return std::vector<int>{name.number(), name.scale(), name.section()};
+    };
+    EXPECT_EQ(parts(ScaleDataFileName("00012003.1wa")), (std::vector<int>{12, 3, 1}));
+    EXPECT_EQ(parts(ScaleDataFileName("kopia_00042017.5wa.bak")), (std::vector<int>{42, 17, 5}));
     // The dot is literal: any other character there is no data file name.
     EXPECT_THROW(ScaleDataFileName("00012003x1wa").number(), std::runtime_error);
 }
@@ -44,12 +42,8 @@ TEST(ScaleFileNames, ANameIsReadBackWhereverItStandsInTheText) {
 TEST(ScaleFileNames, ANameWithoutTheStructureRaisesAndStaysUnparsed) {
     const ScaleDataFileName name("readme.txt");
     for (int attempt = 0; attempt < 2; ++attempt) {
-        try {
-            name.number();
-            FAIL() << "no error";
-        } catch (const std::runtime_error& e) {
-            EXPECT_STREQ(e.what(), "Could not parse file name parts from 'readme.txt'.");
-        }
+        EXPECT_EQ(TestSupport::errorOf<std::runtime_error>([&] { name.number(); }),
+                  "Could not parse file name parts from 'readme.txt'.");
     }
     EXPECT_EQ(name.fileName(), "readme.txt");
 }

@@ -48,10 +48,7 @@ protected:
     // 2 and a disabled one; a cash register; products for both sections, one of them
     // with an old scale number, one deleted, one not weighed.
     void addShop() {
-        exec(
-            "insert into Urzadzenie (lUrzadzenieRef, nNrTypuUrz, nNrKolvenia, sNazwa, bWlaczone, bZainstalowane) "
-            "values (101, 0, 1, 'Kasa 1', 1, 1)");
-        exec("insert into ParamUrz (lParamUrzRef, lUrzadzenieRef, nParamId, sWartoscParam) values (101, 101, 1, '0')");
+        TestSupport::addDevice(session(), {.number = 1, .enabled = true, .installed = true, .integrated = false});
         addScale(201, 1, 1, true, 5);
         addScale(202, 1, 2);
         addScale(203, 2, 1);

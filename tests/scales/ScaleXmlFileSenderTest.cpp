@@ -34,6 +34,14 @@ protected:
         for (auto* rows = engine.getDataSet(); !rows->Eof(); rows->Next()) sender.send(record);
         sender.end();
     }
+    // The same PLUs sent again under the server's changed settings, into an empty directory.
+    void sendAgain() {
+        fs::remove_all(server.data);
+        fs::create_directories(server.data);
+        ScaleTest::configure(server.keys());
+        exec("update PLU set byStatus = 1");
+        sendTheDay();
+    }
     // The one data file of a scale (of this run).
     fs::path fileOf(int scale, int section) const {
         for (const auto& name : ScaleTest::filesIn(server.data))
@@ -121,14 +129,10 @@ TEST_P(ScaleSenderTest, CodeKindsAndPrefixesAreSentAsConfigured) {
     sendTheDay();
     EXPECT_EQ(productsOf(1, 1), Texts{"2 2912345"});
 
-    fs::remove_all(server.data);
-    fs::create_directories(server.data);
     server.weightCodes = true;
     server.onlyPrefixes = true;
     server.prefixes = {"27", "28"};
-    ScaleTest::configure(server.keys());
-    exec("update PLU set byStatus = 1");
-    sendTheDay();
+    sendAgain();
     EXPECT_EQ(productsOf(1, 1), (Texts{"1 2712345", "3 2812345"}));
 }
 
@@ -192,12 +196,8 @@ TEST_P(ScaleSenderTest, CompositionsGoForTheListedGroupsOnlyWhenSoConfigured) {
     sendTheDay();
     EXPECT_EQ(fieldOfProducts(fileOf(1, 1), "SKLADNIKI"), (Texts{"\"skład 1\"", "\"skład 2\"", "\"skład 3\"", "", ""}));
 
-    fs::remove_all(server.data);
-    fs::create_directories(server.data);
     server.compositionsOnlyForGroups = false;
-    ScaleTest::configure(server.keys());
-    exec("update PLU set byStatus = 1");
-    sendTheDay();
+    sendAgain();
     EXPECT_EQ(fieldOfProducts(fileOf(1, 1), "SKLADNIKI"),
               (Texts{"\"skład 1\"", "\"skład 2\"", "\"skład 3\"", "\"skład 4\"", ""}));
 }

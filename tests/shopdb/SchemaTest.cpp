@@ -11,6 +11,7 @@
 #include "db/OraError.h"
 #include "db/Query.h"
 #include "shopdb/Schema.h"
+#include "support/ErrorOf.h"
 
 namespace ShopDbTest {
 namespace {
@@ -27,15 +28,9 @@ TEST_P(SchemaTest, CreatesOnceAndRecreatesOnlyWhenForced) {
     EXPECT_TRUE(ShopDb::hasSchema(session));
     Command("insert into Towar (lTowarRef, sNazwa) values (1, 'Masło ekstra 82%')", session).execute();
 
-    try {
-        ShopDb::createSchema(session);
-        FAIL() << "a second creation was accepted";
-    } catch (const Core::PlacedRuntimeError& error) {
-        EXPECT_STREQ(
-            "Baza danych zawiera już schemat sklepu. Utworzenie go od nowa wymaga wymuszenia "
-            "i usuwa wszystkie dane sklepu.",
-            error.what());
-    }
+    EXPECT_EQ(TestSupport::errorOf<Core::PlacedRuntimeError>([&] { ShopDb::createSchema(session); }),
+              "Baza danych zawiera już schemat sklepu. Utworzenie go od nowa wymaga wymuszenia "
+              "i usuwa wszystkie dane sklepu.");
     EXPECT_EQ(1, integerOf(session, "select count(*) from Towar"));
 
     ShopDb::createSchema(session, true);

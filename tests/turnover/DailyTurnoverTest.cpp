@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <boost/format.hpp>
 #include <map>
 #include <set>
 
@@ -87,26 +88,18 @@ TEST_P(DailyTurnover, RequestsTheRegisterDaysWhoseTotalIsMissingOrWrong) {
     const Fired fired = fire({"-fromLastDays", "4"});
     ASSERT_TRUE(fired.ok) << fired.message << fired.output;
     EXPECT_EQ(requested(), (std::map<int, std::set<int>>{{1, {d2}}, {2, {d1}}, {3, {d2}}}));
+    const std::string sent = "[info] Wysłano polecenie GetDailyTurnover do kasy nr %1% za dzień/dni %2%\n";
+    const std::string previous =
+        "[info] Poprzednia wartość zarejestrowanej sprzedaży dla kasy nr %1% (%2%):\n- wartość: %3%,\n"
+        "- liczba paragonów: %4%.\n";
     EXPECT_EQ(fired.output,
-              "[info] Wysłano polecenie GetDailyTurnover do kasy nr 1 za dzień/dni " + date(d2) +
-                  "\n"
-                  "[info] Kasa nr 1 - brak poprzednich wartości na potrzeby weryfikacji w dniach " +
-                  date(d2) +
-                  ".\n"
-                  "[info] Wysłano polecenie GetDailyTurnover do kasy nr 2 za dzień/dni " +
-                  date(d1) +
-                  "\n"
-                  "[info] Poprzednia wartość zarejestrowanej sprzedaży dla kasy nr 2 (" +
-                  date(d1) +
-                  "):\n- wartość: 8.00,\n"
-                  "- liczba paragonów: 1.\n"
-                  "[info] Wysłano polecenie GetDailyTurnover do kasy nr 3 za dzień/dni " +
-                  date(d2) +
-                  "\n"
-                  "[info] Poprzednia wartość zarejestrowanej sprzedaży dla kasy nr 3 (" +
-                  date(d2) +
-                  "):\n- wartość: 0.00,\n"
-                  "- liczba paragonów: 4.\n"
+              (boost::format(sent) % 1 % date(d2)).str() +
+                  "[info] Kasa nr 1 - brak poprzednich wartości na potrzeby "
+                  "weryfikacji w dniach " +
+                  date(d2) + ".\n" + (boost::format(sent) % 2 % date(d1)).str() +
+                  (boost::format(previous) % 2 % date(d1) % "8.00" % 1).str() +
+                  (boost::format(sent) % 3 % date(d2)).str() +
+                  (boost::format(previous) % 3 % date(d2) % "0.00" % 4).str() +
                   "[warning] Brak zainstalowanej kasy z numerem 9. Wysłanie polecenia zostało pominięte.\n");
     const Texts statements = takeStatements();
     EXPECT_NE(
@@ -200,22 +193,18 @@ TEST_P(DailyTurnover, WrongArgumentsWriteTheUsageAndSendNothing) {
 }
 
 TEST_P(DailyTurnover, TheEveningStepVerifiesByItsOneConfiguredMode) {
-    const auto settings = [](const std::string& on, const std::string& lastDays, const std::string& fk) {
+    const auto settings = [](const char* on, const char* lastDays, const char* fk) {
         Settings s;
         s.eveningKeys =
-            "<key name=\"Akcje\"><key name=\"Dosłanie brakujących danych o sprzedaży z kas\">"
-            "<key name=\"Włączone\" type=\"bool\" value=\"" +
-            on +
-            "\"/>"
-            "<key name=\"Uwzględnianie dni bez sprzedaży\" type=\"bool\" value=\"false\"/>"
-            "<key name=\"Weryfikacja za ostatnie X dni\" type=\"bool\" value=\"" +
-            lastDays +
-            "\">"
-            "<key name=\"Liczba dni\" type=\"int\" value=\"4\"/></key>"
-            "<key name=\"Weryfikacja od ostatniego dnia eksportu do FK\" type=\"bool\" value=\"" +
-            fk +
-            "\"/>"
-            "</key></key>";
+            (boost::format("<key name=\"Akcje\"><key name=\"Dosłanie brakujących danych o sprzedaży z kas\">"
+                           "<key name=\"Włączone\" type=\"bool\" value=\"%1%\"/>"
+                           "<key name=\"Uwzględnianie dni bez sprzedaży\" type=\"bool\" value=\"false\"/>"
+                           "<key name=\"Weryfikacja za ostatnie X dni\" type=\"bool\" value=\"%2%\">"
+                           "<key name=\"Liczba dni\" type=\"int\" value=\"4\"/></key>"
+                           "<key name=\"Weryfikacja od ostatniego dnia eksportu do FK\" type=\"bool\" "
+                           "value=\"%3%\"/></key></key>") %
+             on % lastDays % fk)
+                .str();
         return s;
     };
     const auto evening = [&] {

@@ -14,6 +14,7 @@
 #include "core/Singleton.h"
 #include "forms/FormKernel.h"
 #include "frame/ActionGuids.h"
+#include "support/FilesIn.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -35,7 +36,7 @@ protected:
     }
 
     void importFile(const std::string& name, const std::vector<int>& ids) {
-        VoucherFiles::write(import / name, VoucherFiles::document(ids));
+        TestSupport::writeFile(import / name, VoucherFiles::document(ids));
     }
     // The console run: its stream's text, its success.
     std::pair<std::string, bool> runFromConsole() {
@@ -54,18 +55,13 @@ protected:
         }
         return groups;
     }
-    Texts importFolder() const {
-        Texts names;
-        for (const auto& entry : fs::directory_iterator(import)) names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    Texts importFolder() const { return TestSupport::filesIn(import); }
 };
 
 TEST_P(BlockedVouchers, SendsEveryWaitingFileToTheEnabledCashRegistersAndArchivesIt) {
     importFile("b.xml", {3});
     importFile("a.xml", {1, 2});
-    VoucherFiles::write(import / "notatka.txt", "nie plik blokad");
+    TestSupport::writeFile(import / "notatka.txt", "nie plik blokad");
 
     const auto [output, ok] = runFromConsole();
     EXPECT_TRUE(ok);
@@ -75,12 +71,10 @@ TEST_P(BlockedVouchers, SendsEveryWaitingFileToTheEnabledCashRegistersAndArchive
     TransferFile file;
     read(files('B').front(), file);
     EXPECT_EQ(file.cashRegisters, (std::vector<int>{1, 2}));
-    const pugi::xml_node first = file.root.child("blockedVoucher");
-    EXPECT_STREQ(first.attribute("group").value(), "G1");
-    EXPECT_STREQ(first.attribute("expiryDate").value(), "2027-12-31");
-    EXPECT_STREQ(first.attribute("numberFrom").value(), "1001");
-    EXPECT_STREQ(first.attribute("numberTo").value(), "1999");
-    EXPECT_STREQ(first.attribute("faceValue").value(), "50.00");
+    Texts first;
+    for (const char* name : {"group", "expiryDate", "numberFrom", "numberTo", "faceValue"})
+        first.push_back(file.root.child("blockedVoucher").attribute(name).value());
+    EXPECT_EQ(first, (Texts{"G1", "2027-12-31", "1001", "1999", "50.00"}));
     EXPECT_EQ(sentGroups(), (Texts{"G1", "G2", "G3"}));
 
     // Each file is archived under its full path, the time of the import and ".arch".
@@ -103,7 +97,7 @@ TEST_P(BlockedVouchers, SendsEveryWaitingFileToTheEnabledCashRegistersAndArchive
 }
 
 TEST_P(BlockedVouchers, AFileWithoutRangesIsArchivedAndNothingIsSent) {
-    VoucherFiles::write(import / "pusty.xml", "<blokady/>");
+    TestSupport::writeFile(import / "pusty.xml", "<blokady/>");
     EXPECT_EQ(runFromConsole().first, "Brak zablokowanych bonów do wysłania.\n");
     EXPECT_TRUE(files().empty());
     ASSERT_EQ(importFolder().size(), 1u);
@@ -114,7 +108,7 @@ TEST_P(BlockedVouchers, AFileWithoutRangesIsArchivedAndNothingIsSent) {
 // operator; files read before it stay archived and their ranges are given up.
 TEST_P(BlockedVouchers, AMalformedFileStopsTheRunAndStaysWhereItIs) {
     importFile("a.xml", {1});
-    VoucherFiles::write(import / "b.xml", VoucherFiles::document({2}).substr(0, 60));
+    TestSupport::writeFile(import / "b.xml", VoucherFiles::document({2}).substr(0, 60));
     importFile("c.xml", {3});
 
     const auto [output, ok] = runFromConsole();
@@ -142,7 +136,7 @@ TEST_P(BlockedVouchers, EveryKindOfMalformedFileStaysForTheOperatorAndNothingIsS
     for (const std::string& content : {std::string(), huge,
                                        std::string("<blokady><blokada><grupa>B\xB3\xEA"
                                                    "dne</grupa></blokada></blokady>")}) {
-        VoucherFiles::write(import / "zly.xml", content);
+        TestSupport::writeFile(import / "zly.xml", content);
         const auto [output, ok] = runFromConsole();
         EXPECT_FALSE(ok);
         EXPECT_NE(output.find("Plik " + (import / "zly.xml").string() + " nie jest poprawnym plikiem XML"),
@@ -157,7 +151,7 @@ TEST_P(BlockedVouchers, AHundredThousandRangesReachTheRegistersInFileOrder) {
     std::string content = "<blokady>";
     for (int id = 1; id <= 100000; ++id)
         content += "<blokada><grupa>" + std::to_string(id) + "</grupa><numerator_od>1</numerator_od></blokada>";
-    VoucherFiles::write(import / "duzy.xml", content + "</blokady>");
+    TestSupport::writeFile(import / "duzy.xml", content + "</blokady>");
 
     EXPECT_TRUE(runFromConsole().second);
     const Texts groups = sentGroups();
@@ -193,7 +187,7 @@ TEST_P(BlockedVouchers, RemovesOldArchivesWhenConfigured) {
     const auto now = fs::file_time_type::clock::now();
     for (const auto& [name, age] :
          std::vector<std::pair<std::string, int>>{{"stary.xml1.arch", 6}, {"nowy.xml2.arch", 4}, {"stary.txt", 9}}) {
-        VoucherFiles::write(import / name, "x");
+        TestSupport::writeFile(import / name, "x");
         fs::last_write_time(import / name, now - std::chrono::hours(24 * age));
     }
     runFromConsole();
@@ -228,7 +222,7 @@ TEST_P(BlockedVouchers, TheEveningStepRunsOnlyWhenSwitchedOnAndReportsItsStatus)
     EXPECT_EQ(args->statuses, (Texts{"Pomyślnie wysłano zablokowane bony."}));
     EXPECT_EQ(logEntries(ReportKey).front(), "info: Wysłanie blokad uruchomione podczas przetwarzania wieczornego");
 
-    VoucherFiles::write(import / "zly.xml", "");
+    TestSupport::writeFile(import / "zly.xml", "");
     const auto failed = invoke(Guids::BlockedVouchersEvening, args);
     ASSERT_FALSE(succeeded(failed));
     EXPECT_EQ(failed->as<Core::ActionStatus>().message().rfind(
@@ -264,7 +258,7 @@ TEST(VoucherArchives, AnArchiveCreatedExactlyAtTheThresholdStaysAndAnOlderOneGoe
     TestSupport::TempDir dir;
     const auto now = fs::file_time_type::clock::now();
     const auto threshold = now - std::chrono::hours(24 * 3);
-    for (const char* name : {"prog.arch", "starszy.arch", "niewyslany.arch"}) VoucherFiles::write(dir / name, "x");
+    for (const char* name : {"prog.arch", "starszy.arch", "niewyslany.arch"}) TestSupport::writeFile(dir / name, "x");
     fs::last_write_time(dir / "prog.arch", threshold);
     fs::last_write_time(dir / "starszy.arch", threshold - std::chrono::seconds(1));
     fs::last_write_time(dir / "niewyslany.arch", threshold - std::chrono::hours(100));
@@ -279,8 +273,8 @@ TEST(VoucherArchives, ASecondImportWithinTheSameSecondReplacesTheEarlierArchive)
     const std::string file = (dir / "a.xml").string();
     const std::string archive = Kolvenia::BlockedVouchers::archiveName(file, 1780000000);
     EXPECT_EQ(archive.substr(file.size()).size(), std::string("yyyy-mm-dd hh-nn-ss.arch").size());
-    VoucherFiles::write(archive, "wcześniejszy");
-    VoucherFiles::write(file, "późniejszy");
+    TestSupport::writeFile(archive, "wcześniejszy");
+    TestSupport::writeFile(file, "późniejszy");
     Kolvenia::BlockedVouchers::archiveImportFile(file, archive);
     EXPECT_FALSE(fs::exists(file));
     EXPECT_EQ(TestSupport::readFile(archive), "późniejszy");

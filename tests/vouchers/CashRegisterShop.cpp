@@ -1,6 +1,6 @@
 #include "CashRegisterShop.h"
 
-#include <algorithm>
+#include <boost/format.hpp>
 
 #include "config/Setup.h"
 #include "core/ActionContainer.h"
@@ -8,6 +8,7 @@
 #include "db/Command.h"
 #include "db/Query.h"
 #include "db/StatementLog.h"
+#include "support/FilesIn.h"
 #include "support/ShopModule.h"
 #include "support/ShopRows.h"
 #include "zentools/SysdateGetter.h"
@@ -30,19 +31,17 @@ void CashRegisterShop::TearDown() { TestSupport::closeShop(session_); }
 
 void CashRegisterShop::configure(const Settings& settings) {
     Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(
-        "<configuration><key name=\"Parametry programu\">\n"
-        " <key name=\"FrontOffice\"><key name=\"Serwer Kasowy\">\n"
-        "  <key name=\"Katalog - wyjście\" type=\"string\" value=\"" +
-        out.string() +
-        "\"/>\n"
-        "  <key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"XmlBasedServerCommunication.bpl\"/>\n"
-        " </key></key>\n"
-        " <key name=\"Odczyt wieczorny\"><key name=\"Import zablokowanych bonów\">\n"
-        "  <key name=\"Folder\" type=\"string\" value=\"" +
-        import.string() + "\">" + settings.folderKeys +
-        "</key>\n"
-        " </key>" +
-        settings.eveningKeys + "</key>\n" + settings.programKeys + "</key></configuration>");
+        (boost::format(R"(<configuration><key name="Parametry programu">
+ <key name="FrontOffice"><key name="Serwer Kasowy">
+  <key name="Katalog - wyjście" type="string" value="%1%"/>
+  <key name="Moduł transmisji do kasy" type="string" value="XmlBasedServerCommunication.bpl"/>
+ </key></key>
+ <key name="Odczyt wieczorny"><key name="Import zablokowanych bonów">
+  <key name="Folder" type="string" value="%2%">%3%</key>
+ </key>%4%</key>
+%5%</key></configuration>)") %
+         out.string() % import.string() % settings.folderKeys % settings.eveningKeys % settings.programKeys)
+            .str());
 }
 
 void CashRegisterShop::exec(const std::string& sql) { DBKernel::Sql::Command(sql, session()).execute(); }
@@ -76,12 +75,8 @@ CashRegisterShop::Fired CashRegisterShop::fire(const std::string& guid, const Te
 }
 
 Texts CashRegisterShop::files(char prefix) const {
-    Texts names;
-    for (const auto& entry : fs::directory_iterator(out)) {
-        const std::string name = entry.path().filename().string();
-        if (!prefix || name.front() == prefix) names.push_back(name);
-    }
-    std::sort(names.begin(), names.end());
+    Texts names = TestSupport::filesIn(out);
+    if (prefix) std::erase_if(names, [&](const std::string& name) { return name.front() != prefix; });
     return names;
 }
 

@@ -1,7 +1,5 @@
 #include "VoucherFiles.h"
 
-#include <fstream>
-
 namespace VoucherFiles {
 
 std::string range(int id) {
@@ -16,10 +14,6 @@ std::string document(const std::vector<int>& ids) {
     std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<blokady>\n";
     for (int id : ids) text += range(id);
     return text + "</blokady>\n";
-}
-
-void write(const std::filesystem::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
 }
 
 }  // namespace VoucherFiles

@@ -1,7 +1,6 @@
 // Blocked-voucher import files written by the tests.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,6 +10,5 @@ namespace VoucherFiles {
 std::string range(int id);
 // An import file of these ranges.
 std::string document(const std::vector<int>& ids);
-void write(const std::filesystem::path& path, const std::string& content);
 
 }  // namespace VoucherFiles

@@ -34,22 +34,6 @@ constexpr const char* ConsoleSending = "{666B80FA-A771-4059-9E05-884A842A1D1D}";
 constexpr int FilesPerTrial = 150;
 constexpr int RangesPerFile = 20;
 
-std::string configuration(const fs::path& out, const fs::path& import) {
-    return "<configuration><key name=\"Parametry programu\">"
-           "<key name=\"FrontOffice\"><key name=\"Serwer Kasowy\">"
-           "<key name=\"Katalog - wyjście\" type=\"string\" value=\"" +
-           out.string() +
-           "\"/>"
-           "<key name=\"Moduł transmisji do kasy\" type=\"string\" value=\"xmlbasedservercommunication\"/>"
-           "</key></key>"
-           "<key name=\"Odczyt wieczorny\"><key name=\"Import zablokowanych bonów\">"
-           "<key name=\"Folder\" type=\"string\" value=\"" +
-           import.string() +
-           "\">"
-           "<key name=\"Usuwanie starych plików\" type=\"bool\" value=\"false\"/></key></key></key>"
-           "</key></configuration>";
-}
-
 // Archives keep their import file's name in front: those of one trial are told apart
 // from the earlier trials' ones.
 bool anyArchive(const fs::path& folder, const std::string& prefix) {
@@ -86,8 +70,8 @@ protected:
                 ids.push_back(++lastId_);
                 expected_.insert("G" + std::to_string(lastId_));
             }
-            VoucherFiles::write(import / (trialPrefix(trial) + std::to_string(1000 + f) + ".xml"),
-                                VoucherFiles::document(ids));
+            TestSupport::writeFile(import / (trialPrefix(trial) + std::to_string(1000 + f) + ".xml"),
+                                   VoucherFiles::document(ids));
         }
     }
 
@@ -143,7 +127,8 @@ TEST_F(VoucherKill, AConsoleSendingKilledAtAnyMomentAndRunAgainLosesNoRange) {
                                session)
             .execute();
     }
-    VoucherFiles::write(config, configuration(out, import));
+    // The whole evening's configuration: the console sending reads only its own keys.
+    TestSupport::writeFile(config, TestSupport::eveningConfiguration({out, import, 8, std::nullopt}));
     const std::vector<std::string> arguments{"--config", config.string(), "--database", url, "fire", ConsoleSending};
     for (int trial = 0; trial < 4; ++trial) {
         fillImportFolder(trial);
@@ -183,7 +168,7 @@ TEST_F(VoucherKill, AnEveningKilledDuringItsVoucherStepAndRunAgainForTheSameDayL
         KorvelRun::run(korvel, {"--database", url, "db", "init", "--demo", "--products", "30"}, root.path());
     ASSERT_EQ(created.exitCode, 0) << created.err;
     // Labels are left out: their step comes first and has its own evening test.
-    VoucherFiles::write(config, TestSupport::eveningConfiguration({out, import, 8, std::nullopt}));
+    TestSupport::writeFile(config, TestSupport::eveningConfiguration({out, import, 8, std::nullopt}));
     const std::string day = Core::DateTime::formatDate(Core::DateTime::today());
     const std::vector<std::string> evening{"--config", config.string(), "--database", url, "evening"};
     std::vector<std::string> sameDay = evening;

@@ -6,6 +6,7 @@
 #include "cashregister/vouchers/BlockedVoucherReader.h"
 #include "config/Setup.h"
 #include "core/Singleton.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -26,18 +27,13 @@ protected:
                                                                            "</configuration>");
     }
     Kolvenia::BlockedVoucherCollectionPtr read(const std::string& content) {
-        VoucherFiles::write(file, content);
+        TestSupport::writeFile(file, content);
         return BlockedVoucherReader().read(file);
     }
     // The message of the refusal of a file.
     std::string refusal(const std::string& content) {
-        VoucherFiles::write(file, content);
-        try {
-            BlockedVoucherReader().read(file);
-        } catch (const Xml::Parser::ParseError& e) {
-            return e.what();
-        }
-        return "accepted";
+        TestSupport::writeFile(file, content);
+        return TestSupport::errorOf<Xml::Parser::ParseError>([&] { BlockedVoucherReader().read(file); });
     }
 
     TestSupport::TempDir dir;
