@@ -5,7 +5,10 @@
 #include <map>
 
 #include "QtMessageBoxes.h"
+#include "RecordBrowser.h"
 #include "SelectCashRegisterDialog.h"
+#include "SendPluWindow.h"
+#include "forms/BrowserFilter.h"
 
 namespace Korvel::Gui {
 
@@ -17,6 +20,15 @@ using ModalWindow = std::function<bool(Core::IUnknown& model, QWidget* parent)>;
 // shows itself and deletes itself when closed.
 using ModelessWindow = std::function<void(const FormKernel::TBaseFormArgs& args, QWidget* parent)>;
 
+// A read-only browser; it changes nothing, so there is nothing to accept.
+ModalWindow browserOf(const RecordBrowser::Kind& kind) {
+    return [&kind](Core::IUnknown& model, QWidget* parent) {
+        RecordBrowser browser(kind, model.as<FormKernel::TBrowserFilter>().condition(), parent);
+        browser.exec();
+        return false;
+    };
+}
+
 const std::map<std::string, ModalWindow>& modalWindows() {
     static const std::map<std::string, ModalWindow> windows{
         {Kolvenia::TSelectCashRegister::formClass,
@@ -26,12 +38,16 @@ const std::map<std::string, ModalWindow>& modalWindows() {
              dialog.exec();
              return selection.accepted();
          }},
+        {RecordBrowser::Products.formClass, browserOf(RecordBrowser::Products)},
+        {RecordBrowser::SaleConditions.formClass, browserOf(RecordBrowser::SaleConditions)},
     };
     return windows;
 }
 
 const std::map<std::string, ModelessWindow>& modelessWindows() {
-    static const std::map<std::string, ModelessWindow> windows{};
+    static const std::map<std::string, ModelessWindow> windows{
+        {SendPluWindow::formClass, SendPluWindow::open},
+    };
     return windows;
 }
 

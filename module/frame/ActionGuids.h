@@ -2,8 +2,8 @@
 // registration order. The GUIDs are an external interface: menus, the evening
 // processing, other modules and console "fire" lines name them.
 //
-// Registered today: every GUID below except DeviceConfigurationDialog,
-// TransmissionProgressDialog and SendPluBrowser, whose windows are still to come
+// Registered today: every GUID below except DeviceConfigurationDialog and
+// TransmissionProgressDialog, whose windows are still to come
 // (`korvel actions` lists what is registered, in registration order).
 #pragma once
 
