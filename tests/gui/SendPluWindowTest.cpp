@@ -26,6 +26,7 @@
 #include "forms/FormKernel.h"
 #include "forms/Termination.h"
 #include "frame/ActionGuids.h"
+#include "ftp/FtpConnection.h"
 #include "support/CashRegisterConfig.h"
 #include "support/FtpServer.h"
 #include "support/ShopRows.h"
@@ -98,11 +99,23 @@ protected:
         TestSupport::addPlu(session(), pluRef, product.id, "59000000000" + std::to_string(pluRef), status, blocked);
     }
 
+    // Opens the window from the menu and makes it the active one, as the operator's
+    // keys reach only that.
     SendPluWindow& open() {
         GuiTest::menuItem(*main_, SendPluItem)->trigger();
         auto* window = main_->findChild<SendPluWindow*>();
         if (!window) throw std::runtime_error("the send-PLU window did not open");
+        activate(*window);
         return *window;
+    }
+    // A closed modal window may leave another one active.
+    static void activate(SendPluWindow& window) {
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) ADD_FAILURE() << "the window did not become active";
+    }
+    static void press(SendPluWindow& window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        activate(window);
+        QTest::keyClick(&window.grid(), key, modifiers);
     }
 
     static QAction& item(SendPluWindow& window, const char* name) {
@@ -183,8 +196,7 @@ TEST_P(SendPluWindowTest, FlagCommandsWriteTheSelectedRowsOrTheCurrentOneOnly) {
     EXPECT_EQ(product(1, "bySendWiecz"), 0);
 
     // Ctrl+A and a removed immediate mark: Chleb's becomes an evening mark.
-    window.grid().setFocus();
-    QTest::keyClick(&window.grid(), Qt::Key_A, Qt::ControlModifier);
+    press(window, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(window.grid().selectionModel()->selectedRows().size(), 2);
     item(window, "miOdznaczNatychmiastowe").trigger();
     EXPECT_EQ(product(1, "bySendNat"), 0);
@@ -277,30 +289,29 @@ TEST_P(SendPluWindowTest, CellsShowBlockedPricelessAndModifiedRowsInTheirOrder) 
     EXPECT_EQ(boxes.size(), 1u);
     EXPECT_EQ(colour(window, "Chleb", NameColumn), SendPluRowsModel::ModifiedBackground);
 
-    QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);  // the refresh forgets them
+    press(window, Qt::Key_R, Qt::ControlModifier);  // the refresh forgets them
     EXPECT_EQ(colour(window, "Masło", 3), SendPluRowsModel::BlockedBackground);
 }
 
 TEST_P(SendPluWindowTest, TheSearcherFindsTheTextAndItsNextOccurrence) {
     addProduct(TestSupport::ShopProduct(4, "Masło roślinne", 5.99).sendingNow(), 41, Ordinary);
     SendPluWindow& window = open();
-    window.grid().setFocus();
     GuiTest::whenModalShows([](QWidget* dialog) {
         auto* input = qobject_cast<QInputDialog*>(dialog);
         ASSERT_NE(input, nullptr);
         input->setTextValue("MASŁO");
         input->accept();
     });
-    QTest::keyClick(&window, Qt::Key_F7);
+    press(window, Qt::Key_F7);
     const QString first = window.grid().currentIndex().siblingAtColumn(NameColumn).data().toString();
-    QTest::keyClick(&window, Qt::Key_F8);
+    press(window, Qt::Key_F8);
     const QString second = window.grid().currentIndex().siblingAtColumn(NameColumn).data().toString();
     EXPECT_TRUE(first.startsWith("Masło"));
     EXPECT_TRUE(second.startsWith("Masło"));
     EXPECT_NE(first, second);
     std::vector<ShownBox> boxes;
     GuiTest::closeMessageBoxes(boxes, 1);
-    QTest::keyClick(&window, Qt::Key_F8);
+    press(window, Qt::Key_F8);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Nie znaleziono ciągu znaków „MASŁO”.");
 }
@@ -309,6 +320,7 @@ TEST_P(SendPluWindowTest, TheLabelsGoOutForPriceRisesOnly) {
     TestSupport::TempDir remote;
     fs::create_directory(remote / "etykiety");
     TestSupport::FtpServer server(remote.path());
+    const auto ftp = Ftp::registerFtpConnectionAction();  // as the program registers it
     useConfiguration(shopConfiguration(
         out, TestSupport::LabelServer{root / "etykiety", server.address(), server.user(), server.password()}));
     const int today = Core::DateTime::today();
