@@ -56,7 +56,8 @@ void MainWindow::invoke(const std::string& guid) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (FormKernel::terminationAllowed()) return event->accept();
     event->ignore();
-    FormKernel::messageBoxes()->warning("Trwa transmisja danych do urządzeń. Program można zamknąć po jej zakończeniu.");
+    FormKernel::messageBoxes()->warning(
+        "Trwa transmisja danych do urządzeń. Program można zamknąć po jej zakończeniu.");
 }
 
 }  // namespace Korvel::Gui

@@ -11,8 +11,8 @@
 namespace Korvel::Gui {
 
 const RecordBrowser::Kind RecordBrowser::Products{"TbrTowar", "Towar", "select t.* from Towar t where 1 = 1 "};
-const RecordBrowser::Kind RecordBrowser::SaleConditions{
-    "TbrWarunkiSprz", "Warunki sprzedaży", "select w.* from WarSprz w where 1 = 1 "};
+const RecordBrowser::Kind RecordBrowser::SaleConditions{"TbrWarunkiSprz", "Warunki sprzedaży",
+                                                        "select w.* from WarSprz w where 1 = 1 "};
 
 namespace {
 
@@ -26,7 +26,8 @@ void fill(QTableWidget& table, Db::TDataSet& records) {
         table.insertRow(row);
         for (int i = 0; i < records.FieldCount(); ++i) {
             const Db::TField& field = records.Fields(i);
-            table.setItem(row, i, new QTableWidgetItem(field.IsNull() ? QString() : QString::fromStdString(field.AsString())));
+            table.setItem(row, i,
+                          new QTableWidgetItem(field.IsNull() ? QString() : QString::fromStdString(field.AsString())));
         }
     }
 }

@@ -25,17 +25,15 @@ QVariant SendPluRowsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const auto& row = window_.shownRows().at(static_cast<std::size_t>(index.row()));
     switch (role) {
-        case Qt::DisplayRole:
-            return QString::fromStdString(row.cells.at(static_cast<std::size_t>(index.column())));
-        case Qt::BackgroundRole:
-            if (window_.modified(row.productRef)) return ModifiedBackground;
-            return warning(row, index.column());
-        case Qt::ForegroundRole:
-            // Light text on the warning colours; a modified row keeps the ordinary text.
-            if (window_.modified(row.productRef) || !warning(row, index.column()).isValid()) return {};
-            return QApplication::palette().color(QPalette::HighlightedText);
-        default:
-            return {};
+    case Qt::DisplayRole: return QString::fromStdString(row.cells.at(static_cast<std::size_t>(index.column())));
+    case Qt::BackgroundRole:
+        if (window_.modified(row.productRef)) return ModifiedBackground;
+        return warning(row, index.column());
+    case Qt::ForegroundRole:
+        // Light text on the warning colours; a modified row keeps the ordinary text.
+        if (window_.modified(row.productRef) || !warning(row, index.column()).isValid()) return {};
+        return QApplication::palette().color(QPalette::HighlightedText);
+    default: return {};
     }
 }
 

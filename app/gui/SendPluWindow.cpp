@@ -56,7 +56,9 @@ SendPluWindow::SendPluWindow(std::shared_ptr<ISendPluWindow> model, QWidget* par
     grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->verticalHeader()->hide();
-    const int charWidth = grid_->fontMetrics().averageCharWidth();
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
+    // A digit's width: the code and price columns must hold their digits whole.
+    const int charWidth = grid_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
     for (std::size_t i = 0; i < ISendPluWindow::columns.size(); ++i)
         grid_->setColumnWidth(static_cast<int>(i), ISendPluWindow::columns[i].widthInChars * charWidth + 8);
     setCentralWidget(grid_);
@@ -92,11 +94,27 @@ std::vector<SendPluWindow::Command> SendPluWindow::commands() {
     const char* other = "Inne";
     // Host contract: the window's menus, captions and shortcuts.
     return {
-        {"Wyslij", options, nullptr, "Wysłanie danych z okna do urządzeń", "Wyślij dane z okna do urządzeń", {},
+        {"Wyslij",
+         options,
+         nullptr,
+         "Wysłanie danych z okna do urządzeń",
+         "Wyślij dane z okna do urządzeń",
+         {},
          [this] { send(); }},
-        {"WyslijEtykiety", options, nullptr, "Wysłanie etykiet elektronicznych (cena większa)", nullptr, {},
-         [this] { sendLabels(); }, true},
-        {"WarunkiSprzedazy", options, nullptr, "Warunki sprzedaży", nullptr, {},
+        {"WyslijEtykiety",
+         options,
+         nullptr,
+         "Wysłanie etykiet elektronicznych (cena większa)",
+         nullptr,
+         {},
+         [this] { sendLabels(); },
+         true},
+        {"WarunkiSprzedazy",
+         options,
+         nullptr,
+         "Warunki sprzedaży",
+         nullptr,
+         {},
          [this] { browse(&ISendPluWindow::browseSaleConditions); }},
         {"Towar", options, nullptr, "Towar", nullptr, {}, [this] { browse(&ISendPluWindow::browseProduct); }},
         {"BezCeny", options, nullptr, "Pokaż towary bez ceny", nullptr, {}, {}, false, true},
@@ -108,14 +126,40 @@ std::vector<SendPluWindow::Command> SendPluWindow::commands() {
              showRows();
          }},
         {"Zamknij", options, nullptr, "Zamknij", nullptr, {}, [this] { close(); }},
-        {"Zablokuj", sending, "Blokada", "Zablokuj", nullptr, {}, [this] { flagCommand([this] { model_->block(true); }); }},
-        {"Odblokuj", sending, "Blokada", "Odblokuj", nullptr, {},
+        {"Zablokuj",
+         sending,
+         "Blokada",
+         "Zablokuj",
+         nullptr,
+         {},
+         [this] { flagCommand([this] { model_->block(true); }); }},
+        {"Odblokuj",
+         sending,
+         "Blokada",
+         "Odblokuj",
+         nullptr,
+         {},
          [this] { flagCommand([this] { model_->block(false); }); }},
-        {"ZaznaczNatychmiastowe", sending, "Czas wysłania", "Zaznacz do natychmiastowego", nullptr, {},
+        {"ZaznaczNatychmiastowe",
+         sending,
+         "Czas wysłania",
+         "Zaznacz do natychmiastowego",
+         nullptr,
+         {},
          [this] { flagCommand([this] { model_->sendImmediately(true); }); }},
-        {"OdznaczNatychmiastowe", sending, "Czas wysłania", "Odznacz od natychmiastowego", nullptr, {},
+        {"OdznaczNatychmiastowe",
+         sending,
+         "Czas wysłania",
+         "Odznacz od natychmiastowego",
+         nullptr,
+         {},
          [this] { flagCommand([this] { model_->sendImmediately(false); }); }},
-        {"ZaznaczWieczorne", sending, "Czas wysłania", "Zaznacz do odczytu wieczornego", "Zaznacz do wieczornego", {},
+        {"ZaznaczWieczorne",
+         sending,
+         "Czas wysłania",
+         "Zaznacz do odczytu wieczornego",
+         "Zaznacz do wieczornego",
+         {},
          [this] { flagCommand([this] { model_->sendInTheEvening(); }); }},
         {"Szukaj", other, nullptr, "Szukaj ciągu znaków ...", nullptr, QKeySequence(Qt::Key_F7), [this] { search(); }},
         {"SzukajDalej", other, nullptr, "Szukaj kolejnego wystąpienia ciągu znaków", nullptr, QKeySequence(Qt::Key_F8),
@@ -249,8 +293,8 @@ void SendPluWindow::browse(void (ISendPluWindow::*browser)(FormKernel::IBaseForm
 
 void SendPluWindow::search() {
     bool ok = false;
-    const QString wanted = QInputDialog::getText(this, text("Szukaj"), text("Szukany ciąg znaków:"),
-                                                 QLineEdit::Normal, searched_, &ok);
+    const QString wanted =
+        QInputDialog::getText(this, text("Szukaj"), text("Szukany ciąg znaków:"), QLineEdit::Normal, searched_, &ok);
     if (!ok || wanted.isEmpty()) return;
     searched_ = wanted;
     searchFrom(0);
@@ -261,8 +305,8 @@ void SendPluWindow::searchFrom(int row) {
     for (; row < rows_->rowCount(); ++row) {
         for (int column = 0; column < rows_->columnCount(); ++column) {
             if (!rows_->index(row, column).data().toString().contains(searched_, Qt::CaseInsensitive)) continue;
-            grid_->selectionModel()->setCurrentIndex(rows_->index(row, 0), QItemSelectionModel::ClearAndSelect |
-                                                                                QItemSelectionModel::Rows);
+            grid_->selectionModel()->setCurrentIndex(rows_->index(row, 0),
+                                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
             return;
         }
     }

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QPixmap>
 #include <QPointer>
 #include <QSettings>
 #include <QTableView>
@@ -47,21 +48,23 @@ constexpr int NameColumn = 0;
 std::string shopConfiguration(const fs::path& transfers, const std::optional<TestSupport::LabelServer>& labels) {
     std::string labelKeys;
     if (labels)
-        labelKeys = "<key name=\"Parametry sklepu\"><key name=\"Towary\"><key name=\"Etykiety elektroniczne\">"
-                    "<key name=\"Włączone\" type=\"bool\" value=\"true\"/>"
-                    "<key name=\"Klasa eksportu\" type=\"string\" value=\"ElectronicLabelsSender\"/>"
-                    "<key name=\"Katalog plików etykiet\" type=\"string\" value=\"" +
-                    labels->localFolder.string() + "\"/><key name=\"Serwer FTP\" type=\"string\" value=\"" +
-                    labels->address + "\"/><key name=\"Użytkownik FTP\" type=\"string\" value=\"" + labels->user +
-                    "\"/><key name=\"Hasło FTP\" type=\"string\" value=\"" + labels->password +
-                    "\"/><key name=\"Folder etykiet\" type=\"string\" value=\"etykiety\"/></key></key></key>";
+        labelKeys =
+            "<key name=\"Parametry sklepu\"><key name=\"Towary\"><key name=\"Etykiety elektroniczne\">"
+            "<key name=\"Włączone\" type=\"bool\" value=\"true\"/>"
+            "<key name=\"Klasa eksportu\" type=\"string\" value=\"ElectronicLabelsSender\"/>"
+            "<key name=\"Katalog plików etykiet\" type=\"string\" value=\"" +
+            labels->localFolder.string() + "\"/><key name=\"Serwer FTP\" type=\"string\" value=\"" + labels->address +
+            "\"/><key name=\"Użytkownik FTP\" type=\"string\" value=\"" + labels->user +
+            "\"/><key name=\"Hasło FTP\" type=\"string\" value=\"" + labels->password +
+            "\"/><key name=\"Folder etykiet\" type=\"string\" value=\"etykiety\"/></key></key></key>";
     return "<configuration><key name=\"Inne\"><key name=\"Obsługa wielu cen sprzedaży\" type=\"bool\" "
            "value=\"false\"/></key><key name=\"Parametry programu\">"
            "<key name=\"Blokada dodawania towarów\" type=\"bool\" value=\"false\"/>"
            "<key name=\"Refundacja promocji\"><key name=\"Włączona\" type=\"bool\" value=\"false\"/></key>"
            "<key name=\"FrontOffice\">" +
            TestSupport::cashRegisterServerKeys(transfers) +
-           "<key name=\"PriceChecker\"><key name=\"Włączony\" type=\"bool\" value=\"false\"/></key></key></key>" + labelKeys + "</configuration>";
+           "<key name=\"PriceChecker\"><key name=\"Włączony\" type=\"bool\" value=\"false\"/></key></key></key>" +
+           labelKeys + "</configuration>";
 }
 
 void useConfiguration(const std::string& configuration) {
@@ -281,8 +284,9 @@ TEST_P(SendPluWindowTest, CellsShowBlockedPricelessAndModifiedRowsInTheirOrder) 
     // The sale conditions of another product, changed as well: no second message.
     makeCurrentOnly(window, "Chleb");
     GuiTest::whenModalShows([&](QWidget* browser) {
-        exec("insert into WarSprz (lWarSprzRef, lTowarRef, DataOd, DataDo, dCenaSprzed, byCenaWyslana) "
-             "values (9, 1, 1, 99999, 3.59, 1)");
+        exec(
+            "insert into WarSprz (lWarSprzRef, lTowarRef, DataOd, DataDo, dCenaSprzed, byCenaWyslana) "
+            "values (9, 1, 1, 99999, 3.59, 1)");
         browser->close();
     });
     item(window, "pmWarunkiSprzedazy").trigger();
@@ -349,10 +353,30 @@ TEST_P(SendPluWindowTest, TheLabelsGoOutForPriceRisesOnly) {
 TEST_P(SendPluWindowTest, TheConsoleHostRefusesBeforeMarkingAnything) {
     main_.reset();
     forms_.reset();
-    EXPECT_THROW(Core::Action::CContainer::instance().invoke(Kolvenia::ActionGuids::SendPluBrowser,
-                                                              std::make_shared<Core::Action::ExecutorInvoker>(), nullptr),
+    EXPECT_THROW(Core::Action::CContainer::instance().invoke(
+                     Kolvenia::ActionGuids::SendPluBrowser, std::make_shared<Core::Action::ExecutorInvoker>(), nullptr),
                  FormKernel::NoWindowError);
     EXPECT_EQ(plu(11, "byStatus"), Ordinary);  // the opening would have made it new
+}
+
+// Renders both windows as the operator sees them; with KORVEL_SCREENSHOT_DIR set the
+// pictures are written there (docs/images holds them for the documentation).
+TEST_P(SendPluWindowTest, BothWindowsRenderAtTheirSizeForTheDocumentation) {
+    addProduct(TestSupport::ShopProduct(4, "Jogurt naturalny 400 g", 2.79).sendingNow(), 41, Ordinary);
+    addProduct(TestSupport::ShopProduct(5, "Kawa mielona 250 g", 14.99).sendingInTheEvening(), 51, New);
+    main_->resize(900, 200);
+    SendPluWindow& window = open();
+    window.resize(1000, 320);
+    item(window, "miBezCeny").trigger();
+    select(window, {"Kawa mielona 250 g"});
+    const QString folder = qEnvironmentVariable("KORVEL_SCREENSHOT_DIR");
+    for (QWidget* shown : std::initializer_list<QWidget*>{&*main_, &window}) {
+        const QPixmap picture = shown->grab();
+        EXPECT_EQ(picture.size(), shown->size());
+        if (!folder.isEmpty() && GetParam() == TestSupport::Engine::SQLite) {
+            EXPECT_TRUE(picture.save(folder + "/" + shown->objectName() + ".png"));
+        }
+    }
 }
 
 KORVEL_ON_EACH_ENGINE(SendPluWindowTest);

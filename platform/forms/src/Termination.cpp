@@ -14,8 +14,7 @@ void disableTermination() { ++blocks; }
 void enableTermination() {
     int current = blocks.load();
     // An unmatched enable must not let a later block's veto go unnoticed.
-    while (current > 0 && !blocks.compare_exchange_weak(current, current - 1)) {
-    }
+    while (current > 0 && !blocks.compare_exchange_weak(current, current - 1)) {}
 }
 
 bool terminationAllowed() { return blocks.load() == 0; }
