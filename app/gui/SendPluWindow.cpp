@@ -22,23 +22,26 @@ namespace {
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
-// The window's commands stay off while a transmission lets events through.
+// The window's commands, their shortcuts included, stay off while a transmission lets
+// events through.
 class CommandsOff {
 public:
-    CommandsOff(QWidget& menus, QWidget& grid) : menus_(menus), grid_(grid) {
-        menus_.setEnabled(false);
+    CommandsOff(QWidget& window, QWidget& grid) : grid_(grid) {
+        for (QAction* action : window.findChildren<QAction*>())
+            if (action->isEnabled()) switchedOff_.push_back(action);
+        for (QAction* action : switchedOff_) action->setEnabled(false);
         grid_.setEnabled(false);
     }
     ~CommandsOff() {
-        menus_.setEnabled(true);
+        for (QAction* action : switchedOff_) action->setEnabled(true);
         grid_.setEnabled(true);
     }
     CommandsOff(const CommandsOff&) = delete;
     CommandsOff& operator=(const CommandsOff&) = delete;
 
 private:
-    QWidget& menus_;
     QWidget& grid_;
+    std::vector<QAction*> switchedOff_;
 };
 
 }  // namespace
@@ -247,7 +250,7 @@ void SendPluWindow::flagCommand(const std::function<void()>& command) {
 void SendPluWindow::send() {
     takeSelection();
     {
-        CommandsOff off(*menuBar(), *grid_);
+        CommandsOff off(*this, *grid_);
         ProgressPanelIndicator progress(*progress_);
         int records = 0;
         try {

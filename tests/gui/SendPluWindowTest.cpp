@@ -227,9 +227,10 @@ TEST_P(SendPluWindowTest, NeitherWindowClosesDuringTheTransmissionWhoseSummaryTh
     QPointer<SendPluWindow> window(&open());
     std::vector<ShownBox> boxes;
     GuiTest::closeMessageBoxes(boxes, 2);
-    bool windowClosed = true, mainClosed = true, attempted = false;
+    bool windowClosed = true, mainClosed = true, attempted = false, sendOff = false;
     QTimer::singleShot(0, [&] {
         attempted = true;
+        sendOff = !item(*window, "miWyslij").isEnabled() && !item(*window, "pmZablokuj").isEnabled();
         windowClosed = window->close();
         mainClosed = main_->close();
     });
@@ -237,6 +238,7 @@ TEST_P(SendPluWindowTest, NeitherWindowClosesDuringTheTransmissionWhoseSummaryTh
     settle();
 
     EXPECT_TRUE(attempted);
+    EXPECT_TRUE(sendOff);  // no command may run inside the transmission
     EXPECT_FALSE(windowClosed);
     EXPECT_FALSE(mainClosed);
     ASSERT_EQ(boxes.size(), 2u);
