@@ -33,8 +33,17 @@ QVariant SendPluRowsModel::data(const QModelIndex& index, int role) const {
         // Light text on the warning colours; a modified row keeps the ordinary text.
         if (window_.modified(row.productRef) || !warning(row, index.column()).isValid()) return {};
         return QApplication::palette().color(QPalette::HighlightedText);
+    case Qt::ToolTipRole: return index.column() == ISendPluWindow::PriceColumn ? priceChange(row) : QVariant();
     default: return {};
     }
+}
+
+QVariant SendPluRowsModel::priceChange(const ISendPluWindow::Row& row) {
+    // What the label command compares: the product's price now and the one it gets.
+    if (!row.currentPrice || !row.newPrice) return {};
+    return QString("Cena towaru: %1, cena z warunków sprzedaży: %2")
+        .arg(*row.currentPrice, 0, 'f', 2)
+        .arg(*row.newPrice, 0, 'f', 2);
 }
 
 QVariant SendPluRowsModel::warning(const ISendPluWindow::Row& row, int column) const {

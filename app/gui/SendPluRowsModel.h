@@ -1,6 +1,7 @@
 // The send-PLU grid's rows as a Qt table model over the window's behaviour: the seven
 // columns' texts, and the colours of a modified row, a cell without a price and a
-// blocked cell (the view paints the selection over them).
+// blocked cell (the view paints the selection over them); the price cell's tip tells
+// the price the sale conditions bring.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -33,6 +34,8 @@ public:
 private:
     // The background of a cell without a price or of a blocked cell; none otherwise.
     QVariant warning(const ISendPluWindow::Row& row, int column) const;
+    // The price cell's tip when the sale conditions change the price.
+    static QVariant priceChange(const ISendPluWindow::Row& row);
 
     ISendPluWindow& window_;
 };

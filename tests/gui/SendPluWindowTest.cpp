@@ -336,6 +336,8 @@ TEST_P(SendPluWindowTest, TheLabelsGoOutForPriceRisesOnly) {
     exec("update PLU set byBlokada = 0");
     SendPluWindow& window = open();
     ASSERT_TRUE(item(window, "miWyslijEtykiety").isVisible());
+    EXPECT_EQ(colour(window, "Chleb", 2, Qt::ToolTipRole).toString().toStdString(),
+              "Cena towaru: 3.49, cena z warunków sprzedaży: 3.99");
     std::vector<ShownBox> boxes;
     item(window, "pmWyslijEtykiety").trigger();
 
