@@ -198,6 +198,13 @@ TEST_P(SendPluWindowTest, FlagCommandsWriteTheSelectedRowsOrTheCurrentOneOnly) {
     EXPECT_EQ(product(2, "bySendWiecz"), 1);
     EXPECT_EQ(product(1, "bySendWiecz"), 0);
 
+    // The arrow keys move the current row and the status bar follows.
+    window.grid().selectionModel()->setCurrentIndex(rows(window).index(0, 0), QItemSelectionModel::NoUpdate);
+    press(window, Qt::Key_Down);
+    EXPECT_EQ(window.findChild<QLabel*>("panelPosition")->text(), "2");
+    press(window, Qt::Key_Up);
+    EXPECT_EQ(window.findChild<QLabel*>("panelPosition")->text(), "1");
+
     // Ctrl+A and a removed immediate mark: Chleb's becomes an evening mark.
     press(window, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(window.grid().selectionModel()->selectedRows().size(), 2);
