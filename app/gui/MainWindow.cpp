@@ -1,11 +1,13 @@
 #include "MainWindow.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMenuBar>
 
 #include "MenuItems.h"
 #include "QtFormKernel.h"
 #include "core/ActionContainer.h"
+#include "forms/Termination.h"
 
 namespace Korvel::Gui {
 
@@ -49,6 +51,13 @@ void MainWindow::invoke(const std::string& guid) {
     } catch (const std::exception& e) {
         FormKernel::messageBoxes()->error(e.what());
     }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (FormKernel::terminationAllowed()) return event->accept();
+    event->ignore();
+    FormKernel::messageBoxes()->warning(
+        "Trwa transmisja danych do urządzeń. Program można zamknąć po jej zakończeniu.");
 }
 
 }  // namespace Korvel::Gui

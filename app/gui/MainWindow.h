@@ -19,6 +19,10 @@ public:
     // Invokes the action as its menu item does.
     void invoke(const std::string& guid);
 
+protected:
+    // Refused while work that must not be cut short runs (the host's log-out veto).
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     // The menu at the path's levels above the item, made on first use.
     QMenu* menuFor(const std::vector<std::string>& names);

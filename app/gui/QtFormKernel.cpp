@@ -9,12 +9,15 @@
 #include "PromotionChoiceDialog.h"
 #include "QtMessageBoxes.h"
 #include "QtWindowData.h"
+#include "RecordBrowser.h"
 #include "SelectCashRegisterDialog.h"
 #include "SendAllDataProgressDialog.h"
 #include "SendAllDataSelectionDialog.h"
+#include "SendPluWindow.h"
 #include "TextLogWindow.h"
 #include "TransmissionProgressWindow.h"
 #include "WorkDialogWindow.h"
+#include "forms/BrowserFilter.h"
 #include "pricechecker/SendAllPriceCheckerAction.h"
 #include "sendall/SendAllPluAction.h"
 
@@ -27,6 +30,15 @@ using ModalWindow = std::function<bool(Core::IUnknown& model, QWidget* parent)>;
 // A modeless window: it takes the form arguments (and the behaviour object in them),
 // shows itself and deletes itself when closed.
 using ModelessWindow = std::function<void(const FormKernel::TBaseFormArgs& args, QWidget* parent)>;
+
+// A read-only browser; it changes nothing, so there is nothing to accept.
+ModalWindow browserOf(const RecordBrowser::Kind& kind) {
+    return [&kind](Core::IUnknown& model, QWidget* parent) {
+        RecordBrowser browser(kind, model.as<FormKernel::TBrowserFilter>().condition(), parent);
+        browser.exec();
+        return false;
+    };
+}
 
 const std::map<std::string, ModalWindow>& modalWindows() {
     static const std::map<std::string, ModalWindow> windows{
@@ -50,6 +62,8 @@ const std::map<std::string, ModalWindow>& modalWindows() {
              SendAllDataSelectionDialog(selection, parent).exec();
              return selection.accepted();
          }},
+        {RecordBrowser::Products.formClass, browserOf(RecordBrowser::Products)},
+        {RecordBrowser::SaleConditions.formClass, browserOf(RecordBrowser::SaleConditions)},
     };
     return windows;
 }
@@ -87,6 +101,7 @@ const std::map<std::string, ModelessWindow>& modelessWindows() {
          [](const FormKernel::TBaseFormArgs& args, QWidget* parent) {
              (new TdlgKonfUrzForm(args.model, parent))->show();
          }},
+        {SendPluWindow::formClass, SendPluWindow::open},
     };
     return windows;
 }

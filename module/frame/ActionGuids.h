@@ -2,8 +2,7 @@
 // registration order. The GUIDs are an external interface: menus, the evening
 // processing, other modules and console "fire" lines name them.
 //
-// Registered today: every GUID below except SendPluBrowser, whose window is still to
-// come (`korvel actions` lists what is registered, in registration order).
+// Every GUID below is registered (`korvel actions` lists them in registration order).
 #pragma once
 
 namespace Kolvenia::ActionGuids {

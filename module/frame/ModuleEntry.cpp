@@ -20,6 +20,7 @@
 #include "external/ExternalSendersRegistration.h"
 #include "labels/LabelsRegistration.h"
 #include "plu/ProcessAndSendActions.h"
+#include "plu/SendPluBrowserAction.h"
 #include "pricechecker/ElzabRsPriceCheckerSender.h"
 #include "pricechecker/SendAllPriceCheckerAction.h"
 #include "promotions/PromotionActions.h"
@@ -60,6 +61,7 @@ void registerObjects(Core::ModuleRegistrationList& list) {
     Dictionaries::registerMeasureUnitsObjects(list);
     Dictionaries::registerPaymentsObjects(list);
     Kasa::registerSendPluConfigObjects(list);
+    registerSendPLUObjects(list);
     Dictionaries::registerVatRatesObjects(list);
     Labels::registerSesLabelsSenderObjects(list);
     Kasa::registerCheckCommunicationObjects(list);

@@ -192,7 +192,7 @@ const TableRow RegistrationOrder[] = {
     {"{0CFA421A-34C9-48CE-91DE-CE5DD923E23E}", "CSendPlatnosci", true},
     {"{E0759232-1BFC-4430-B2AA-3A27D42A2BCB}", "SendPluConfigDlgAction", true},
     {"{FAB0F730-43DA-4269-A257-37E1FBB3F8C2}", "SendPluConfigAction", true},
-    {"{F446E90A-9A45-4F94-A099-C4080E116E38}", "CFormCreator", false},
+    {"{F446E90A-9A45-4F94-A099-C4080E116E38}", "CFormCreator", true},
     {"{B7FFCF3F-D78D-4CDF-A7D6-3D32FE4EBC14}", "SendVatRatesByDateAction", true},
     {"{261A23A0-7040-423C-B176-64128A8D8BEF}", "SendVatRatesAction", true},
     {"{33492019-BD5A-4EC7-B635-FB64A80312AE}", "CheckCommunicationAction", false},
