@@ -610,3 +610,7 @@ create table PromotionElementItem (
     group_index varchar(10)
 );
 create index promotion_element_item_element on PromotionElementItem (element_id, seq);
+
+-- The members of a product set, live ones in order, read from the index alone: the
+-- composition of every sent record lists them.
+create index productsetlink_live_members on ProductProductSetLink (ProductSetId, Deleted, ProductId);
