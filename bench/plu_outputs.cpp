@@ -60,18 +60,10 @@ Options parse(int argc, char** argv) {
             positional.push_back(word);
     }
     if (positional.size() != 2)
-        throw std::invalid_argument(
-            "usage: plu_outputs [--products N] [--seed S] [--keep-shop FILE] KORVEL OUTPUT");
+        throw std::invalid_argument("usage: plu_outputs [--products N] [--seed S] [--keep-shop FILE] KORVEL OUTPUT");
     options.korvel = fs::absolute(positional[0]);
     options.output = fs::absolute(positional[1]);
     return options;
-}
-
-KorvelRun::Outcome mustSucceed(KorvelRun::Outcome outcome, const char* what) {
-    if (!outcome.exited || outcome.exitCode != 0)
-        throw std::runtime_error(std::string(what) + " failed (exit " + std::to_string(outcome.exitCode) + "):\n" +
-                                 outcome.out + outcome.err);
-    return outcome;
 }
 
 class Database {
@@ -103,31 +95,31 @@ private:
 // One value, typed, so that 1, 1.0 and '1' stay apart.
 void writeValue(std::ostream& out, sqlite3_stmt* statement, int column) {
     switch (sqlite3_column_type(statement, column)) {
-        case SQLITE_NULL: out << "NULL"; return;
-        case SQLITE_INTEGER: out << 'i' << sqlite3_column_int64(statement, column); return;
-        case SQLITE_FLOAT: {
-            char text[40];
-            std::snprintf(text, sizeof text, "r%.17g", sqlite3_column_double(statement, column));
-            out << text;
-            return;
+    case SQLITE_NULL: out << "NULL"; return;
+    case SQLITE_INTEGER: out << 'i' << sqlite3_column_int64(statement, column); return;
+    case SQLITE_FLOAT: {
+        char text[40];
+        std::snprintf(text, sizeof text, "r%.17g", sqlite3_column_double(statement, column));
+        out << text;
+        return;
+    }
+    case SQLITE_TEXT: {
+        const std::string text(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
+                               sqlite3_column_bytes(statement, column));
+        out << "t'";
+        for (const char c : text) out << (c == '\'' ? "''" : std::string(1, c));
+        out << '\'';
+        return;
+    }
+    default: {
+        const auto* bytes = static_cast<const unsigned char*>(sqlite3_column_blob(statement, column));
+        out << 'x';
+        for (int i = 0; i < sqlite3_column_bytes(statement, column); ++i) {
+            char hex[3];
+            std::snprintf(hex, sizeof hex, "%02x", bytes[i]);
+            out << hex;
         }
-        case SQLITE_TEXT: {
-            const std::string text(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
-                                   sqlite3_column_bytes(statement, column));
-            out << "t'";
-            for (const char c : text) out << (c == '\'' ? "''" : std::string(1, c));
-            out << '\'';
-            return;
-        }
-        default: {
-            const auto* bytes = static_cast<const unsigned char*>(sqlite3_column_blob(statement, column));
-            out << 'x';
-            for (int i = 0; i < sqlite3_column_bytes(statement, column); ++i) {
-                char hex[3];
-                std::snprintf(hex, sizeof hex, "%02x", bytes[i]);
-                out << hex;
-            }
-        }
+    }
     }
 }
 
@@ -193,11 +185,12 @@ void run(const Options& options) {
     } else {
         std::printf("generating the demo shop: %d products, seed %u\n", options.products, options.seed);
         std::fflush(stdout);
-        mustSucceed(KorvelRun::run(options.korvel,
-                                   {"--database", "sqlite:" + shop.string(), "db", "init", "--demo", "--products",
-                                    std::to_string(options.products), "--seed", std::to_string(options.seed)},
-                                   dir.path()),
-                    "korvel db init");
+        KorvelRun::mustSucceed(
+            KorvelRun::run(options.korvel,
+                           {"--database", "sqlite:" + shop.string(), "db", "init", "--demo", "--products",
+                            std::to_string(options.products), "--seed", std::to_string(options.seed)},
+                           dir.path()),
+            "korvel db init");
         if (!options.keptShop.empty()) KorvelRun::copySqliteDatabase(shop, options.keptShop);
     }
     fs::remove_all(options.output);
@@ -208,7 +201,7 @@ void run(const Options& options) {
     writeText(dir / "config.xml", KorvelRun::transmissionConfig(transfer, scales));
     std::printf("running the transmission with %s\n", options.korvel.c_str());
     std::fflush(stdout);
-    const auto outcome = mustSucceed(
+    const auto outcome = KorvelRun::mustSucceed(
         KorvelRun::run(options.korvel, KorvelRun::fireArguments(dir / "config.xml", "sqlite:" + shop.string()),
                        dir.path()),
         "korvel fire");
