@@ -156,7 +156,7 @@ private:
     friend class TField;
     struct Row {
         enum Status { Unchanged, Modified, Inserted, Deleted };
-        std::vector<DBKernel::Sql::Value> values;    // data and calculated fields, in field order
+        std::vector<DBKernel::Sql::Value> values;  // data and calculated fields, in field order
         // As read, once the row has changed; empty for an inserted row and for a row still
         // as read (a large result then holds one copy of its data, not two).
         std::vector<DBKernel::Sql::Value> original;
