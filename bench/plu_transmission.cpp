@@ -15,13 +15,21 @@
 // run on a fresh copy whose scales are switched off (Urzadzenie.bWlaczone = 0) gives
 // the cost of the scale route: the time with scales over the time without.
 //
-//   plu_transmission [--runs N] [--seed S] [PRODUCTS...]     (default: 10000 100000)
+//   plu_transmission [--runs N] [--seed S] [--engine postgresql] [--engine-and-floor]
+//                    [PRODUCTS...]                           (default: 10000 100000)
+//
+// --engine-and-floor leaves out the runs with price checkers and without scales.
+//
+// With --engine postgresql the runs go to the tests' throwaway PostgreSQL cluster
+// instead (PostgresRuns.h): engine only, its first run with every statement logged by
+// the server, so that the round trips and the server's time per statement show.
 //
 // Before the figures count, the floor must have done the engine's work: the same rows
 // processed and sent, and the same data left in every table the run writes.
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -32,6 +40,7 @@
 #include <vector>
 
 #include "KorvelChild.h"
+#include "PostgresRuns.h"
 #include "core/DateTime.h"
 #include "db/Dialect.h"
 #include "plu/PluDataSetSql.h"
@@ -48,6 +57,8 @@ struct Options {
     int runs = 3;
     unsigned seed = 20240611;
     std::vector<int> sizes;
+    bool postgres = false;
+    bool engineAndFloorOnly = false;  // without the runs with price checkers and without scales
 };
 
 Options parse(int argc, char** argv) {
@@ -56,6 +67,10 @@ Options parse(int argc, char** argv) {
         const std::string word = argv[i];
         if (word == "--runs" && i + 1 < argc)
             options.runs = std::stoi(argv[++i]);
+        else if (word == "--engine-and-floor")
+            options.engineAndFloorOnly = true;
+        else if (word == "--engine" && i + 1 < argc)
+            options.postgres = std::string(argv[++i]) == "postgresql";
         else if (word == "--seed" && i + 1 < argc)
             options.seed = static_cast<unsigned>(std::stoul(argv[++i]));
         else
@@ -64,13 +79,6 @@ Options parse(int argc, char** argv) {
     if (options.sizes.empty()) options.sizes = {10'000, 100'000};
     if (options.runs < 1) throw std::invalid_argument("--runs must be at least 1");
     return options;
-}
-
-long counter(const std::string& text, const std::string& pattern) {
-    std::smatch match;
-    if (!std::regex_search(text, match, std::regex(pattern + R"(\s*(\d+))")))
-        throw std::runtime_error("no \"" + pattern + "\" in:\n" + text);
-    return std::stol(match[1]);
 }
 
 void writeText(const fs::path& path, const std::string& text) {
@@ -112,13 +120,6 @@ void freshDirectories(const std::vector<fs::path>& directories) {
         fs::remove_all(directory);
         fs::create_directories(directory);
     }
-}
-
-Outcome mustSucceed(Outcome outcome, const char* what) {
-    if (!outcome.exited || outcome.exitCode != 0)
-        throw std::runtime_error(std::string(what) + " failed (exit " + std::to_string(outcome.exitCode) + ", signal " +
-                                 std::to_string(outcome.signal) + "):\n" + outcome.out + outcome.err);
-    return outcome;
 }
 
 // The columns the transmission writes, table by table.
@@ -188,6 +189,7 @@ struct Runs {
     }
     double medianCpuSeconds() const { return median(cpuSeconds); }
     static double median(std::vector<double> values) {
+        if (values.empty()) return std::nan("");
         std::sort(values.begin(), values.end());
         const std::size_t n = values.size();
         return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
@@ -215,11 +217,12 @@ SizeResult measure(int products, const Options& options, const fs::path& korvel,
     const fs::path shop = dir / "shop.db", engineDb = dir / "engine.db", floorDb = dir / "floor.db", out = dir / "out";
     std::printf("%d products: generating the demo shop (seed %u)...\n", products, options.seed);
     std::fflush(stdout);
-    mustSucceed(KorvelRun::run(korvel,
-                               {"--database", "sqlite:" + shop.string(), "db", "init", "--demo", "--products",
-                                std::to_string(products), "--seed", std::to_string(options.seed)},
-                               dir.path()),
-                "korvel db init");
+    KorvelRun::mustSucceed(
+        KorvelRun::run(korvel,
+                       {"--database", "sqlite:" + shop.string(), "db", "init", "--demo", "--products",
+                        std::to_string(products), "--seed", std::to_string(options.seed)},
+                       dir.path()),
+        "korvel db init");
     const KorvelRun::ScaleDirectories scales(dir / "wagi");
     writeText(dir / "config.xml", KorvelRun::transmissionConfig(out, scales));
     const fs::path pcFiles = dir / "pricecheckers", pcDb = dir / "pricecheckers.db";
@@ -240,30 +243,46 @@ SizeResult measure(int products, const Options& options, const fs::path& korvel,
         freshDirectories({out});
         scales.reset();
         KorvelRun::copySqliteDatabase(shop, engineDb);
-        const Outcome engine = mustSucceed(
+        const Outcome engine = KorvelRun::mustSucceed(
             KorvelRun::run(korvel, KorvelRun::fireArguments(dir / "config.xml", "sqlite:" + engineDb.string()),
                            dir.path()),
             "korvel fire");
         KorvelRun::copySqliteDatabase(shop, floorDb);
-        const Outcome floor = mustSucceed(KorvelRun::run(floorProgram,
-                                                         {floorDb.string(), (dir / "marking.sql").string(),
-                                                          (dir / "main.sql").string(), std::to_string(day)},
-                                                         dir.path()),
-                                          "floor");
+        const Outcome floor = KorvelRun::mustSucceed(KorvelRun::run(floorProgram,
+                                                                    {floorDb.string(), (dir / "marking.sql").string(),
+                                                                     (dir / "main.sql").string(), std::to_string(day)},
+                                                                    dir.path()),
+                                                     "floor");
+        if (options.engineAndFloorOnly) {
+            result.processed = KorvelRun::reportedCount(engine.out, "Przetworzono rekordów:");
+            result.sent = KorvelRun::reportedCount(engine.out, "Wysłano do urządzeń:");
+            if (KorvelRun::reportedCount(floor.out, "processed") != result.processed ||
+                KorvelRun::reportedCount(floor.out, "sent") != result.sent)
+                throw std::runtime_error("the floor processed other rows than the engine:\n" + engine.out + floor.out);
+            result.engine.add(engine);
+            result.floor.add(floor);
+            std::printf("  run %d: engine %.3f s (cpu %.3f s), %.1f MB; floor %.3f s (cpu %.3f s), %.1f MB\n", run,
+                        engine.wallTime.count(), engine.cpuTime.count(), engine.peakKilobytes / 1024.0,
+                        floor.wallTime.count(), floor.cpuTime.count(), floor.peakKilobytes / 1024.0);
+            std::fflush(stdout);
+            continue;
+        }
         freshDirectories({out, pcFiles / "tmp", pcFiles / "pc", pcFiles / "elzab"});
         scales.reset();
         KorvelRun::copySqliteDatabase(shop, pcDb);
-        const Outcome priceCheckers = mustSucceed(
+        const Outcome priceCheckers = KorvelRun::mustSucceed(
             KorvelRun::run(korvel, KorvelRun::fireArguments(dir / "config-pc.xml", "sqlite:" + pcDb.string()),
                            dir.path()),
             "korvel fire with the price checkers");
         if (fs::is_empty(pcFiles / "pc") || fs::is_empty(pcFiles / "elzab"))
             throw std::runtime_error("the run with the price checkers wrote no price-checker file");
-        if (counter(priceCheckers.out, "Wysłano do urządzeń:") != counter(engine.out, "Wysłano do urządzeń:"))
+        if (KorvelRun::reportedCount(priceCheckers.out, "Wysłano do urządzeń:") !=
+            KorvelRun::reportedCount(engine.out, "Wysłano do urządzeń:"))
             throw std::runtime_error("the run with the price checkers sent other rows:\n" + priceCheckers.out);
-        result.processed = counter(engine.out, "Przetworzono rekordów:");
-        result.sent = counter(engine.out, "Wysłano do urządzeń:");
-        if (counter(floor.out, "processed") != result.processed || counter(floor.out, "sent") != result.sent)
+        result.processed = KorvelRun::reportedCount(engine.out, "Przetworzono rekordów:");
+        result.sent = KorvelRun::reportedCount(engine.out, "Wysłano do urządzeń:");
+        if (KorvelRun::reportedCount(floor.out, "processed") != result.processed ||
+            KorvelRun::reportedCount(floor.out, "sent") != result.sent)
             throw std::runtime_error("the floor processed other rows than the engine:\n" + engine.out + floor.out);
         if (fs::is_empty(out)) throw std::runtime_error("the engine wrote no transfer file");
         const auto scaleFiles = std::distance(fs::directory_iterator(scales.data), fs::directory_iterator());
@@ -273,7 +292,7 @@ SizeResult measure(int products, const Options& options, const fs::path& korvel,
         switchScalesOff(
             engineDb);  // the scales write nothing to the database: the data comparison holds for this run too
         scales.reset();
-        const Outcome withoutScales = mustSucceed(
+        const Outcome withoutScales = KorvelRun::mustSucceed(
             KorvelRun::run(korvel, KorvelRun::fireArguments(dir / "config.xml", "sqlite:" + engineDb.string()),
                            dir.path()),
             "korvel fire without scales");
@@ -303,18 +322,24 @@ int main(int argc, char** argv) {
     try {
         const Options options = parse(argc, argv);
         const fs::path korvel = binaryDir / "bin" / "korvel", floor = binaryDir / "bin" / "floor";
+        if (options.postgres) {
+            PostgresRuns::measure({options.sizes, options.runs, options.seed, korvel});
+            return 0;
+        }
         std::vector<SizeResult> results;
         for (int products : options.sizes) results.push_back(measure(products, options, korvel, floor));
 
         std::printf("\nPLU transmission on SQLite, median of %d runs (wall time of the whole process)\n", options.runs);
-        std::printf("%9s %8s %7s %10s %9s %9s %9s %10s %12s %10s %10s\n", "products", "rows", "sent", "engine s",
-                    "rows/s", "peak MB", "floor s", "floor MB", "engine/floor", "no-scale s", "scales x");
+        std::printf("%9s %8s %7s %10s %9s %9s %9s %10s %12s %10s %10s %10s %10s\n", "products", "rows", "sent",
+                    "engine s", "rows/s", "peak MB", "floor s", "floor MB", "engine/floor", "engine cpu", "floor cpu",
+                    "no-scale s", "scales x");
         for (const auto& r : results) {
             const double engine = r.engine.medianSeconds(), floorTime = r.floor.medianSeconds(),
                          plain = r.withoutScales.medianSeconds();
-            std::printf("%9d %8ld %7ld %10.3f %9.0f %9.1f %9.3f %10.1f %12.2f %10.3f %10.2f\n", r.products, r.processed,
-                        r.sent, engine, r.processed / engine, r.engine.medianMegabytes(), floorTime,
-                        r.floor.medianMegabytes(), engine / floorTime, plain, engine / plain);
+            std::printf("%9d %8ld %7ld %10.3f %9.0f %9.1f %9.3f %10.1f %12.2f %10.3f %10.3f %10.3f %10.2f\n",
+                        r.products, r.processed, r.sent, engine, r.processed / engine, r.engine.medianMegabytes(),
+                        floorTime, r.floor.medianMegabytes(), engine / floorTime, r.engine.medianCpuSeconds(),
+                        r.floor.medianCpuSeconds(), plain, engine / plain);
         }
         const SizeResult& largest = results.back();
         const double rowsPerSecond = largest.processed / largest.engine.medianSeconds();
@@ -322,16 +347,18 @@ int main(int argc, char** argv) {
         std::printf("\nTargets at %d products:\n", largest.products);
         std::printf("  rows per second >= 20000: %.0f, %s\n", rowsPerSecond, verdict(rowsPerSecond >= 20'000));
         std::printf("  engine/floor <= 2: %.2f, %s\n", overFloor, verdict(overFloor <= 2.0));
-        const double scaleCost = largest.engine.medianSeconds() / largest.withoutScales.medianSeconds();
-        const double scaleCpuCost = largest.engine.medianCpuSeconds() / largest.withoutScales.medianCpuSeconds();
-        std::printf("  with scales / without <= 1.15: %.2f wall time, %.2f processor time, %s\n", scaleCost,
-                    scaleCpuCost, verdict(scaleCost <= 1.15));
         std::printf("  peak memory <= 300 MB: %.1f MB, %s\n", largest.engine.medianMegabytes(),
                     verdict(largest.engine.medianMegabytes() <= 300.0));
-        const double withPriceCheckers = largest.priceCheckers.medianSeconds() / largest.engine.medianSeconds();
-        std::printf("  with price checkers / without <= 1.15: %.3f s / %.3f s = %.2f, %s\n",
-                    largest.priceCheckers.medianSeconds(), largest.engine.medianSeconds(), withPriceCheckers,
-                    verdict(withPriceCheckers <= 1.15));
+        if (!options.engineAndFloorOnly) {
+            const double scaleCost = largest.engine.medianSeconds() / largest.withoutScales.medianSeconds();
+            const double scaleCpuCost = largest.engine.medianCpuSeconds() / largest.withoutScales.medianCpuSeconds();
+            std::printf("  with scales / without <= 1.15: %.2f wall time, %.2f processor time, %s\n", scaleCost,
+                        scaleCpuCost, verdict(scaleCost <= 1.15));
+            const double withPriceCheckers = largest.priceCheckers.medianSeconds() / largest.engine.medianSeconds();
+            std::printf("  with price checkers / without <= 1.15: %.3f s / %.3f s = %.2f, %s\n",
+                        largest.priceCheckers.medianSeconds(), largest.engine.medianSeconds(), withPriceCheckers,
+                        verdict(withPriceCheckers <= 1.15));
+        }
         if (results.size() >= 2) {
             const double ratio = largest.engine.medianSeconds() / results.front().engine.medianSeconds();
             std::printf("  time %d/%d products <= 12: %.1f, %s\n", largest.products, results.front().products, ratio,

@@ -621,3 +621,7 @@ create table ObrazekParagonu (
     nWysokosc integer not null,
     sDane text not null
 );
+
+-- The members of a product set, live ones in order, read from the index alone: the
+-- composition of every sent record lists them.
+create index productsetlink_live_members on ProductProductSetLink (ProductSetId, Deleted, ProductId);

@@ -67,6 +67,10 @@ DemoShopSummary DemoShop::generate(TSessionHolder session, const Progress& progr
     DemoPromotions::write(session, today, total);
     reserveReferences(session, references.last());
     transaction.commit();
+    // PostgreSQL plans from statistics, and rows loaded in one transaction have none
+    // until analysed: the per-product reads of a transmission would be planned for
+    // empty tables.
+    if (session.engine() == DBKernel::Dialect::Engine::PostgreSQL) session.ExecuteNativeScript("analyze");
     if (progress && total == 0) progress(0, 0);
 
     summary.products = tables.towar.rows();

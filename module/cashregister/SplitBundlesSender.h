@@ -5,16 +5,38 @@
 // from the factory, and finishes it even when there is no bundle to send.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <set>
+#include <vector>
 
 #include "frame/strategies/IUrzCollectionModStrategy.h"
 
 namespace Kolvenia::Kasa {
 
+struct SplitBundleRow {
+    std::uint32_t bundle, component;
+    double quantity, sellPrice;
+};
+
+// The rows of the split-bundle query, read by the first send that is given this object
+// and replayed by the later ones. The PLU transmission sends the same bundles at the
+// end of every package and writes nothing they depend on, so one read serves the run.
+class SplitBundleRowsReadOnce {
+public:
+    const std::vector<SplitBundleRow>& rows();
+
+private:
+    std::optional<std::vector<SplitBundleRow>> rows_;
+};
+
 class CZestawyRozbijaneSender {
 public:
+    // Reads the bundles at each send.
     CZestawyRozbijaneSender();
+    // Takes the bundles from `readOnce`, which must outlive the sender.
+    explicit CZestawyRozbijaneSender(SplitBundleRowsReadOnce& readOnce);
     ~CZestawyRozbijaneSender();
 
     // Every split bundle, as the complete list, to the installed cash registers that

@@ -71,10 +71,15 @@ PluTransmissionContext::PluTransmissionContext(TSessionHolder session_, int day_
     }
 }
 
+const Composition::ProductSetLinks& PluTransmissionContext::productSetLinks() {
+    if (!productSetLinks_) productSetLinks_.emplace(session);
+    return *productSetLinks_;
+}
+
 T_PLUSender::T_PLUSender(std::shared_ptr<PluTransmissionContext> context, Db::TDataSet& rows)
     : context_(std::move(context)),
       rows_(rows),
-      productSetLinks_(context_->session),
+      productSetLinks_(context_->productSetLinks()),
       pluDataSender_(factory().createPluDataSender()),
       externalSenders_(Core::SingletonImplHolder<Senders::ExternalDataSenders>::instance()) {
     pluDataSender_->init({context_->day});
@@ -148,7 +153,7 @@ void T_PLUSender::endPackage() {
     if (scaleRoute_) scaleRoute_->endPackage();
     if (compositionDataSender_) compositionDataSender_->send();
     externalSenders_.endSending();
-    Kolvenia::Kasa::CZestawyRozbijaneSender().send(*context_->strategy);
+    Kolvenia::Kasa::CZestawyRozbijaneSender(context_->splitBundles).send(*context_->strategy);
 }
 
 }  // namespace PluTransmission

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "cashregister/CashRegisterServerCommunication.h"
+#include "cashregister/SplitBundlesSender.h"
 #include "composition/ProductSet.h"
 #include "composition/ProductSetLinks.h"
 #include "db/DataSet.h"
@@ -43,6 +45,13 @@ struct PluTransmissionContext {
     // its sender is attached.
     std::function<IPackageRoutePtr()> makeScaleRoute;
     std::function<IPackageRoutePtr()> makePriceCheckerRoute;
+    // Sent at every package end; read at the first.
+    Kolvenia::Kasa::SplitBundleRowsReadOnce splitBundles;
+    // The same for every package of the run; read by the first sender.
+    const Composition::ProductSetLinks& productSetLinks();
+
+private:
+    std::optional<Composition::ProductSetLinks> productSetLinks_;
 };
 
 // Host contract: the PLU sender's class and its operations.
@@ -70,7 +79,7 @@ private:
     Db::TDataSet& rows_;
     Plu::TPlu plu_;
     bool wrongPlu_ = false;
-    Composition::ProductSetLinks productSetLinks_;
+    const Composition::ProductSetLinks& productSetLinks_;
     CashRegisterServerCommunication::PluDataSenderPtr pluDataSender_;
     CashRegisterServerCommunication::CompositionDataSenderPtr compositionDataSender_;
     IPackageRoutePtr scaleRoute_;

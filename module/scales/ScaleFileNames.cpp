@@ -70,16 +70,28 @@ const std::string& ScaleDataFileName::fileName() const {
     return *fileName_;
 }
 
+namespace {
+
+// Built once: a run parses the name of every file in the scale directories for every
+// new file, and compiling the expression costs far more than matching it.
+const std::regex& dataFileNamePattern() {
+    static const std::regex pattern = [] {
+        // The mask's literal characters are escaped first; the fields' names survive it
+        // as "\{name:width\}", which the formatter then fills with digit groups.
+        std::string text = escapeForRegex(ScaleDataFileName::mask());
+        text = std::regex_replace(text, std::regex(R"(\\\{(\w+):(\d+)\\\})"), "{$1:$2}");
+        return std::regex(
+            FileNameFormatter(text).fillForParsing("number").fillForParsing("section").fillForParsing("scale").text());
+    }();
+    return pattern;
+}
+
+}  // namespace
+
 void ScaleDataFileName::parse() const {
     if (scale_ && section_ && number_) return;
-    // The mask's literal characters are escaped first; the fields' names survive it
-    // as "\{name:width\}", which the formatter then fills with digit groups.
-    std::string pattern = escapeForRegex(mask());
-    pattern = std::regex_replace(pattern, std::regex(R"(\\\{(\w+):(\d+)\\\})"), "{$1:$2}");
-    const std::string expression =
-        FileNameFormatter(pattern).fillForParsing("number").fillForParsing("section").fillForParsing("scale").text();
     std::smatch match;
-    if (!std::regex_search(*fileName_, match, std::regex(expression)))
+    if (!std::regex_search(*fileName_, match, dataFileNamePattern()))
         throw Core::PlacedRuntimeError(
             (boost::format("Could not parse file name parts from '%1%'.") % *fileName_).str(),
             CORE_SRC_INFO("Devices::ScaleDataFileName::parse"));

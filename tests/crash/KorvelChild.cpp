@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 
@@ -136,6 +137,20 @@ Outcome Child::wait() {
 Outcome run(const std::filesystem::path& program, const std::vector<std::string>& arguments,
             const std::filesystem::path& scratch) {
     return Child(program, arguments, scratch).wait();
+}
+
+Outcome mustSucceed(Outcome outcome, const std::string& what) {
+    if (!outcome.exited || outcome.exitCode != 0)
+        throw std::runtime_error(what + " failed (exit " + std::to_string(outcome.exitCode) + ", signal " +
+                                 std::to_string(outcome.signal) + "):\n" + outcome.out + outcome.err);
+    return outcome;
+}
+
+long reportedCount(const std::string& report, const std::string& label) {
+    std::smatch match;
+    if (!std::regex_search(report, match, std::regex(label + R"(\s*(\d+))")))
+        throw std::runtime_error("no \"" + label + "\" in:\n" + report);
+    return std::stol(match[1]);
 }
 
 std::vector<std::string> fireArguments(const std::filesystem::path& config, const std::string& databaseUrl) {

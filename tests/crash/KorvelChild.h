@@ -63,6 +63,14 @@ private:
 Outcome run(const std::filesystem::path& program, const std::vector<std::string>& arguments,
             const std::filesystem::path& scratch);
 
+// The outcome of a run that must have ended by itself with status 0; otherwise raises
+// std::runtime_error naming `what`, with the run's output.
+Outcome mustSucceed(Outcome outcome, const std::string& what);
+
+// The number after `label` in a run's report ("Przetworzono rekordów:" ...); raises
+// std::runtime_error when there is none.
+long reportedCount(const std::string& report, const std::string& label);
+
 // korvel --config CONFIG --database URL fire <process-and-send>
 std::vector<std::string> fireArguments(const std::filesystem::path& config, const std::string& databaseUrl);
 

@@ -105,6 +105,32 @@ TEST_P(DataSetTest, CancelUpdatesRestoresTheRowsAsRead) {
     EXPECT_EQ(stored(), "1a1 2b3 3c1 ");
 }
 
+TEST_P(DataSetTest, OldValuesAreThoseReadOrLastAppliedWhateverTheEditsBetween) {
+    Db::TDataSet ds(session());
+    open(ds);
+    ds.SetUpdateSQL(Db::ukModify, "update p set value = :value where ref = :old_ref and value = :old_value");
+    for (const char* value : {"x", "y"}) {
+        ds.Edit();
+        ds.FieldByName("value") = value;
+        ds.Post();
+    }
+    EXPECT_EQ(ds.FieldByName("value").OldValue(), Value::text("a"));
+    ds.ApplyUpdates();  // finds the row by the value read
+    EXPECT_EQ(stored(), "1y1 2b3 3c1 ");
+    EXPECT_EQ(ds.FieldByName("value").OldValue(), Value::text("y"));
+
+    ds.Edit();
+    ds.FieldByName("value") = "z";
+    ds.Post();
+    ds.CancelUpdates();  // back to what was applied, not to what was first read
+    EXPECT_EQ(ds.FieldByName("value").AsString(), "y");
+    ds.Edit();
+    ds.FieldByName("value") = "w";
+    ds.Post();
+    ds.ApplyUpdates();  // finds the row by the value applied
+    EXPECT_EQ(stored(), "1w1 2b3 3c1 ");
+}
+
 TEST_P(DataSetTest, ARowChangedByAnotherUserStopsTheWholeApply) {
     Db::TDataSet ds(session());
     open(ds);

@@ -141,6 +141,28 @@ TEST_P(SplitBundlesTest, WithoutRegistersNothingGoesAndWithoutBundlesAnEmptyComp
     EXPECT_TRUE(files[0].bundles.empty());
 }
 
+TEST_P(SplitBundlesTest, RowsReadOnceServeEverySendOfOneRunAlike) {
+    Kolvenia::Kasa::SplitBundleRowsReadOnce rows;
+    CZestawyRozbijaneSender(rows).send(CNullUrzCollectionModStrategy());
+    EXPECT_EQ(std::ranges::count(issuedStatements(), kSplitBundlesSql), 1);
+    exec("delete from Zestaw where lMasterTowarRef = 300");
+    CZestawyRozbijaneSender(rows).send(CNullUrzCollectionModStrategy(), {300});
+    CZestawyRozbijaneSender(rows).send(CNullUrzCollectionModStrategy());
+    EXPECT_EQ(std::ranges::count(issuedStatements(), kSplitBundlesSql), 0);
+
+    ASSERT_EQ(factory->senders.size(), 3u);
+    const auto& first = *factory->senders[0];
+    const auto& last = *factory->senders[2];
+    EXPECT_EQ(last.events, first.events);
+    ASSERT_EQ(last.bundles.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(componentsOf(last.bundles[i]), componentsOf(first.bundles[i]));
+    EXPECT_EQ(factory->senders[1]->events, (std::vector<std::string>{"kasa 2", "kasa 5", "zestaw 300", "wyślij"}));
+    EXPECT_EQ(componentsOf(factory->senders[1]->bundles.at(0)), (std::vector<Component>{{14, 3, 0.99}}));
+
+    CZestawyRozbijaneSender().send(CNullUrzCollectionModStrategy());  // a sender of its own reads again
+    EXPECT_EQ(factory->senders.back()->events, (std::vector<std::string>{"kasa 2", "kasa 5", "zestaw 100", "wyślij"}));
+}
+
 KORVEL_ON_EACH_ENGINE(SplitBundlesTest);
 
 }  // namespace

@@ -93,7 +93,6 @@ void TDataSet::Open() {
             row.values[i] = type == DBKernel::Sql::ValueType::Null ? read : read.convertedTo(type);
         }
         calculate(row);
-        row.original = row.values;
         row.loadOrder = rows_.size();
         rows_.push_back(std::move(row));
     }
@@ -218,8 +217,13 @@ const Value& TDataSet::currentValue(std::size_t index) const {
 }
 
 const Value& TDataSet::originalValue(std::size_t index) const {
-    const Row& row = applying_ ? *applying_ : currentRow();
-    return row.original.empty() ? nullValue() : row.original[index];
+    const auto* original = originalValues(applying_ ? *applying_ : currentRow());
+    return original ? (*original)[index] : nullValue();
+}
+
+const std::vector<Value>* TDataSet::originalValues(const Row& row) {
+    if (row.status == Row::Inserted) return nullptr;
+    return row.original.empty() ? &row.values : &row.original;
 }
 
 void TDataSet::setCurrentValue(const TField& field, Value value) {
@@ -257,6 +261,7 @@ void TDataSet::calculate(Row& row) {
 void TDataSet::startEditing(TDataSetState state, std::size_t position) {
     if (state == dsEdit) {
         editBuffer_ = std::make_unique<Row>(currentRow());
+        if (editBuffer_->status == Row::Unchanged) editBuffer_->original = editBuffer_->values;
     } else {
         editBuffer_ = std::make_unique<Row>();
         editBuffer_->values.resize(fields_.size());
@@ -350,7 +355,7 @@ void TDataSet::ApplyUpdates() {
 
     deletedRows_.clear();
     for (auto& row : rows_) {
-        row.original = row.values;
+        row.original.clear();
         row.status = Row::Unchanged;
         row.changeOrder = 0;
     }
@@ -383,8 +388,8 @@ void TDataSet::bindUpdate(DBKernel::Sql::Parameters& params, const Row& row) con
         if (!field)
             misuse((boost::format("Parametr :%1% polecenia zapisu nie odpowiada żadnemu polu.") % name).str(),
                    CORE_SRC_INFO("Db::TDataSet::ApplyUpdates"));
-        const std::vector<Value>& values = old ? row.original : row.values;
-        params[name] = values.empty() ? Value::null() : values[field->index_];
+        const std::vector<Value>* values = old ? originalValues(row) : &row.values;
+        params[name] = values ? (*values)[field->index_] : Value::null();
     }
 }
 
@@ -395,7 +400,8 @@ void TDataSet::CancelUpdates() {
     deletedRows_.clear();
     for (auto& row : rows_) {
         if (row.status == Row::Unchanged) continue;
-        row.values = row.original;
+        if (!row.original.empty()) row.values = std::move(row.original);
+        row.original.clear();
         row.status = Row::Unchanged;
         row.changeOrder = 0;
     }

@@ -77,7 +77,6 @@ std::unique_ptr<PreparedStatement> Session::prepareOwn(const std::string& oracle
 }
 
 std::unique_ptr<PreparedStatement> Session::prepareShared(const std::string& oracleSql) {
-    if (engine() != Dialect::Engine::SQLite) return nullptr;
     // Not kept in the translation cache: one-off texts would only push the others out.
     const auto translation = Dialect::translate(oracleSql, engine());
     const auto shape = Dialect::shareLiterals(translation.sql, translation.parameterNames.size(), engine());

@@ -29,8 +29,8 @@ public:
     Connection& connection() noexcept { return *connection_; }
 
     // A prepared statement for the Oracle text, from the cache or newly prepared. A text
-    // not for reuse (a one-off text) shares, on SQLite, a statement compiled with its
-    // literal values as binds with the texts that differ from it only in those values.
+    // not for reuse (a one-off text) shares a statement compiled (prepared on the server)
+    // with its literal values as binds with the texts that differ from it only in those values.
     StatementLease acquire(const std::string& oracleSql, bool reuse);
     void giveBack(std::unique_ptr<PreparedStatement> statement);
     static void endLease(PreparedStatement* statement);

@@ -156,8 +156,10 @@ private:
     friend class TField;
     struct Row {
         enum Status { Unchanged, Modified, Inserted, Deleted };
-        std::vector<DBKernel::Sql::Value> values;    // data and calculated fields, in field order
-        std::vector<DBKernel::Sql::Value> original;  // as read; empty for an inserted row
+        std::vector<DBKernel::Sql::Value> values;  // data and calculated fields, in field order
+        // As read, once the row has changed; empty for an inserted row and for a row still
+        // as read (a large result then holds one copy of its data, not two).
+        std::vector<DBKernel::Sql::Value> original;
         Status status = Unchanged;
         std::uint64_t changeOrder = 0;  // when first changed: updates are applied in this order
         std::size_t loadOrder = std::numeric_limits<std::size_t>::max();
@@ -165,6 +167,8 @@ private:
 
     const DBKernel::Sql::Value& currentValue(std::size_t index) const;
     const DBKernel::Sql::Value& originalValue(std::size_t index) const;
+    // The row's values as read, or null for an inserted row.
+    static const std::vector<DBKernel::Sql::Value>* originalValues(const Row& row);
     void setCurrentValue(const TField& field, DBKernel::Sql::Value value);
     Row& currentRow();
     const Row& currentRow() const;

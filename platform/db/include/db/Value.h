@@ -53,7 +53,10 @@ public:
     // The type for a typed bind: the value's own, or the declared type of a NULL.
     ValueType bindType() const noexcept { return type_ == ValueType::Null ? nullType_ : type_; }
     bool isNull() const noexcept { return type_ == ValueType::Null; }
-    ValueView view() const noexcept { return ValueView{type_, integer_, real_, text_}; }
+    ValueView view() const noexcept {
+        return ValueView{type_, type_ == ValueType::Integer ? integer_ : 0, type_ == ValueType::Double ? real_ : 0,
+                         text_};
+    }
 
     // Converted to another type with the lenient reading rules (NULL stays NULL).
     Value convertedTo(ValueType type) const;
@@ -63,8 +66,11 @@ public:
 private:
     ValueType type_ = ValueType::Null;
     ValueType nullType_ = ValueType::Null;
-    std::int64_t integer_ = 0;
-    double real_ = 0;
+    // One number or the other, as type_ says: a dataset holds millions of values.
+    union {
+        std::int64_t integer_ = 0;
+        double real_;
+    };
     std::string text_;
 };
 

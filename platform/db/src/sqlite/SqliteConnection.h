@@ -5,6 +5,7 @@
 
 #include <sqlite3.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -42,6 +43,9 @@ public:
     sqlite3* handle() const noexcept { return db_; }
     // Runs kernel SQL without rows.
     void run(const char* sql);
+    // Runs one kernel statement without rows that recurs (a savepoint per procedure
+    // call), compiled at its first use and kept; only the kernel's own fixed texts.
+    void runKept(const char* sql);
     // Outside a transaction, takes the write lock and gives it back at once: what a row
     // lock released at the end of its statement comes to here. Without wait a held lock
     // fails at once (54); with wait it is waited for as long as lockWait.
@@ -60,6 +64,7 @@ private:
     sqlite3* db_ = nullptr;
     std::unique_ptr<SqliteRoutines> routines_;
     SqliteStatementHandle nextReference_;
+    std::map<std::string, SqliteStatementHandle, std::less<>> kept_;
 };
 
 }  // namespace DBKernel

@@ -123,13 +123,16 @@ std::vector<std::string> splitStatements(std::string_view body) {
     return statements;
 }
 
-std::vector<SqliteRoutines::Routine> SqliteRoutines::readRoutines(const char* sql, const std::string* name) {
+SqliteStatementHandle SqliteRoutines::prepareRoutineRead(const char* sql) {
     sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(connection_.handle(), sql, -1, &raw, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(raw);
-        return {};  // no routine table: a database without stored routines
-    }
-    SqliteStatementHandle statement(raw);
+    if (sqlite3_prepare_v3(connection_.handle(), sql, -1, SQLITE_PREPARE_PERSISTENT, &raw, nullptr) == SQLITE_OK)
+        return SqliteStatementHandle(raw);
+    sqlite3_finalize(raw);
+    return nullptr;
+}
+
+std::vector<SqliteRoutines::Routine> SqliteRoutines::readRoutines(sqlite3_stmt* raw, const std::string* name) {
+    if (!raw) return {};  // no routine table: a database without stored routines
     if (name) sqlite3_bind_text(raw, 1, name->c_str(), -1, SQLITE_TRANSIENT);
     std::vector<Routine> routines;
     int rc;
@@ -142,8 +145,9 @@ std::vector<SqliteRoutines::Routine> SqliteRoutines::readRoutines(const char* sq
 
 int SqliteRoutines::registerFunctions() {
     int added = 0;
-    for (auto& routine : readRoutines(
-             "select name, kind, parameters, body from korvel_routine where lower(kind) = 'function'", nullptr)) {
+    const SqliteStatementHandle functionRead =
+        prepareRoutineRead("select name, kind, parameters, body from korvel_routine where lower(kind) = 'function'");
+    for (auto& routine : readRoutines(functionRead.get(), nullptr)) {
         std::string sqliteName = Sql::lowerName(routine.name);
         for (char& c : sqliteName)
             if (c == '.') c = '_';
@@ -162,8 +166,10 @@ int SqliteRoutines::registerFunctions() {
 }
 
 void SqliteRoutines::callProcedure(const std::string& name, const ProcedureArguments& arguments) {
-    auto routines =
-        readRoutines("select name, kind, parameters, body from korvel_routine where lower(name) = lower(?1)", &name);
+    if (!procedureRead_)
+        procedureRead_ =
+            prepareRoutineRead("select name, kind, parameters, body from korvel_routine where lower(name) = lower(?1)");
+    auto routines = readRoutines(procedureRead_.get(), &name);
     if (routines.empty() || routines.front().kind != "procedure")
         noSuchCall((boost::format("procedura \"%1%\" nie istnieje") % name).str());
     const Routine& routine = routines.front();
@@ -176,7 +182,7 @@ void SqliteRoutines::callProcedure(const std::string& name, const ProcedureArgum
 
     // All or nothing, as a PL/SQL call: its own transaction, or a savepoint inside the caller's.
     const bool ownTransaction = !connection_.inTransaction();
-    connection_.run(ownTransaction ? "begin immediate" : "savepoint korvel_call");
+    connection_.runKept(ownTransaction ? "begin immediate" : "savepoint korvel_call");
     try {
         runBody(procedure, arguments);
     } catch (...) {
@@ -187,7 +193,7 @@ void SqliteRoutines::callProcedure(const std::string& name, const ProcedureArgum
         }
         throw;
     }
-    connection_.run(ownTransaction ? "commit" : "release korvel_call");
+    connection_.runKept(ownTransaction ? "commit" : "release korvel_call");
 }
 
 const SqliteRoutines::CompiledProcedure& SqliteRoutines::compiled(const Routine& routine) {

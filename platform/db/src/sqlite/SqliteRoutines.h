@@ -44,7 +44,9 @@ private:
         std::vector<CompiledStatement> statements;
     };
 
-    std::vector<Routine> readRoutines(const char* sql, const std::string* name);
+    // Null when the database has no routine table.
+    SqliteStatementHandle prepareRoutineRead(const char* sql);
+    std::vector<Routine> readRoutines(sqlite3_stmt* statement, const std::string* name);
     const CompiledProcedure& compiled(const Routine& routine);
     void runBody(const CompiledProcedure& procedure, const ProcedureArguments& arguments);
 
@@ -54,6 +56,9 @@ private:
     // connection does not close while a statement lives.
     std::vector<std::unique_ptr<StoredFunction>> functions_;
     std::map<std::string, CompiledProcedure> procedures_;  // by lower-case routine name
+    // A procedure's row is read at every call (a changed body is seen at once), but its
+    // statement is compiled once: it would otherwise cost as much as the body.
+    SqliteStatementHandle procedureRead_;
 };
 
 // The statements of a body, split at the ';' that are not inside quotes or comments.
