@@ -13,6 +13,8 @@
 #include "Host.h"
 #include "SendAllCommand.h"
 #include "core/ActionContainer.h"
+#include "core/Singleton.h"
+#include "external/ExternalDataSenders.h"
 #include "gui/GuiCommand.h"
 
 namespace {
@@ -38,9 +40,13 @@ int fire(const CommandLine& line) {
     return EXIT_SUCCESS;
 }
 
+// The actions, then the creators of the external data senders registry, which the
+// PLU transmission drives rather than the operator.
 int listActions() {
     for (const auto& listing : Core::Action::CContainer::instance().listings())
         std::cout << listing.guid << ' ' << listing.className << '\n';
+    if (const auto senders = Core::SingletonImplHolder<Senders::ExternalDataSenders>::find())
+        for (const std::string& key : senders->registeredKeys()) std::cout << key << " (sender creator)\n";
     return EXIT_SUCCESS;
 }
 
