@@ -12,6 +12,7 @@
 #include <map>
 
 #include "ProgressPanel.h"
+#include "ProgressWindow.h"
 #include "QtFormKernel.h"
 #include "SendPluRowsModel.h"
 #include "WindowGeometry.h"
@@ -251,7 +252,8 @@ void SendPluWindow::send() {
     takeSelection();
     {
         CommandsOff off(*this, *grid_);
-        ProgressPanelIndicator progress(*progress_);
+        // Host contract: the progress window's caption.
+        ProgressWindow progress("Przesyłanie PLU", *progress_, this);
         int records = 0;
         try {
             model_->send(progress, [&records] {
@@ -267,7 +269,8 @@ void SendPluWindow::send() {
 
 void SendPluWindow::sendLabels() {
     {
-        ProgressPanelIndicator progress(*progress_);
+        // Host contract: the progress window's caption.
+        ProgressWindow progress("Przesyłanie etykiet", *progress_, this);
         try {
             model_->sendLabels(progress);
         } catch (const std::exception& e) {

@@ -235,8 +235,11 @@ TEST_P(SendPluWindowTest, NeitherWindowClosesDuringTheTransmissionWhoseSummaryTh
     std::vector<ShownBox> boxes;
     GuiTest::closeMessageBoxes(boxes, 2);
     bool windowClosed = true, mainClosed = true, attempted = false, sendOff = false;
+    QString progressText;
     QTimer::singleShot(0, [&] {
         attempted = true;
+        if (auto* progress = window->findChild<QWidget*>("ProgressWindow"); progress && progress->isVisible())
+            progressText = progress->windowTitle() + "|" + progress->findChild<QLabel*>("lblTekst")->text();
         sendOff = !item(*window, "miWyslij").isEnabled() && !item(*window, "pmZablokuj").isEnabled();
         windowClosed = window->close();
         mainClosed = main_->close();
@@ -245,6 +248,7 @@ TEST_P(SendPluWindowTest, NeitherWindowClosesDuringTheTransmissionWhoseSummaryTh
     settle();
 
     EXPECT_TRUE(attempted);
+    EXPECT_EQ(progressText, "Przesyłanie PLU|Trwa komunikacja z urządzeniami...");
     EXPECT_TRUE(sendOff);  // no command may run inside the transmission
     EXPECT_FALSE(windowClosed);
     EXPECT_FALSE(mainClosed);
