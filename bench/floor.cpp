@@ -334,7 +334,7 @@ private:
             "select ps.id product_set_id, ps.name product_set_name, member.ProductId member_id\n"
             "  from ProductProductSetLink own, ProductSet ps, ProductProductSetLink member\n"
             " where own.ProductId = ?1\n   and own.Deleted = 0\n   and ps.id = own.ProductSetId\n   and ps.Deleted = 0\n"
-            "   and member.ProductSetId = ps.id\n   and member.Deleted = 0\n order by ps.id, member.ProductId");
+            "   and member.ProductSetId = ps.id\n   and member.Deleted = 0\n order by own.ProductSetId, member.ProductId");
         stock_ = &add("select dStan stockQuantity from stn where lTowarRef = ?1 and data = lastStnDate(?1)");
         pluStatus_ = &add(
             "update PLU set byStatus = ?1  where lPLURef = ?2    and coalesce(byBlokada, 0) <> 1    and byStatus  = ?3");

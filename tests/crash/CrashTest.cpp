@@ -121,11 +121,11 @@ Model dueModel(const std::string& url, int day) {
         plu.status = q["byStatus"].asInt();
         const bool blocked = q["blocked"].asInt() == 1;
         const auto price = optionalReal(q["dCenaSprzed"]), conditionPrice = optionalReal(q["conditionPrice"]);
-        const auto sendNow = q["bySendNat"].isNull() ? std::nullopt : std::optional<int>(q["bySendNat"].asInt());
+        const bool sendNow = !q["bySendNat"].isNull() && q["bySendNat"].asInt() == 1;
         const int sendEvening = q["bySendWiecz"].isNull() ? 0 : q["bySendWiecz"].asInt();
         const bool condition = q["conditions"].asInt() > 0, saleParams = q["saleParams"].asInt() > 0;
 
-        const bool flagged = sendNow == 1 || sendEvening == 1;
+        const bool flagged = sendNow || sendEvening == 1;
         plu.markedStatus = plu.status == 2 && (flagged || condition) ? 1 : plu.status;
         const int s = plu.markedStatus;
         const bool fromState = (s == 1 || s == 3 || blocked) && saleParams;

@@ -16,7 +16,7 @@ const char* const kCompositionSql =
     "   and ps.Deleted = 0\n"
     "   and member.ProductSetId = ps.id\n"
     "   and member.Deleted = 0\n"
-    " order by ps.id, member.ProductId";
+    " order by own.ProductSetId, member.ProductId";
 
 }  // namespace
 
