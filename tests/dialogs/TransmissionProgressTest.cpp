@@ -10,6 +10,7 @@
 #include "forms/TextLog.h"
 #include "forms/WindowData.h"
 #include "frame/Configuration.h"
+#include "support/ErrorOf.h"
 
 namespace ScaleTest {
 namespace {
@@ -102,25 +103,15 @@ TEST_P(TransmissionProgress, OneBarPerEnabledScaleInSectionOrderWithAGapBetweenS
 
 TEST_P(TransmissionProgress, RefusesToOpenWithoutDevicesAndStopsTheTimerOnAMissingDirectory) {
     TZaawansowanieTransmisji empty;
-    try {
-        empty.open();
-        FAIL() << "opened without devices";
-    } catch (const std::exception& e) {
-        EXPECT_STREQ(e.what(), "Nie można utworzyć kolekcji urządzeń.");
-    }
+    EXPECT_EQ(TestSupport::errorOf<std::exception>([&] { empty.open(); }), "Nie można utworzyć kolekcji urządzeń.");
 
     addScale(1, 1, 1);
     TZaawansowanieTransmisji window;
     window.open();
     fs::rename(server.status, root / "gone");
-    try {
-        window.refresh();
-        FAIL() << "refreshed without the status directory";
-    } catch (const std::exception& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Niepoprawna specyfikacja ścieżki katalogu plików statusów serwera wagowego: '" +
-                      server.status.string() + "/'.");
-    }
+    EXPECT_EQ(TestSupport::errorOf<std::exception>([&] { window.refresh(); }),
+              "Niepoprawna specyfikacja ścieżki katalogu plików statusów serwera wagowego: '" + server.status.string() +
+                  "/'.");
     EXPECT_FALSE(window.timerEnabled());  // one error box, not one per tick
     window.btnZastosujClick("5");
     EXPECT_TRUE(window.timerEnabled());
@@ -200,13 +191,8 @@ TEST_P(TransmissionProgress, ShowLogOpensTheNewestMainLogOfTheConfiguredDirector
     EXPECT_EQ(opened[1], "DlgTxtLog|MAIN_LOG_3.txt|Łąka\n");
 
     for (const char* name : {"MAIN_LOG_2.txt", "main_log_1.txt", "MAIN_LOG_3.txt"}) fs::remove(logs / name);
-    try {
-        window.btnPokazLogClick(nullptr);
-        FAIL() << "a log opened from an empty directory";
-    } catch (const std::exception& e) {
-        EXPECT_STREQ(e.what(),
-                     "Brak plików MAIN_LOG* w katalogu logów serwera wagowego: '${KORVEL_TEST_SCALE_SERVER}/logi'.");
-    }
+    EXPECT_EQ(TestSupport::errorOf<std::exception>([&] { window.btnPokazLogClick(nullptr); }),
+              "Brak plików MAIN_LOG* w katalogu logów serwera wagowego: '${KORVEL_TEST_SCALE_SERVER}/logi'.");
     EXPECT_EQ(opened.size(), 2u);
 }
 

@@ -31,6 +31,12 @@ QAction* menuItem(QMainWindow& window, const std::string& path) {
     return found;
 }
 
+QWidget* shownWindow(const char* objectName) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == objectName && widget->isVisible()) return widget;
+    return nullptr;
+}
+
 namespace {
 // Answers made in an earlier test carry an older generation and are dropped.
 int generation = 0;

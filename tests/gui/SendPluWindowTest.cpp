@@ -15,11 +15,9 @@
 #include <filesystem>
 
 #include "DictionaryShop.h"
-#include "MainWindow.h"
-#include "QtFormKernel.h"
-#include "QtOperator.h"
 #include "SendPluRowsModel.h"
 #include "SendPluWindow.h"
+#include "ShopWindow.h"
 #include "config/Setup.h"
 #include "core/ActionContainer.h"
 #include "core/DateTime.h"
@@ -71,26 +69,16 @@ void useConfiguration(const std::string& configuration) {
     Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(configuration);
 }
 
-class SendPluWindowTest : public DictionaryShop {
+class SendPluWindowTest : public GuiTest::ShopWindow<DictionaryShop> {
 protected:
     // Due today: an immediate product (its PLU turns new at opening) and a blocked PLU;
     // not listed: a new PLU without a price.
-    void SetUp() override {
-        DictionaryShop::SetUp();
+    void prepareShop() override {
         useConfiguration(shopConfiguration(out, std::nullopt));
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString((root / "ustawienia")));
         addProduct(TestSupport::ShopProduct(1, "Chleb", 3.49).sendingNow(), 11, Ordinary);
         addProduct(TestSupport::ShopProduct(2, "Masło", 7.99), 21, Ordinary, 1);
         addProduct(TestSupport::ShopProduct(3, "Mleko", std::nullopt), 31, New);
-        forms_.emplace();
-        main_.emplace();
-        main_->show();
-    }
-    void TearDown() override {
-        GuiTest::forgetPendingAnswers();
-        main_.reset();  // deletes the windows it parents
-        forms_.reset();
-        DictionaryShop::TearDown();
     }
 
     static constexpr int New = 1;
@@ -105,8 +93,8 @@ protected:
     // Opens the window from the menu and makes it the active one, as the operator's
     // keys reach only that.
     SendPluWindow& open() {
-        GuiTest::menuItem(*main_, SendPluItem)->trigger();
-        auto* window = main_->findChild<SendPluWindow*>();
+        GuiTest::menuItem(this->window(), SendPluItem)->trigger();
+        auto* window = this->window().findChild<SendPluWindow*>();
         if (!window) throw std::runtime_error("the send-PLU window did not open");
         activate(*window);
         return *window;
@@ -159,13 +147,10 @@ protected:
 
     // Makes the window close as Qt does after close(): its deletion is posted.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    std::optional<Korvel::Gui::QtFormKernel> forms_;
-    std::optional<Korvel::Gui::MainWindow> main_;
 };
 
 TEST_P(SendPluWindowTest, OpensFromTheMenuWithoutLabelItemsAndKeepsItsPlaceBetweenSessions) {
-    EXPECT_TRUE(GuiTest::menuItem(*main_, SendPluItem)->isEnabled());
+    EXPECT_TRUE(GuiTest::menuItem(this->window(), SendPluItem)->isEnabled());
     SendPluWindow& window = open();
     EXPECT_EQ(window.findChild<QLabel*>("panelCount")->text(), "Rekordów do wysłania: 2");
     EXPECT_EQ(rows(window).rowCount(), 2);
@@ -223,6 +208,8 @@ TEST_P(SendPluWindowTest, WithoutInstalledCashRegistersNothingIsSentAndTheWindow
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(files().empty());
     EXPECT_EQ(product(1, "bySendNat"), 1);
+    EXPECT_EQ(plu(21, "byBlokada"), 1);
+    EXPECT_EQ(integerOf("select count(*) from Operacje"), 1);  // the operator's attempt is recorded
     EXPECT_TRUE(FormKernel::terminationAllowed());
 }
 
@@ -242,7 +229,7 @@ TEST_P(SendPluWindowTest, NeitherWindowClosesDuringTheTransmissionWhoseSummaryTh
             progressText = progress->windowTitle() + "|" + progress->findChild<QLabel*>("lblTekst")->text();
         sendOff = !item(*window, "miWyslij").isEnabled() && !item(*window, "pmZablokuj").isEnabled();
         windowClosed = window->close();
-        mainClosed = main_->close();
+        mainClosed = this->window().close();
     });
     item(*window, "miWyslij").trigger();
     settle();
@@ -259,7 +246,7 @@ TEST_P(SendPluWindowTest, NeitherWindowClosesDuringTheTransmissionWhoseSummaryTh
     EXPECT_TRUE(window.isNull());  // closed after the summary
     EXPECT_FALSE(files().empty());
     EXPECT_EQ(product(1, "bySendNat"), 0);
-    EXPECT_TRUE(main_->isVisible());
+    EXPECT_TRUE(this->window().isVisible());
     EXPECT_TRUE(FormKernel::terminationAllowed());
 }
 
@@ -366,8 +353,7 @@ TEST_P(SendPluWindowTest, TheLabelsGoOutForPriceRisesOnly) {
 }
 
 TEST_P(SendPluWindowTest, TheConsoleHostRefusesBeforeMarkingAnything) {
-    main_.reset();
-    forms_.reset();
+    closeWindows();
     EXPECT_THROW(Core::Action::CContainer::instance().invoke(
                      Kolvenia::ActionGuids::SendPluBrowser, std::make_shared<Core::Action::ExecutorInvoker>(), nullptr),
                  FormKernel::NoWindowError);
@@ -379,13 +365,13 @@ TEST_P(SendPluWindowTest, TheConsoleHostRefusesBeforeMarkingAnything) {
 TEST_P(SendPluWindowTest, BothWindowsRenderAtTheirSizeForTheDocumentation) {
     addProduct(TestSupport::ShopProduct(4, "Jogurt naturalny 400 g", 2.79).sendingNow(), 41, Ordinary);
     addProduct(TestSupport::ShopProduct(5, "Kawa mielona 250 g", 14.99).sendingInTheEvening(), 51, New);
-    main_->resize(900, 200);
+    this->window().resize(900, 200);
     SendPluWindow& window = open();
     window.resize(1000, 320);
     item(window, "miBezCeny").trigger();
     select(window, {"Kawa mielona 250 g"});
     const QString folder = qEnvironmentVariable("KORVEL_SCREENSHOT_DIR");
-    for (QWidget* shown : std::initializer_list<QWidget*>{&*main_, &window}) {
+    for (QWidget* shown : std::initializer_list<QWidget*>{&this->window(), &window}) {
         const QPixmap picture = shown->grab();
         EXPECT_EQ(picture.size(), shown->size());
         if (!folder.isEmpty() && GetParam() == TestSupport::Engine::SQLite) {

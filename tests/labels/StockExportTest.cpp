@@ -20,6 +20,7 @@
 #include "labels/StockChangeLabels.h"
 #include "shopdb/Schema.h"
 #include "support/EngineDatabase.h"
+#include "support/ErrorOf.h"
 #include "support/ShopRows.h"
 
 namespace fs = std::filesystem;
@@ -323,12 +324,8 @@ TEST_P(StockExport, ConfigurationAndFolderFailuresStopTheSenderWithTheirMessages
     TestSupport::writeFile(local / "plik", "");
     settings.localFolder = local / "plik" / "etykiety";
     LabelsTest::configureLabels(settings);
-    try {
-        Labels::ElectronicLabelsSender().beginSending(lastDay);
-        ADD_FAILURE() << "no error";
-    } catch (const std::runtime_error& e) {
-        EXPECT_EQ(std::string(e.what()), "Błąd utworzenia katalogu " + settings.localFolder.string() + "/");
-    }
+    EXPECT_EQ(TestSupport::errorOf<std::runtime_error>([] { Labels::ElectronicLabelsSender().beginSending(lastDay); }),
+              "Błąd utworzenia katalogu " + settings.localFolder.string() + "/");
     // A folder where no file can be made.
     settings.localFolder = "/proc";
     settings.className = "SesLabelsSender";
@@ -340,23 +337,17 @@ TEST_P(StockExport, ConfigurationAndFolderFailuresStopTheSenderWithTheirMessages
     EXPECT_EQ(integerOf("select count(*) from tempraporttowar"), 0);
 
     EXPECT_THROW(LabelsSenderFactory::createLabelsSender("ElectronicLabels"), std::runtime_error);
-    try {
-        LabelsSenderFactory::createLabelsSender("sesLabelsSender");
-    } catch (const std::runtime_error& e) {
-        EXPECT_EQ(std::string(e.what()), "LabelsSenderFactory::createLabelsSender: wrong class name.");
-    }
+    EXPECT_EQ(
+        TestSupport::errorOf<std::runtime_error>([] { LabelsSenderFactory::createLabelsSender("sesLabelsSender"); }),
+        "LabelsSenderFactory::createLabelsSender: wrong class name.");
     const Korvel::TKey labels = Core::SingletonImplHolder<Core::CSetup>::instance()
                                     .getRootKey()
                                     .GetKey("Parametry sklepu")
                                     .GetKey("Towary")
                                     .GetKey("Etykiety elektroniczne");
     labels.GetKey("Mapowanie jednostek miar").CreateKey("kg").set_val(1);
-    try {
-        Labels::ElectronicLabelsSender sender;
-        ADD_FAILURE() << "no error";
-    } catch (const std::exception& e) {
-        EXPECT_EQ(std::string(e.what()), "bad lexical cast: source type value could not be interpreted as target");
-    }
+    EXPECT_EQ(TestSupport::errorOf<std::exception>([] { Labels::ElectronicLabelsSender sender; }),
+              "bad lexical cast: source type value could not be interpreted as target");
     Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(
         "<configuration><key name=\"Parametry sklepu\"><key name=\"Towary\"><key name=\"Etykiety elektroniczne\"/></key></key>"
         "</configuration>");
