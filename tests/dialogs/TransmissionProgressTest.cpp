@@ -11,6 +11,7 @@
 #include "forms/WindowData.h"
 #include "frame/Configuration.h"
 #include "support/ErrorOf.h"
+#include "support/RecordedBoxes.h"
 
 namespace ScaleTest {
 namespace {
@@ -18,19 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 using Kolvenia::TZaawansowanieTransmisji;
 using State = Kolvenia::ITransmissionProgress::BarState;
-
-// The message boxes the operator saw.
-class SeenBoxes : public FormKernel::IMessageBoxes {
-public:
-    void information(const std::string& text) override { texts.push_back(text); }
-    void warning(const std::string& text) override { texts.push_back(text); }
-    void error(const std::string& text) override { texts.push_back(text); }
-    bool question(const std::string& text) override {
-        texts.push_back(text);
-        return false;
-    }
-    std::vector<std::string> texts;
-};
 
 class TransmissionProgress : public ScaleShop {
 protected:
@@ -61,7 +49,7 @@ protected:
         return std::string(label) + " " + std::to_string(plu) + " " + std::to_string(static_cast<int>(state));
     }
 
-    std::shared_ptr<SeenBoxes> boxes_ = std::make_shared<SeenBoxes>();
+    std::shared_ptr<TestSupport::RecordedBoxes> boxes_ = std::make_shared<TestSupport::RecordedBoxes>();
 };
 
 TEST_P(TransmissionProgress, OneBarPerEnabledScaleInSectionOrderWithAGapBetweenSections) {
@@ -130,17 +118,18 @@ TEST_P(TransmissionProgress, TheOperatorSetsThePeriodInSecondsAndWrongValuesKeep
     window.btnZastosujClick("1,0019");  // the Polish comma; truncated to whole milliseconds
     EXPECT_EQ(window.refreshInterval(), 1001);
     window.btnZastosujClick("2.5");
-    EXPECT_TRUE(boxes_->texts.empty());
+    EXPECT_TRUE(boxes_->shown.empty());
 
     for (const char* wrong : {"0", "-3", "0.0004", "abc", "", "2.5s", "1e3"}) window.btnZastosujClick(wrong);
     EXPECT_EQ(window.refreshInterval(), 2500);
-    ASSERT_EQ(boxes_->texts.size(), 7u);
+    ASSERT_EQ(boxes_->shown.size(), 7u);
     const std::string notPositive = "Okres odświeżania musi być liczbą większą od zera!";
-    EXPECT_EQ(boxes_->texts[0], "Wpisano nieprawidłową wartość 0\n" + notPositive);
-    EXPECT_EQ(boxes_->texts[1], "Wpisano nieprawidłową wartość -3\n" + notPositive);
-    EXPECT_EQ(boxes_->texts[2], "Wpisano nieprawidłową wartość 0.0004\n" + notPositive);
-    EXPECT_EQ(boxes_->texts[3], "Wpisano nieprawidłową wartość abc\nNie można zamienić 'abc' na liczbę sekund.");
-    for (std::size_t i = 4; i < 7; ++i) EXPECT_TRUE(boxes_->texts[i].starts_with("Wpisano nieprawidłową wartość "));
+    EXPECT_EQ(boxes_->shown[0], "error: Wpisano nieprawidłową wartość 0\n" + notPositive);
+    EXPECT_EQ(boxes_->shown[1], "error: Wpisano nieprawidłową wartość -3\n" + notPositive);
+    EXPECT_EQ(boxes_->shown[2], "error: Wpisano nieprawidłową wartość 0.0004\n" + notPositive);
+    EXPECT_EQ(boxes_->shown[3], "error: Wpisano nieprawidłową wartość abc\nNie można zamienić 'abc' na liczbę sekund.");
+    for (std::size_t i = 4; i < 7; ++i)
+        EXPECT_TRUE(boxes_->shown[i].starts_with("error: Wpisano nieprawidłową wartość "));
 
     // Only "Za&pisz" keeps the period for the next opening.
     TZaawansowanieTransmisji unsaved;

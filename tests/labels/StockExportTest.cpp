@@ -21,6 +21,7 @@
 #include "shopdb/Schema.h"
 #include "support/EngineDatabase.h"
 #include "support/ErrorOf.h"
+#include "support/RecordedBoxes.h"
 #include "support/ShopRows.h"
 
 namespace fs = std::filesystem;
@@ -76,16 +77,6 @@ public:
 
 private:
     int from_, to_;
-};
-
-// The host's message boxes as a window host shows them, remembered in order.
-class ShownBoxes : public FormKernel::IMessageBoxes {
-public:
-    void information(const std::string& text) override { shown.push_back("information: " + text); }
-    void warning(const std::string& text) override { shown.push_back("warning: " + text); }
-    void error(const std::string& text) override { shown.push_back("error: " + text); }
-    bool question(const std::string&) override { return false; }
-    Names shown;
 };
 
 class StockExport : public ::testing::TestWithParam<TestSupport::Engine> {
@@ -260,7 +251,7 @@ TEST_P(StockExport, TheEveningStepReportsItsOutcomeAndKeepsFilesAFailedUploadLef
 }
 
 TEST_P(StockExport, TheExportDialogShowsTheOutcomeInMessageBoxes) {
-    auto boxes = std::make_shared<ShownBoxes>();
+    auto boxes = std::make_shared<TestSupport::RecordedBoxes>();
     FormKernel::installMessageBoxes(boxes);
     Labels::ElectronicLabelsStockExport dialog;
     EXPECT_TRUE(dialog.accept(day(2020y / January / 1), day(2020y / January / 2)));
