@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "DictionaryShop.h"
+#include "../labels/LabelsSetup.h"
 #include "SendPluRowsModel.h"
 #include "SendPluWindow.h"
 #include "ShopWindow.h"
@@ -41,28 +42,16 @@ using Korvel::Gui::SendPluWindow;
 constexpr const char* SendPluItem = ".miTransmisje.miPrzeslaniePLU";
 constexpr int NameColumn = 0;
 
-// One sale price, the cash-register server's transfer directory, no price checker, and the labels switched on when a
-// label server is given.
-std::string shopConfiguration(const fs::path& transfers, const std::optional<TestSupport::LabelServer>& labels) {
-    std::string labelKeys;
-    if (labels)
-        labelKeys =
-            "<key name=\"Parametry sklepu\"><key name=\"Towary\"><key name=\"Etykiety elektroniczne\">"
-            "<key name=\"Włączone\" type=\"bool\" value=\"true\"/>"
-            "<key name=\"Klasa eksportu\" type=\"string\" value=\"ElectronicLabelsSender\"/>"
-            "<key name=\"Katalog plików etykiet\" type=\"string\" value=\"" +
-            labels->localFolder.string() + "\"/><key name=\"Serwer FTP\" type=\"string\" value=\"" + labels->address +
-            "\"/><key name=\"Użytkownik FTP\" type=\"string\" value=\"" + labels->user +
-            "\"/><key name=\"Hasło FTP\" type=\"string\" value=\"" + labels->password +
-            "\"/><key name=\"Folder etykiet\" type=\"string\" value=\"etykiety\"/></key></key></key>";
+// One sale price, the cash-register server's transfer directory, no price checker.
+std::string shopConfiguration(const fs::path& transfers) {
     return "<configuration><key name=\"Inne\"><key name=\"Obsługa wielu cen sprzedaży\" type=\"bool\" "
            "value=\"false\"/></key><key name=\"Parametry programu\">"
            "<key name=\"Blokada dodawania towarów\" type=\"bool\" value=\"false\"/>"
            "<key name=\"Refundacja promocji\"><key name=\"Włączona\" type=\"bool\" value=\"false\"/></key>"
            "<key name=\"FrontOffice\">" +
            TestSupport::cashRegisterServerKeys(transfers) +
-           "<key name=\"PriceChecker\"><key name=\"Włączony\" type=\"bool\" value=\"false\"/></key></key></key>" +
-           labelKeys + "</configuration>";
+           "<key name=\"PriceChecker\"><key name=\"Włączony\" type=\"bool\" value=\"false\"/></key></key></key>"
+           "</configuration>";
 }
 
 void useConfiguration(const std::string& configuration) {
@@ -74,7 +63,7 @@ protected:
     // Due today: an immediate product (its PLU turns new at opening) and a blocked PLU;
     // not listed: a new PLU without a price.
     void prepareShop() override {
-        useConfiguration(shopConfiguration(out, std::nullopt));
+        useConfiguration(shopConfiguration(out));
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString((root / "ustawienia")));
         addProduct(TestSupport::ShopProduct(1, "Chleb", 3.49).sendingNow(), 11, Ordinary);
         addProduct(TestSupport::ShopProduct(2, "Masło", 7.99), 21, Ordinary, 1);
@@ -322,11 +311,9 @@ TEST_P(SendPluWindowTest, TheSearcherFindsTheTextAndItsNextOccurrence) {
 
 TEST_P(SendPluWindowTest, TheLabelsGoOutForPriceRisesOnly) {
     TestSupport::TempDir remote;
-    fs::create_directory(remote / "etykiety");
     TestSupport::FtpServer server(remote.path());
     const auto ftp = Ftp::registerFtpConnectionAction();  // as the program registers it
-    useConfiguration(shopConfiguration(
-        out, TestSupport::LabelServer{root / "etykiety", server.address(), server.user(), server.password()}));
+    LabelsTest::configureLabels(LabelsTest::settingsFor(server, root / "etykiety"));
     const int today = Core::DateTime::today();
     TestSupport::addCondition(session(), 1, 1, 3.99, 0, today - 1, today + 1);  // Chleb rises
     TestSupport::addCondition(session(), 2, 2, 6.99, 0, today - 1, today + 1);  // Masło falls
