@@ -63,20 +63,7 @@ protected:
         field.selectAll();
         QTest::keyClicks(&field, text);
     }
-    // Answers the next message boxes in turn: questions yes or no, others closed.
-    void answer(std::vector<bool> answers) {
-        if (answers.empty()) return;
-        GuiTest::whenModalShows([this, answers](QWidget* modal) mutable {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            if (!box) return ADD_FAILURE() << "expected a message box";
-            shown.push_back(box->text().toStdString());
-            if (box->button(QMessageBox::Yes))
-                box->button(answers.front() ? QMessageBox::Yes : QMessageBox::No)->click();
-            else
-                box->accept();
-            answer({answers.begin() + 1, answers.end()});
-        });
-    }
+    void answer(std::vector<bool> answers) { GuiTest::answerBoxes(shown, std::move(answers)); }
     std::string parameter(int device, int id) {
         return TestSupport::textOf(session(),
                                    "select coalesce(max(sWartoscParam), '-') from ParamUrz where "

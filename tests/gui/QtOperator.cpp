@@ -66,4 +66,18 @@ void closeMessageBoxes(std::vector<ShownBox>& shown, int count) {
     });
 }
 
+void answerBoxes(std::vector<std::string>& shown, std::vector<bool> answers) {
+    if (answers.empty()) return;
+    whenModalShows([&shown, answers](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) return ADD_FAILURE() << "expected a message box, got " << modal->metaObject()->className();
+        shown.push_back(box->text().toStdString());
+        if (box->button(QMessageBox::Yes))
+            box->button(answers.front() ? QMessageBox::Yes : QMessageBox::No)->click();
+        else
+            box->accept();
+        answerBoxes(shown, {answers.begin() + 1, answers.end()});
+    });
+}
+
 }  // namespace GuiTest

@@ -42,6 +42,10 @@ struct ShownBox {
     std::string text;
 };
 
+// Answers the next message boxes in turn, one answer each: a question yes or no, any
+// other box closed; their texts go to `shown`.
+void answerBoxes(std::vector<std::string>& shown, std::vector<bool> answers);
+
 // Closes the next `count` message boxes as they show, recording them in `shown`.
 void closeMessageBoxes(std::vector<ShownBox>& shown, int count = 1);
 
