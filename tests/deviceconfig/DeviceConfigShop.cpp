@@ -21,14 +21,6 @@ std::string boolean(const char* name, bool value) {
 
 }  // namespace
 
-bool OperatorBoxes::question(const std::string& text) {
-    shown.push_back("question: " + text);
-    if (answers.empty()) return true;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
 void DeviceConfigShop::SetUp() {
     CashRegisterShop::SetUp();
     for (const char* directory : {"tmp", "dane", "status"}) std::filesystem::create_directories(scales / directory);
@@ -51,6 +43,7 @@ void DeviceConfigShop::SetUp() {
     addParameter(1002, Register1, 12, "10");
     addParameter(1003, Register2, 1, "0");
     addParameter(1011, Scale11, 131, "Sklep nr 1");
+    boxes->otherwise = true;
     FormKernel::installMessageBoxes(boxes);
 }
 

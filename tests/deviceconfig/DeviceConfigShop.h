@@ -4,29 +4,16 @@
 // message boxes answering questions as the test says and keeping what they showed.
 #pragma once
 
-#include <deque>
-
 #include "CashRegisterShop.h"
 #include "dialogs/deviceconfig/DeviceConfiguration.h"
 #include "forms/FormKernel.h"
+#include "support/RecordedBoxes.h"
 #include "support/ShopRows.h"
 
 namespace DeviceConfigTest {
 
 using Kolvenia::DeviceConfig::TDeviceConfiguration;
 using Kolvenia::DeviceConfig::TSelection;
-
-// What the operator sees and answers: every text shown, questions included.
-class OperatorBoxes : public FormKernel::IMessageBoxes {
-public:
-    void information(const std::string& text) override { shown.push_back("information: " + text); }
-    void warning(const std::string& text) override { shown.push_back("warning: " + text); }
-    void error(const std::string& text) override { shown.push_back("error: " + text); }
-    bool question(const std::string& text) override;
-
-    std::deque<bool> answers;  // taken in order; "yes" once they run out
-    CrShop::Texts shown;
-};
 
 class DeviceConfigShop : public CrShop::CashRegisterShop {
 protected:
@@ -49,7 +36,8 @@ protected:
     static TSelection group(int type, int section = -1) { return {type, section, -1, -1}; }
 
     TestSupport::TempDir scales;
-    std::shared_ptr<OperatorBoxes> boxes = std::make_shared<OperatorBoxes>();
+    // What the operator sees and answers: "yes" once the test's answers run out.
+    std::shared_ptr<TestSupport::RecordedBoxes> boxes = std::make_shared<TestSupport::RecordedBoxes>();
 };
 
 }  // namespace DeviceConfigTest

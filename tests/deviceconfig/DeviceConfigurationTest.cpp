@@ -11,6 +11,7 @@
 #include "db/StatementLog.h"
 #include "devicedefs/Kolekcje.h"
 #include "dialogs/deviceconfig/DeviceConfigSql.h"
+#include "support/ErrorOf.h"
 
 namespace DeviceConfigTest {
 namespace {
@@ -285,26 +286,18 @@ TEST_P(DeviceConfiguration, AReceiptPictureIsKeptOnlyWithASavedEditAndMustFitThe
         .GetKey("Obrazek paragonu")
         .GetKey("Maksymalna szerokość")
         .set_val<int>(100);
-    try {
-        dialog.pictureLimits();
-        ADD_FAILURE() << "a width of 100 was accepted";
-    } catch (const std::runtime_error& error) {
-        EXPECT_STREQ(error.what(), "Maksymalna szerokość obrazka (100) musi być wielokrotnością 8.");
-    }
+    EXPECT_EQ(TestSupport::errorOf<std::runtime_error>([&] { dialog.pictureLimits(); }),
+              "Maksymalna szerokość obrazka (100) musi być wielokrotnością 8.");
     EXPECT_EQ(integerOf("select count(*) from ObrazekParagonu"), 1);
 }
 
 TEST_P(DeviceConfiguration, AControlWithoutAValidBindingStopsTheWindow) {
     TDeviceConfiguration dialog;
     EXPECT_NO_THROW(dialog.checkControls({"cmbKasaSCO", "MemoNaglowekWagi"}));
-    EXPECT_THROW(
-        try {
-            dialog.checkControls({"cmbKasaSCO", "EditNieznane"});
-        } catch (const std::runtime_error& error) {
-            EXPECT_STREQ(error.what(), "Nie ustalono poprawnie tagów komponentów.");
-            throw;
-        },
-        std::runtime_error);
+    EXPECT_EQ(TestSupport::errorOf<std::runtime_error>([&] {
+                  dialog.checkControls({"cmbKasaSCO", "EditNieznane"});
+              }),
+              "Nie ustalono poprawnie tagów komponentów.");
     exec("delete from DefParamUrz where nParamId = 3");
     EXPECT_THROW(TDeviceConfiguration(), std::runtime_error);
 }

@@ -19,10 +19,8 @@
 #include "UserSettings.h"
 
 #include "DictionaryShop.h"
-#include "MainWindow.h"
-#include "QtFormKernel.h"
-#include "QtOperator.h"
 #include "ReceiptPictureImage.h"
+#include "ShopWindow.h"
 #include "config/Setup.h"
 #include "core/Singleton.h"
 #include "support/ShopRows.h"
@@ -33,37 +31,27 @@ namespace {
 
 constexpr const char* DeviceConfigurationItem = ".miInne.miKonfiguracja.miKonfUrz";
 
-class DeviceConfigurationWindowTest : public DictionaryShop {
+class DeviceConfigurationWindowTest : public GuiTest::ShopWindow<DictionaryShop> {
 protected:
-    void SetUp() override {
-        DictionaryShop::SetUp();
+    void prepareShop() override {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(settings.path()));
-        forms_.emplace();
-        main_.emplace();
-        main_->show();
     }
     void TearDown() override {
         GuiTest::forgetPendingAnswers();
         if (window_) window_->close();
-        main_.reset();
-        forms_.reset();
-        DictionaryShop::TearDown();
+        ShopWindow::TearDown();
     }
 
     // Opens the window from its menu item.
     QMainWindow& open() {
-        GuiTest::menuItem(*main_, DeviceConfigurationItem)->trigger();
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget->objectName() == "TdlgKonfUrzForm" && widget->isVisible())
-                window_ = qobject_cast<QMainWindow*>(widget);
+        GuiTest::menuItem(this->window(), DeviceConfigurationItem)->trigger();
+        window_ = qobject_cast<QMainWindow*>(GuiTest::shownWindow("TdlgKonfUrzForm"));
         EXPECT_NE(window_, nullptr);
         return *window_;
     }
     template <class T>
     T& child(const char* name) {
-        T* found = window_->findChild<T*>(name);
-        if (!found) throw std::runtime_error(std::string("no control ") + name);
-        return *found;
+        return GuiTest::child<T>(window_, name);
     }
     void choose(const QString& node) {
         const auto items = child<QTreeWidget>("TreeView").findItems(node, Qt::MatchExactly | Qt::MatchRecursive);
@@ -75,20 +63,7 @@ protected:
         field.selectAll();
         QTest::keyClicks(&field, text);
     }
-    // Answers the next message boxes in turn: questions yes or no, others closed.
-    void answer(std::vector<bool> answers) {
-        if (answers.empty()) return;
-        GuiTest::whenModalShows([this, answers](QWidget* modal) mutable {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            if (!box) return ADD_FAILURE() << "expected a message box";
-            shown.push_back(box->text().toStdString());
-            if (box->button(QMessageBox::Yes))
-                box->button(answers.front() ? QMessageBox::Yes : QMessageBox::No)->click();
-            else
-                box->accept();
-            answer({answers.begin() + 1, answers.end()});
-        });
-    }
+    void answer(std::vector<bool> answers) { GuiTest::answerBoxes(shown, std::move(answers)); }
     std::string parameter(int device, int id) {
         return TestSupport::textOf(session(),
                                    "select coalesce(max(sWartoscParam), '-') from ParamUrz where "
@@ -100,8 +75,6 @@ protected:
     Texts shown;
 
 private:
-    std::optional<Korvel::Gui::QtFormKernel> forms_;
-    std::optional<Korvel::Gui::MainWindow> main_;
     QMainWindow* window_ = nullptr;
 };
 

@@ -9,10 +9,8 @@
 #include <QTest>
 
 #include "DictionaryShop.h"
-#include "MainWindow.h"
 #include "MenuItems.h"
-#include "QtFormKernel.h"
-#include "QtOperator.h"
+#include "ShopWindow.h"
 #include "core/ActionContainer.h"
 
 namespace DictionaryTest {
@@ -23,39 +21,14 @@ using GuiTest::ShownBox;
 constexpr const char* ReturnReasonsItem = ".miTransmisje.miPrzeslaniePowodowZwrotow";
 constexpr int ReturnReasonsType = 0x11;
 
-class MainWindowTest : public DictionaryShop {
+class MainWindowTest : public GuiTest::ShopWindow<DictionaryShop> {
 protected:
-    void SetUp() override {
-        DictionaryShop::SetUp();
-        forms_.emplace();
-        window_.emplace();
-        window_->show();
-    }
-    void TearDown() override {
-        GuiTest::forgetPendingAnswers();
-        window_.reset();
-        forms_.reset();
-        DictionaryShop::TearDown();
-    }
-
-    Korvel::Gui::MainWindow& window() { return *window_; }
-
-    void choose(const char* path) {
-        QAction* item = GuiTest::menuItem(window(), path);
-        ASSERT_NE(item, nullptr) << path;
-        item->trigger();
-    }
-
     // Two registers with return reasons to send; the dialog offers "kasa 1", "kasa 2".
     void shopWithReturnReasons() {
         addCashRegisters({1, 2});
         exec("insert into ReturnReason (id, name, deleted) values (1, 'Towar wadliwy', 0)");
         exec("insert into ReturnReason (id, name, deleted) values (2, 'Pomyłka kasjera', 0)");
     }
-
-private:
-    std::optional<Korvel::Gui::QtFormKernel> forms_;
-    std::optional<Korvel::Gui::MainWindow> window_;
 };
 
 QListWidget& registersOf(QWidget* dialog) { return *dialog->findChild<QListWidget*>("clbCashRegisters"); }

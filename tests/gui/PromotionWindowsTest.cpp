@@ -2,7 +2,6 @@
 // operator chooses promotions in the list read from the promotion tables, or looks the
 // new and modified ones over, and what reaches the transfer file and the send marks is
 // checked; cancelling sends nothing, a failure is shown and the next try works.
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -52,22 +51,11 @@ Texts row(QTableWidget& table, int index) {
     return cells;
 }
 
-// Answers the next question box with "No", recording its text.
-void declineQuestion(std::string& asked) {
-    GuiTest::whenModalShows([&asked](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        asked = box->text().toStdString();
-        box->button(QMessageBox::No)->click();
-    });
-}
-
 TEST_P(PromotionWindowsTest, SeveralChosenAreSentAndOneAlreadySentIsAskedAboutFirst) {
     addPromotion({.id = 1, .number = "P-1", .name = "Mleko taniej"});
     addPromotion({.id = 2, .number = "P-2", .sendStatus = Sent, .name = "Ser gratis"});
     addPromotion({.id = 3, .number = "P-3", .simple = true});  // travels with its PLU data
-    std::vector<ShownBox> boxes;
-    std::string asked;
+    Texts shown;
     GuiTest::whenModalShows([&](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Wysłanie wybranych promocji");
         auto& table = tableOf(dialog);
@@ -77,15 +65,13 @@ TEST_P(PromotionWindowsTest, SeveralChosenAreSentAndOneAlreadySentIsAskedAboutFi
         EXPECT_FALSE(sendButton(dialog).isEnabled()) << "nothing chosen yet";
         QTest::keyClick(&table, Qt::Key_A, Qt::ControlModifier);
         EXPECT_TRUE(sendButton(dialog).isEnabled());
-        declineQuestion(asked);
-        GuiTest::closeMessageBoxes(boxes);
+        GuiTest::answerBoxes(shown, {false, true});  // "No" to sending the sent one again
         QTest::keyClick(dialog, Qt::Key_Return);
     });
     choose(SeveralItem);
 
-    EXPECT_EQ(asked, "Ta promocja była już wysłana na kasy. Czy chcesz ponownie wysłać promocję 'Ser gratis' ?");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Wysłano promocji: 1.");
+    EXPECT_EQ(shown, (Texts{"Ta promocja była już wysłana na kasy. Czy chcesz ponownie wysłać promocję 'Ser gratis' ?",
+                            "Wysłano promocji: 1."}));
     EXPECT_EQ(sentIds(), Texts{"1"});
     EXPECT_EQ(sendStatusOf(1), Sent);
 }

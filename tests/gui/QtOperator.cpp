@@ -31,6 +31,12 @@ QAction* menuItem(QMainWindow& window, const std::string& path) {
     return found;
 }
 
+QWidget* shownWindow(const char* objectName) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == objectName && widget->isVisible()) return widget;
+    return nullptr;
+}
+
 namespace {
 // Answers made in an earlier test carry an older generation and are dropped.
 int generation = 0;
@@ -57,6 +63,20 @@ void closeMessageBoxes(std::vector<ShownBox>& shown, int count) {
         shown.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
         box->defaultButton() ? box->defaultButton()->click() : box->accept();
         closeMessageBoxes(shown, count - 1);
+    });
+}
+
+void answerBoxes(std::vector<std::string>& shown, std::vector<bool> answers) {
+    if (answers.empty()) return;
+    whenModalShows([&shown, answers](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) return ADD_FAILURE() << "expected a message box, got " << modal->metaObject()->className();
+        shown.push_back(box->text().toStdString());
+        if (box->button(QMessageBox::Yes))
+            box->button(answers.front() ? QMessageBox::Yes : QMessageBox::No)->click();
+        else
+            box->accept();
+        answerBoxes(shown, {answers.begin() + 1, answers.end()});
     });
 }
 

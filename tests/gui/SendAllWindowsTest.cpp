@@ -16,9 +16,7 @@
 #include <algorithm>
 
 #include "../sendall/SendAllShop.h"
-#include "MainWindow.h"
-#include "QtFormKernel.h"
-#include "QtOperator.h"
+#include "ShopWindow.h"
 #include "config/Setup.h"
 #include "core/Singleton.h"
 #include "frame/ActionGuids.h"
@@ -28,19 +26,13 @@ namespace SendAllTest {
 namespace {
 
 namespace fs = std::filesystem;
+using GuiTest::child;
 using GuiTest::ShownBox;
 
 constexpr const char* SendAllDataItem = ".miTransmisje.miPrzeslanieWszystkichDanych";
 constexpr const char* SendAllPluItem = ".miTransmisje.miPrzeslanieWszystkichPLU";
 constexpr const char* PriceCheckerItem = ".miInne.miFunkSerwis.miAllPrzeslaniePriceChecker";
 constexpr int Patience = 60000;  // ms; a run under the thread sanitizer is slow
-
-template <class Widget = QWidget>
-Widget& child(QWidget* parent, const char* name) {
-    auto* found = parent->findChild<Widget*>(name);
-    if (!found) throw std::runtime_error(std::string("no control ") + name);
-    return *found;
-}
 
 QString text(QWidget* parent, const char* name) {
     if (auto* button = parent->findChild<QPushButton*>(name)) return button->text();
@@ -53,31 +45,11 @@ std::vector<std::string> lines(QListWidget& list) {
     return texts;
 }
 
-class SendAllWindows : public SendAllShop {
+class SendAllWindows : public GuiTest::ShopWindow<SendAllShop> {
 protected:
-    void SetUp() override {
-        SendAllShop::SetUp();
-        forms_.emplace();
-        window_.emplace();
-        window_->show();
-    }
-    void TearDown() override {
-        GuiTest::forgetPendingAnswers();
-        window_.reset();  // drops the answers still waiting for a window
-        forms_.reset();
-        SendAllShop::TearDown();
-    }
-
-    void choose(const char* path) {
-        QAction* item = GuiTest::menuItem(*window_, path);
-        ASSERT_NE(item, nullptr) << path;
-        ASSERT_TRUE(item->isEnabled()) << path;
-        item->trigger();
-    }
-
     // Runs `act` on the next modal window of the class (a message box: "QMessageBox").
     void whenModal(const char* name, std::function<void(QWidget*)> act, int triesLeft = Patience / 10) {
-        QTimer::singleShot(10, &*window_, [this, name, act = std::move(act), triesLeft]() mutable {
+        QTimer::singleShot(10, &window(), [this, name, act = std::move(act), triesLeft]() mutable {
             QWidget* modal = QApplication::activeModalWidget();
             if (modal && (modal->objectName() == name || modal->metaObject()->className() == std::string(name)))
                 return act(modal);
@@ -116,7 +88,7 @@ protected:
         std::vector<std::string> comments;
     };
     Shown progressToTheEnd() {
-        QPointer<QWidget> dialog = openDialog("TdlgSendAllData");
+        QPointer<QWidget> dialog = GuiTest::shownWindow("TdlgSendAllData");
         if (!dialog) {
             ADD_FAILURE() << "no progress window";
             return {};
@@ -131,13 +103,6 @@ protected:
         child<QPushButton>(dialog, "btnAnuluj").click();
         EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, Patience));  // closed and deleted
         return shown;
-    }
-
-    // The modeless dialog of the class, open over the main window.
-    QWidget* openDialog(const char* name) {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget->objectName() == name && widget->isVisible()) return widget;
-        return nullptr;
     }
 
     static void setKey(const std::vector<std::string>& path, const std::string& value) {
@@ -162,10 +127,6 @@ protected:
         std::sort(sent.begin(), sent.end());
         return sent;
     }
-
-private:
-    std::optional<Korvel::Gui::QtFormKernel> forms_;
-    std::optional<Korvel::Gui::MainWindow> window_;
 };
 
 TEST_P(SendAllWindows, TickedKindsAndRegistersAreSentInCodeOrderAndTheProgressWindowFollowsTheRun) {
@@ -239,7 +200,7 @@ TEST_P(SendAllWindows, ASecondStartIsRefusedWhileTheRunGoesOnAndCancelSendsNoMor
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[2].text, "Ostatnie wysłanie danych jeszcze się nie zakończyło.\nAkcja anulowana.");
 
-    QWidget* dialog = openDialog("TdlgSendAllData");
+    QWidget* dialog = GuiTest::shownWindow("TdlgSendAllData");
     ASSERT_NE(dialog, nullptr);
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_TRUE(dialog->isVisible());
@@ -286,7 +247,7 @@ TEST_P(SendAllWindows, AMissingDirectoryOrAFailingKindIsShownAndTheWindowStaysUs
 TEST_P(SendAllWindows, TheSendAllPluDialogSendsEveryValidPluToEveryRegister) {
     shopWithPlus();
     choose(SendAllPluItem);
-    QPointer<QWidget> dialog = openDialog("TdlgSendAllPLU");
+    QPointer<QWidget> dialog = GuiTest::shownWindow("TdlgSendAllPLU");
     ASSERT_TRUE(dialog);
     EXPECT_EQ(text(dialog, "btnAnuluj"), "Anuluj");
 
@@ -320,7 +281,7 @@ TEST_P(SendAllWindows, ThePriceCheckerDialogWarnsWhenSwitchedOffAndOtherwiseWrit
     const fs::path checker = root / "pc";
     fs::create_directories(checker);
     choose(PriceCheckerItem);
-    QWidget* dialog = openDialog("TdlgSendAllPriceChecker");
+    QWidget* dialog = GuiTest::shownWindow("TdlgSendAllPriceChecker");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), "Całkowite przesłanie do PriceChecker'a");
 

@@ -15,11 +15,10 @@
 #include <filesystem>
 
 #include "DictionaryShop.h"
-#include "MainWindow.h"
-#include "QtFormKernel.h"
-#include "QtOperator.h"
+#include "../labels/LabelsSetup.h"
 #include "SendPluRowsModel.h"
 #include "SendPluWindow.h"
+#include "ShopWindow.h"
 #include "config/Setup.h"
 #include "core/ActionContainer.h"
 #include "core/DateTime.h"
@@ -43,54 +42,32 @@ using Korvel::Gui::SendPluWindow;
 constexpr const char* SendPluItem = ".miTransmisje.miPrzeslaniePLU";
 constexpr int NameColumn = 0;
 
-// One sale price, the cash-register server's transfer directory, no price checker, and the labels switched on when a
-// label server is given.
-std::string shopConfiguration(const fs::path& transfers, const std::optional<TestSupport::LabelServer>& labels) {
-    std::string labelKeys;
-    if (labels)
-        labelKeys =
-            "<key name=\"Parametry sklepu\"><key name=\"Towary\"><key name=\"Etykiety elektroniczne\">"
-            "<key name=\"Włączone\" type=\"bool\" value=\"true\"/>"
-            "<key name=\"Klasa eksportu\" type=\"string\" value=\"ElectronicLabelsSender\"/>"
-            "<key name=\"Katalog plików etykiet\" type=\"string\" value=\"" +
-            labels->localFolder.string() + "\"/><key name=\"Serwer FTP\" type=\"string\" value=\"" + labels->address +
-            "\"/><key name=\"Użytkownik FTP\" type=\"string\" value=\"" + labels->user +
-            "\"/><key name=\"Hasło FTP\" type=\"string\" value=\"" + labels->password +
-            "\"/><key name=\"Folder etykiet\" type=\"string\" value=\"etykiety\"/></key></key></key>";
+// One sale price, the cash-register server's transfer directory, no price checker.
+std::string shopConfiguration(const fs::path& transfers) {
     return "<configuration><key name=\"Inne\"><key name=\"Obsługa wielu cen sprzedaży\" type=\"bool\" "
            "value=\"false\"/></key><key name=\"Parametry programu\">"
            "<key name=\"Blokada dodawania towarów\" type=\"bool\" value=\"false\"/>"
            "<key name=\"Refundacja promocji\"><key name=\"Włączona\" type=\"bool\" value=\"false\"/></key>"
            "<key name=\"FrontOffice\">" +
            TestSupport::cashRegisterServerKeys(transfers) +
-           "<key name=\"PriceChecker\"><key name=\"Włączony\" type=\"bool\" value=\"false\"/></key></key></key>" +
-           labelKeys + "</configuration>";
+           "<key name=\"PriceChecker\"><key name=\"Włączony\" type=\"bool\" value=\"false\"/></key></key></key>"
+           "</configuration>";
 }
 
 void useConfiguration(const std::string& configuration) {
     Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(configuration);
 }
 
-class SendPluWindowTest : public DictionaryShop {
+class SendPluWindowTest : public GuiTest::ShopWindow<DictionaryShop> {
 protected:
     // Due today: an immediate product (its PLU turns new at opening) and a blocked PLU;
     // not listed: a new PLU without a price.
-    void SetUp() override {
-        DictionaryShop::SetUp();
-        useConfiguration(shopConfiguration(out, std::nullopt));
+    void prepareShop() override {
+        useConfiguration(shopConfiguration(out));
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString((root / "ustawienia")));
         addProduct(TestSupport::ShopProduct(1, "Chleb", 3.49).sendingNow(), 11, Ordinary);
         addProduct(TestSupport::ShopProduct(2, "Masło", 7.99), 21, Ordinary, 1);
         addProduct(TestSupport::ShopProduct(3, "Mleko", std::nullopt), 31, New);
-        forms_.emplace();
-        main_.emplace();
-        main_->show();
-    }
-    void TearDown() override {
-        GuiTest::forgetPendingAnswers();
-        main_.reset();  // deletes the windows it parents
-        forms_.reset();
-        DictionaryShop::TearDown();
     }
 
     static constexpr int New = 1;
@@ -105,8 +82,8 @@ protected:
     // Opens the window from the menu and makes it the active one, as the operator's
     // keys reach only that.
     SendPluWindow& open() {
-        GuiTest::menuItem(*main_, SendPluItem)->trigger();
-        auto* window = main_->findChild<SendPluWindow*>();
+        GuiTest::menuItem(this->window(), SendPluItem)->trigger();
+        auto* window = this->window().findChild<SendPluWindow*>();
         if (!window) throw std::runtime_error("the send-PLU window did not open");
         activate(*window);
         return *window;
@@ -159,13 +136,10 @@ protected:
 
     // Makes the window close as Qt does after close(): its deletion is posted.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    std::optional<Korvel::Gui::QtFormKernel> forms_;
-    std::optional<Korvel::Gui::MainWindow> main_;
 };
 
 TEST_P(SendPluWindowTest, OpensFromTheMenuWithoutLabelItemsAndKeepsItsPlaceBetweenSessions) {
-    EXPECT_TRUE(GuiTest::menuItem(*main_, SendPluItem)->isEnabled());
+    EXPECT_TRUE(GuiTest::menuItem(this->window(), SendPluItem)->isEnabled());
     SendPluWindow& window = open();
     EXPECT_EQ(window.findChild<QLabel*>("panelCount")->text(), "Rekordów do wysłania: 2");
     EXPECT_EQ(rows(window).rowCount(), 2);
@@ -223,6 +197,8 @@ TEST_P(SendPluWindowTest, WithoutInstalledCashRegistersNothingIsSentAndTheWindow
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(files().empty());
     EXPECT_EQ(product(1, "bySendNat"), 1);
+    EXPECT_EQ(plu(21, "byBlokada"), 1);
+    EXPECT_EQ(integerOf("select count(*) from Operacje"), 1);  // the operator's attempt is recorded
     EXPECT_TRUE(FormKernel::terminationAllowed());
 }
 
@@ -242,7 +218,7 @@ TEST_P(SendPluWindowTest, NeitherWindowClosesDuringTheTransmissionWhoseSummaryTh
             progressText = progress->windowTitle() + "|" + progress->findChild<QLabel*>("lblTekst")->text();
         sendOff = !item(*window, "miWyslij").isEnabled() && !item(*window, "pmZablokuj").isEnabled();
         windowClosed = window->close();
-        mainClosed = main_->close();
+        mainClosed = this->window().close();
     });
     item(*window, "miWyslij").trigger();
     settle();
@@ -259,7 +235,7 @@ TEST_P(SendPluWindowTest, NeitherWindowClosesDuringTheTransmissionWhoseSummaryTh
     EXPECT_TRUE(window.isNull());  // closed after the summary
     EXPECT_FALSE(files().empty());
     EXPECT_EQ(product(1, "bySendNat"), 0);
-    EXPECT_TRUE(main_->isVisible());
+    EXPECT_TRUE(this->window().isVisible());
     EXPECT_TRUE(FormKernel::terminationAllowed());
 }
 
@@ -335,11 +311,9 @@ TEST_P(SendPluWindowTest, TheSearcherFindsTheTextAndItsNextOccurrence) {
 
 TEST_P(SendPluWindowTest, TheLabelsGoOutForPriceRisesOnly) {
     TestSupport::TempDir remote;
-    fs::create_directory(remote / "etykiety");
     TestSupport::FtpServer server(remote.path());
     const auto ftp = Ftp::registerFtpConnectionAction();  // as the program registers it
-    useConfiguration(shopConfiguration(
-        out, TestSupport::LabelServer{root / "etykiety", server.address(), server.user(), server.password()}));
+    LabelsTest::configureLabels(LabelsTest::settingsFor(server, root / "etykiety"));
     const int today = Core::DateTime::today();
     TestSupport::addCondition(session(), 1, 1, 3.99, 0, today - 1, today + 1);  // Chleb rises
     TestSupport::addCondition(session(), 2, 2, 6.99, 0, today - 1, today + 1);  // Masło falls
@@ -366,8 +340,7 @@ TEST_P(SendPluWindowTest, TheLabelsGoOutForPriceRisesOnly) {
 }
 
 TEST_P(SendPluWindowTest, TheConsoleHostRefusesBeforeMarkingAnything) {
-    main_.reset();
-    forms_.reset();
+    closeWindows();
     EXPECT_THROW(Core::Action::CContainer::instance().invoke(
                      Kolvenia::ActionGuids::SendPluBrowser, std::make_shared<Core::Action::ExecutorInvoker>(), nullptr),
                  FormKernel::NoWindowError);
@@ -379,13 +352,13 @@ TEST_P(SendPluWindowTest, TheConsoleHostRefusesBeforeMarkingAnything) {
 TEST_P(SendPluWindowTest, BothWindowsRenderAtTheirSizeForTheDocumentation) {
     addProduct(TestSupport::ShopProduct(4, "Jogurt naturalny 400 g", 2.79).sendingNow(), 41, Ordinary);
     addProduct(TestSupport::ShopProduct(5, "Kawa mielona 250 g", 14.99).sendingInTheEvening(), 51, New);
-    main_->resize(900, 200);
+    this->window().resize(900, 200);
     SendPluWindow& window = open();
     window.resize(1000, 320);
     item(window, "miBezCeny").trigger();
     select(window, {"Kawa mielona 250 g"});
     const QString folder = qEnvironmentVariable("KORVEL_SCREENSHOT_DIR");
-    for (QWidget* shown : std::initializer_list<QWidget*>{&*main_, &window}) {
+    for (QWidget* shown : std::initializer_list<QWidget*>{&this->window(), &window}) {
         const QPixmap picture = shown->grab();
         EXPECT_EQ(picture.size(), shown->size());
         if (!folder.isEmpty() && GetParam() == TestSupport::Engine::SQLite) {

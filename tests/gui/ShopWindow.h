@@ -18,15 +18,25 @@ class ShopWindow : public Shop {
 protected:
     void SetUp() override {
         Shop::SetUp();
+        prepareShop();
         forms_.emplace();
         window_.emplace();
         window_->show();
     }
     void TearDown() override {
+        closeWindows();
+        Shop::TearDown();
+    }
+
+    // What the shop needs before the windows open (configuration, settings path, rows).
+    virtual void prepareShop() {}
+
+    // Closes the main window (and the windows it parents) and the form kernel, leaving
+    // the host without windows.
+    void closeWindows() {
         forgetPendingAnswers();
         window_.reset();
         forms_.reset();
-        Shop::TearDown();
     }
 
     Korvel::Gui::MainWindow& window() { return *window_; }

@@ -21,10 +21,8 @@
 #include <boost/format.hpp>
 #include <filesystem>
 
-#include "MainWindow.h"
-#include "QtFormKernel.h"
-#include "QtOperator.h"
 #include "ScaleTestSupport.h"
+#include "ShopWindow.h"
 #include "core/PackageLoader.h"
 #include "frame/Configuration.h"
 #include "support/ShopModule.h"
@@ -35,20 +33,14 @@ namespace {
 namespace fs = std::filesystem;
 constexpr const char* ProgressItem = ".miTransmisje.miZaawansowanieTransmisji";
 
-class TransmissionProgressWindow : public ScaleShop {
+class TransmissionProgressWindow : public GuiTest::ShopWindow<ScaleShop> {
 protected:
-    void SetUp() override {
-        ScaleShop::SetUp();
+    void prepareShop() override {
         TestSupport::loadShopModule();
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(settings_.path()));
-        forms_.emplace();
-        mainWindow_.emplace();
-        mainWindow_->show();
     }
     void TearDown() override {
-        GuiTest::forgetPendingAnswers();
-        mainWindow_.reset();
-        forms_.reset();
+        closeWindows();
         Core::SharedPackageLoader::instance().unloadAll();
         ScaleShop::TearDown();
     }
@@ -63,14 +55,8 @@ protected:
 
     // Opens the window from the menu.
     QWidget* open() {
-        GuiTest::menuItem(*mainWindow_, ProgressItem)->trigger();
-        return topLevel("TZaawansowanieTransmisji");
-    }
-
-    static QWidget* topLevel(const char* name) {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget->objectName() == name && widget->isVisible()) return widget;
-        return nullptr;
+        GuiTest::menuItem(window(), ProgressItem)->trigger();
+        return GuiTest::shownWindow("TZaawansowanieTransmisji");
     }
 
     static void apply(QWidget* window, const char* seconds) {
@@ -82,11 +68,8 @@ protected:
 
     const fs::path settingsFile() const { return settings_.path() / "korvel" / "korvel.ini"; }
 
-    std::optional<Korvel::Gui::MainWindow> mainWindow_;
-
 private:
     TestSupport::TempDir settings_;
-    std::optional<Korvel::Gui::QtFormKernel> forms_;
 };
 
 // The colour a person would name: gray, red or green.
@@ -195,7 +178,7 @@ TEST_P(TransmissionProgressWindow, TheTimerRefreshesTheSavedPeriodOutlivesTheWin
     Kolvenia::Config::key({"Parametry programu", "FrontOffice", "Serwer Wagowy", "Katalog logów"})
         .set_val<std::string>((root / "logi").string());
     window->findChild<QPushButton*>("btnPokazLog")->click();
-    QWidget* log = topLevel("DlgTxtLog");
+    QWidget* log = GuiTest::shownWindow("DlgTxtLog");
     ASSERT_NE(log, nullptr);
     EXPECT_EQ(log->windowTitle(), "MAIN_LOG_7.txt");
     EXPECT_EQ(log->findChild<QPlainTextEdit*>("memLog")->toPlainText(), "Waga 1: wysłano 2 PLU\n");

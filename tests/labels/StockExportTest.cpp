@@ -20,6 +20,8 @@
 #include "labels/StockChangeLabels.h"
 #include "shopdb/Schema.h"
 #include "support/EngineDatabase.h"
+#include "support/ErrorOf.h"
+#include "support/RecordedBoxes.h"
 #include "support/ShopRows.h"
 
 namespace fs = std::filesystem;
@@ -75,16 +77,6 @@ public:
 
 private:
     int from_, to_;
-};
-
-// The host's message boxes as a window host shows them, remembered in order.
-class ShownBoxes : public FormKernel::IMessageBoxes {
-public:
-    void information(const std::string& text) override { shown.push_back("information: " + text); }
-    void warning(const std::string& text) override { shown.push_back("warning: " + text); }
-    void error(const std::string& text) override { shown.push_back("error: " + text); }
-    bool question(const std::string&) override { return false; }
-    Names shown;
 };
 
 class StockExport : public ::testing::TestWithParam<TestSupport::Engine> {
@@ -259,7 +251,7 @@ TEST_P(StockExport, TheEveningStepReportsItsOutcomeAndKeepsFilesAFailedUploadLef
 }
 
 TEST_P(StockExport, TheExportDialogShowsTheOutcomeInMessageBoxes) {
-    auto boxes = std::make_shared<ShownBoxes>();
+    auto boxes = std::make_shared<TestSupport::RecordedBoxes>();
     FormKernel::installMessageBoxes(boxes);
     Labels::ElectronicLabelsStockExport dialog;
     EXPECT_TRUE(dialog.accept(day(2020y / January / 1), day(2020y / January / 2)));
@@ -323,12 +315,8 @@ TEST_P(StockExport, ConfigurationAndFolderFailuresStopTheSenderWithTheirMessages
     TestSupport::writeFile(local / "plik", "");
     settings.localFolder = local / "plik" / "etykiety";
     LabelsTest::configureLabels(settings);
-    try {
-        Labels::ElectronicLabelsSender().beginSending(lastDay);
-        ADD_FAILURE() << "no error";
-    } catch (const std::runtime_error& e) {
-        EXPECT_EQ(std::string(e.what()), "Błąd utworzenia katalogu " + settings.localFolder.string() + "/");
-    }
+    EXPECT_EQ(TestSupport::errorOf<std::runtime_error>([] { Labels::ElectronicLabelsSender().beginSending(lastDay); }),
+              "Błąd utworzenia katalogu " + settings.localFolder.string() + "/");
     // A folder where no file can be made.
     settings.localFolder = "/proc";
     settings.className = "SesLabelsSender";
@@ -340,23 +328,17 @@ TEST_P(StockExport, ConfigurationAndFolderFailuresStopTheSenderWithTheirMessages
     EXPECT_EQ(integerOf("select count(*) from tempraporttowar"), 0);
 
     EXPECT_THROW(LabelsSenderFactory::createLabelsSender("ElectronicLabels"), std::runtime_error);
-    try {
-        LabelsSenderFactory::createLabelsSender("sesLabelsSender");
-    } catch (const std::runtime_error& e) {
-        EXPECT_EQ(std::string(e.what()), "LabelsSenderFactory::createLabelsSender: wrong class name.");
-    }
+    EXPECT_EQ(
+        TestSupport::errorOf<std::runtime_error>([] { LabelsSenderFactory::createLabelsSender("sesLabelsSender"); }),
+        "LabelsSenderFactory::createLabelsSender: wrong class name.");
     const Korvel::TKey labels = Core::SingletonImplHolder<Core::CSetup>::instance()
                                     .getRootKey()
                                     .GetKey("Parametry sklepu")
                                     .GetKey("Towary")
                                     .GetKey("Etykiety elektroniczne");
     labels.GetKey("Mapowanie jednostek miar").CreateKey("kg").set_val(1);
-    try {
-        Labels::ElectronicLabelsSender sender;
-        ADD_FAILURE() << "no error";
-    } catch (const std::exception& e) {
-        EXPECT_EQ(std::string(e.what()), "bad lexical cast: source type value could not be interpreted as target");
-    }
+    EXPECT_EQ(TestSupport::errorOf<std::exception>([] { Labels::ElectronicLabelsSender sender; }),
+              "bad lexical cast: source type value could not be interpreted as target");
     Core::SingletonImplHolder<Core::CSetup>::instance().loadFromString(
         "<configuration><key name=\"Parametry sklepu\"><key name=\"Towary\"><key name=\"Etykiety elektroniczne\"/></key></key>"
         "</configuration>");

@@ -8,6 +8,7 @@
 #include "core/Singleton.h"
 #include "ftp/FtpConnection.h"
 #include "labels/ElectronicLabelsSender.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -46,13 +47,7 @@ protected:
         sender.sendFiles();
     }
     std::string uploadFailure() {
-        try {
-            upload();
-        } catch (const std::runtime_error& e) {
-            return e.what();
-        }
-        ADD_FAILURE() << "the upload did not fail";
-        return {};
+        return TestSupport::errorOf<std::runtime_error>([this] { upload(); });
     }
     Names localNames() const {
         Names names;

@@ -50,12 +50,6 @@ protected:
     }
 };
 
-TEST_P(SendPluFormTest, OpeningListsTheDayAndCountsItInTheStatusBar) {
-    TSendPluForm form(session(), kDay);
-    EXPECT_EQ(form.recordCountText(), "Rekordów do wysłania: 3");
-    EXPECT_FALSE(form.transmissionRunning());
-}
-
 TEST_P(SendPluFormTest, UnblockingMakesAPluNewAgainUnlessItIsToBeDeleted) {
     TSendPluForm form(session(), kDay);
     const int statusOfTheOther = plu(11, "byStatus");  // the opening marked it new
@@ -90,32 +84,6 @@ TEST_P(SendPluFormTest, ARemovedImmediateMarkBecomesAnEveningMark) {
     form.sendInTheEvening();
     EXPECT_EQ(product(3, "bySendWiecz"), 1);
     EXPECT_EQ(product(3, "bySendNat"), 0);
-}
-
-TEST_P(SendPluFormTest, ACommandWithNothingSelectedActsOnTheCurrentRowOnly) {
-    TSendPluForm form(session(), kDay);
-    form.setCurrent(rowOf(form, "5900000000039"));
-    form.sendInTheEvening();
-    EXPECT_EQ(product(3, "bySendWiecz"), 1);
-    EXPECT_EQ(product(1, "bySendWiecz"), 0);
-    EXPECT_EQ(product(2, "bySendWiecz"), 0);
-}
-
-TEST_P(SendPluFormTest, SendingWithoutInstalledCashRegistersRefusesAndChangesNoFlag) {
-    TSendPluForm form(session(), kDay);
-    Core::ThreadUserIo::NullProgressIndicator progress;
-    int ticks = 0;
-    try {
-        form.send(progress, [&ticks] { ++ticks; });
-        ADD_FAILURE() << "the send went ahead";
-    } catch (const std::exception& e) {
-        EXPECT_STREQ(e.what(), "Brak zainstalowanych kas.");
-    }
-    EXPECT_FALSE(form.transmissionRunning());  // the window can close again
-    EXPECT_EQ(ticks, 0);
-    EXPECT_EQ(product(1, "bySendNat"), 1);
-    EXPECT_EQ(plu(21, "byBlokada"), 1);
-    EXPECT_EQ(integerOf("select count(*) from Operacje"), 1);  // the operator's attempt is recorded
 }
 
 KORVEL_ON_EACH_ENGINE(SendPluFormTest);

@@ -8,6 +8,7 @@
 #include "core/ActionContainer.h"
 #include "db/Query.h"
 #include "plu/ProcessAndSendActions.h"
+#include "support/ErrorOf.h"
 
 namespace PluTx {
 namespace {
@@ -124,12 +125,8 @@ TEST_P(ActionsTest, SendForArticlesNeedsACashRegisterAndSendsOnlyTheChosenProduc
     addPlu(41, 4, "5900000000046", 1, 1);
     const auto chosen = std::make_shared<ArticleArgs>(std::list<int>{1, 3, 4});
     java::pointer<Core::IUnknown> result;
-    try {
-        fire(SendPluForArticle, chosen, result);
-        ADD_FAILURE() << "sent without an installed cash register";
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "Brak zainstalowanych kas.");
-    }
+    EXPECT_EQ(TestSupport::errorOf<std::runtime_error>([&] { fire(SendPluForArticle, chosen, result); }),
+              "Brak zainstalowanych kas.");
     EXPECT_TRUE(files().empty());
     EXPECT_EQ(rows("select count(*) from PLU where byStatus = 1"), Texts{"4"});
 

@@ -38,39 +38,6 @@ protected:
     std::optional<TSessionHolder> session_;
 };
 
-// Tells the element kinds apart by the visit they get.
-class KindNames : public Promotion::IPromotionElementVisitor {
-public:
-    std::vector<std::string> seen;
-    void visit(const Promotion::ArticlesQuantityValueCondition&) override { seen.push_back("articles"); }
-    void visit(const Promotion::GroupsQuantityValueCondition&) override { seen.push_back("groups"); }
-    void visit(const Promotion::GroupsAndArticlesQuantityValueCondition&) override {
-        seen.push_back("groupsAndArticles");
-    }
-    void visit(const Promotion::EachGroupQuantityValueCondition&) override { seen.push_back("eachGroup"); }
-    void visit(const Promotion::PaymentTypeCondition&) override { seen.push_back("payment"); }
-    void visit(const Promotion::LoyaltyCardCondition&) override { seen.push_back("card"); }
-    void visit(const Promotion::TokenCondition&) override { seen.push_back("token"); }
-    void visit(const Promotion::BasketValueCondition&) override { seen.push_back("basket"); }
-    void visit(const Promotion::FrequencyCondition&) override { seen.push_back("frequency"); }
-    void visit(const Promotion::ProfiledCondition&) override { seen.push_back("profiled"); }
-    void visit(const Promotion::CustomerBirthdayCondition&) override { seen.push_back("birthday"); }
-    void visit(const Promotion::FirstPurchaseCondition&) override { seen.push_back("firstPurchase"); }
-    void visit(const Promotion::MobileApplicationCondition&) override { seen.push_back("mobile"); }
-    void visit(const Promotion::BoughtProductRebateBenefit&) override { seen.push_back("rebate"); }
-    void visit(const Promotion::BasketRebateBenefit&) override { seen.push_back("basketRebate"); }
-    void visit(const Promotion::GratisBenefit&) override { seen.push_back("gratis"); }
-    void visit(const Promotion::PresentBenefit&) override { seen.push_back("present"); }
-    void visit(const Promotion::FixedPriceForListBenefit&) override { seen.push_back("fixedPrice"); }
-    void visit(const Promotion::LoyaltyAccountDiscountForSoldArticleBenefitElement&) override {
-        seen.push_back("account");
-    }
-    void visit(const Promotion::LoyaltyPointsBenefit&) override { seen.push_back("points"); }
-    void visit(const Promotion::ReceiptMessageBenefit&) override { seen.push_back("message"); }
-    void visit(const Promotion::NextPurchaseVoucherBenefit&) override { seen.push_back("voucher"); }
-    void visit(const Promotion::LotteryTicketBenefit&) override { seen.push_back("lottery"); }
-};
-
 TEST_P(PromotionDao, ReadsTheAskedPromotionsAndMarksThemSent) {
     addPromotion(3, "{00000000-0000-0000-0000-00000000000C}", 2);
     addPromotion(1, "{00000000-0000-0000-0000-00000000000A}", 0);
@@ -106,14 +73,11 @@ TEST_P(PromotionDao, ElementsAndItemsFollowTheirOrderNotTheirIds) {
     Promotion::PromotionOracleDao dao(*session_);
     auto promotion = dao.findById(1);
     dao.fillElements(*promotion);
-    KindNames kinds;
+    // Which class each kind becomes is the translation tests' business; here the order.
     std::vector<std::int64_t> ids;
-    for (const auto& element : promotion->elements()) {
-        element->accept(kinds);
-        ids.push_back(element->getId());
-    }
-    EXPECT_EQ(kinds.seen, (std::vector<std::string>{"token", "groupsAndArticles", "present"}));
+    for (const auto& element : promotion->elements()) ids.push_back(element->getId());
     EXPECT_EQ(ids, (std::vector<std::int64_t>{30, 20, 10}));
+    EXPECT_NE(dynamic_cast<const Promotion::TokenCondition*>(promotion->elements()[0].get()), nullptr);
     EXPECT_EQ(promotion->elements()[1]->values().articles, (std::vector<unsigned>{9, 7}));
     EXPECT_EQ(promotion->elements()[1]->values().groups, (std::vector<std::string>{"NAB1", "PIE1"}));
 }

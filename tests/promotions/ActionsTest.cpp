@@ -8,6 +8,7 @@
 #include "forms/FormKernel.h"
 #include "frame/SendAllDataActionInvoker.h"
 #include "plu/ProcessAndSendActions.h"
+#include "support/RecordedBoxes.h"
 
 namespace PromotionTest {
 namespace {
@@ -35,20 +36,6 @@ std::vector<pugi::xml_node> children(pugi::xml_node parent, const char* name) {
     return found;
 }
 
-// Message boxes that remember what they showed and answer questions as told.
-class RecordingBoxes : public FormKernel::IMessageBoxes {
-public:
-    void information(const std::string& text) override { shown.push_back("information: " + text); }
-    void warning(const std::string& text) override { shown.push_back("warning: " + text); }
-    void error(const std::string& text) override { shown.push_back("error: " + text); }
-    bool question(const std::string& text) override {
-        shown.push_back("question: " + text);
-        return answer;
-    }
-    Texts shown;
-    bool answer = false;
-};
-
 class WindowArgs : public FormKernel::IBaseFormArgs {
 public:
     explicit WindowArgs(std::list<int> references) : references_(std::move(references)) {}
@@ -71,7 +58,7 @@ class PromotionActions : public PromotionShop {
 protected:
     void SetUp() override {
         PromotionShop::SetUp();
-        boxes = std::make_shared<RecordingBoxes>();
+        boxes = std::make_shared<TestSupport::RecordedBoxes>();
         FormKernel::installMessageBoxes(boxes);
         addCashRegister(1);
         addCashRegister(2);
@@ -108,7 +95,7 @@ protected:
         return attributeOf(children(readFile(names.front(), document), "promotion"), "id");
     }
 
-    std::shared_ptr<RecordingBoxes> boxes;
+    std::shared_ptr<TestSupport::RecordedBoxes> boxes;
 };
 
 TEST_P(PromotionActions, NewAndModifiedReachTheRegistersOnceWithGiftsAndAreRecordedSent) {
@@ -247,7 +234,7 @@ TEST_P(PromotionActions, WindowsAskBeforeSendingAgainAndNeedAPromotion) {
     EXPECT_EQ(boxes->shown, (Texts{question, "information: Wysłano promocji: 1."}));
     EXPECT_EQ(promotionsInOnlyFile(), Texts{"2"});
 
-    boxes->answer = true;
+    boxes->otherwise = true;
     std::filesystem::remove(out / files().front());
     EXPECT_TRUE(fire(SendWithRefGui, std::make_shared<WindowArgs>(std::list<int>{1, 2})).first);
     EXPECT_EQ(promotionsInOnlyFile(), Texts{"1"});

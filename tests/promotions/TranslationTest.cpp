@@ -3,6 +3,7 @@
 #include "PromotionShop.h"
 #include "promotion/PromotionDao.h"
 #include "promotions/SendPromotionTranslator.h"
+#include "support/ErrorOf.h"
 
 namespace PromotionTest {
 namespace {
@@ -190,12 +191,7 @@ TEST_P(Translation, ARebateTypeItsKindDoesNotKnowIsRefused) {
         ++id;
         addPromotion({.id = id, .number = "P-" + std::to_string(id)});
         addElement(id, id * 10, kind, {{"rebate_type", type}, {"rebate_value", "1"}, {"rebate_percent", "1"}});
-        try {
-            translated(id);
-            ADD_FAILURE() << "translated";
-        } catch (const std::runtime_error& e) {
-            EXPECT_STREQ(e.what(), "Błędny typ rabatu.");
-        }
+        EXPECT_EQ(TestSupport::errorOf<std::runtime_error>([&] { translated(id); }), "Błędny typ rabatu.");
     }
 }
 
@@ -204,12 +200,8 @@ TEST_P(Translation, AnUnknownElementKindNamesItself) {
     addElement(5, 51, "Horoscope");
     Promotion::PromotionOracleDao dao(session());
     auto promotion = dao.findById(5);
-    try {
-        dao.fillElements(*promotion);
-        ADD_FAILURE() << "filled";
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "Nieznany rodzaj elementu promocji \"Horoscope\" (element 51).");
-    }
+    EXPECT_EQ(TestSupport::errorOf<std::runtime_error>([&] { dao.fillElements(*promotion); }),
+              "Nieznany rodzaj elementu promocji \"Horoscope\" (element 51).");
 }
 
 TEST(ExportedPromotionRecords, SerializableOnlyWithAFunction) {

@@ -8,6 +8,7 @@
 #include "sendall/DataToSendToDevice.h"
 #include "sendall/SendAllDataProgress.h"
 #include "sendall/SendAllDataSelection.h"
+#include "support/ErrorOf.h"
 
 namespace {
 
@@ -78,16 +79,8 @@ TEST_F(KindsFromConfiguration, ReadsKindsInTreeOrderWithDependenciesScalesAndVis
 
 TEST_F(KindsFromConfiguration, MissingKeyOrBrokenEntriesAreRefused) {
     configure("", false);
-    EXPECT_THROW(
-        {
-            try {
-                DataToSendToDeviceCollection::fromConfiguration();
-            } catch (const std::exception& e) {
-                EXPECT_STREQ(e.what(), "Brak klucza \"Wysyłanie wszystkich danych\" w konfiguracji.");
-                throw;
-            }
-        },
-        std::runtime_error);
+    EXPECT_EQ(TestSupport::errorOf<std::runtime_error>([] { DataToSendToDeviceCollection::fromConfiguration(); }),
+              "Brak klucza \"Wysyłanie wszystkich danych\" w konfiguracji.");
     // A dependency on a kind the tree does not have names the missing key.
     configure(kind("PLU", 30, "<key name=\"Zależności\"><key name=\"Brak\"/></key>"));
     EXPECT_THROW(DataToSendToDeviceCollection::fromConfiguration(), std::logic_error);

@@ -7,6 +7,7 @@
 #include "OracleTexts.h"
 #include "ProofDatabase.h"
 #include "ShopFixture.h"
+#include "support/ErrorOf.h"
 
 namespace DialectProof {
 namespace {
@@ -209,12 +210,8 @@ TEST(PostgresRowLocks, ALockedProductIsRefusedToASecondSessionAtOnce) {
     first->script("begin");
     first->run(OracleTexts::lockProduct(5));
     EXPECT_NO_THROW(second->run(OracleTexts::lockProduct(4)));
-    try {
-        second->run(OracleTexts::lockProduct(5));
-        ADD_FAILURE() << "the second lock was granted";
-    } catch (const std::runtime_error& error) {
-        EXPECT_EQ(std::string(error.what()).substr(0, 5), "55P03");
-    }
+    EXPECT_EQ(TestSupport::errorOf<std::runtime_error>([&] { second->run(OracleTexts::lockProduct(5)); }).substr(0, 5),
+              "55P03");
     first->script("rollback");
 }
 
