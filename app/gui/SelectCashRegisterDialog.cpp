@@ -8,6 +8,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "AcceptCancelButtons.h"
+
 namespace Korvel::Gui {
 
 SelectCashRegisterDialog::SelectCashRegisterDialog(Kolvenia::ICashRegisterSelection& model, QWidget* parent)
@@ -24,16 +26,10 @@ SelectCashRegisterDialog::SelectCashRegisterDialog(Kolvenia::ICashRegisterSelect
     (new QVBoxLayout(group))->addWidget(clbCashRegisters_);
     cbAll_ = new QCheckBox("&Wszystkie", this);
     cbAll_->setObjectName("cbAll");
-    btnAkceptuj_ = new QPushButton("&Akceptuj", this);
-    btnAkceptuj_->setObjectName("btnAkceptuj");
-    btnAkceptuj_->setDefault(true);
-    auto* btnAnuluj = new QPushButton("A&nuluj", this);
-    btnAnuluj->setObjectName("btnAnuluj");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cbAll_);
     buttons->addStretch();
-    buttons->addWidget(btnAkceptuj_);
-    buttons->addWidget(btnAnuluj);
+    btnAkceptuj_ = addAcceptCancel(*this, *buttons, model_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addLayout(buttons);
@@ -50,14 +46,6 @@ SelectCashRegisterDialog::SelectCashRegisterDialog(Kolvenia::ICashRegisterSelect
     connect(cbAll_, &QCheckBox::clicked, this, [this](bool checked) {
         model_.clickAll(checked);
         showModel();
-    });
-    connect(btnAkceptuj_, &QPushButton::clicked, this, [this] {
-        model_.accept();
-        accept();
-    });
-    connect(btnAnuluj, &QPushButton::clicked, this, [this] {
-        model_.cancel();
-        reject();
     });
     showModel();
 }

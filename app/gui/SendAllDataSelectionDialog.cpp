@@ -8,6 +8,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "AcceptCancelButtons.h"
+
 namespace Korvel::Gui {
 
 namespace {
@@ -60,18 +62,12 @@ SendAllDataSelectionDialog::SendAllDataSelectionDialog(Kolvenia::SendAll::ISendA
     cbAllData_ = allBox("cbAllData", "&Wszystkie");
     cbAllCashRegisters_ = allBox("cbAllCashRegisters", "W&szystkie");
 
-    btnAkceptuj_ = new QPushButton("&Akceptuj", this);
-    btnAkceptuj_->setObjectName("btnAkceptuj");
-    btnAkceptuj_->setDefault(true);
-    auto* btnAnuluj = new QPushButton("A&nuluj", this);
-    btnAnuluj->setObjectName("btnAnuluj");
     auto* lists = new QHBoxLayout;
     lists->addWidget(group("Wybór danych", clbData_, cbAllData_, this));
     lists->addWidget(group("Wybór kas", clbCashRegisters_, cbAllCashRegisters_, this));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(btnAkceptuj_);
-    buttons->addWidget(btnAnuluj);
+    btnAkceptuj_ = addAcceptCancel(*this, *buttons, model_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(lists);
     layout->addLayout(buttons);
@@ -93,14 +89,6 @@ SendAllDataSelectionDialog::SendAllDataSelectionDialog(Kolvenia::SendAll::ISendA
     connect(cbAllCashRegisters_, &QCheckBox::clicked, this, [this](bool checked) {
         model_.clickAllDevices(checked);
         showModel();
-    });
-    connect(btnAkceptuj_, &QPushButton::clicked, this, [this] {
-        model_.accept();
-        accept();
-    });
-    connect(btnAnuluj, &QPushButton::clicked, this, [this] {
-        model_.cancel();
-        reject();
     });
     showModel();
 }
