@@ -5,6 +5,7 @@
 
 #include "business/ChangeHistory.h"
 #include "composition/CompositionOracleDao.h"
+#include "composition/CompositionReadScope.h"
 #include "core/DateTime.h"
 #include "core/I18n.h"
 #include "db/Command.h"
@@ -120,6 +121,7 @@ int AllPlusSender::send(Core::ThreadUserIo::ISteppableProgressIndicator& progres
     int sent = 0;
     PackageFlagsReset flags;
     DBKernel::TransactionScope transaction(session_, DBKernel::TransactionScope::AdoptOpen);
+    Composition::CompositionReadScope compositions(session_);
     auto sender = std::make_unique<PluTransmission::T_PLUSender>(context, rows);
     const auto endPackage = [&] {
         flags.apply(session_);

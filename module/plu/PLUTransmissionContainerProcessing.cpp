@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "cashregister/DeviceDirectories.h"
+#include "composition/CompositionReadScope.h"
 #include "core/Debug.h"
 #include "db/TransactionScope.h"
 #include "frame/Configuration.h"
@@ -47,6 +48,7 @@ void TPLUTransmissionContainer::walkRows(Core::ThreadUserIo::ISteppableProgressI
     const int size = configuredPackageSize();
     // Each package commits as it ends, the caller's open work with the first one.
     DBKernel::TransactionScope transaction(session_, DBKernel::TransactionScope::AdoptOpen);
+    Composition::CompositionReadScope compositions(session_);
     auto sender = createPluSender();
     mainQuery_.First();
     while (!mainQuery_.Eof()) {

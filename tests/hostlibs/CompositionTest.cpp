@@ -1,5 +1,6 @@
 #include "ShopDatabaseTest.h"
 #include "composition/CompositionOracleDao.h"
+#include "composition/CompositionReadScope.h"
 #include "composition/ProductSetLinks.h"
 
 namespace HostLibsTest {
@@ -47,6 +48,37 @@ TEST_P(CompositionTest, LinksAreReadOnceAndGivenAscendingJoinedBySpaces) {
     EXPECT_EQ(links.compositionLinks(4), "");
     EXPECT_EQ(links.compositionLinks(99), "");
     EXPECT_TRUE(issuedStatements().empty());
+}
+
+std::vector<std::vector<ProductSet>> compositionsOfProducts(TSessionHolder& holder) {
+    std::vector<std::vector<ProductSet>> compositions;
+    for (std::int64_t product : {1, 2, 3, 4, 5, 6, 7, 99, -1})
+        compositions.push_back(Composition::CompositionOracleDao::getComposition(product, holder).getProductSets());
+    return compositions;
+}
+
+TEST_P(CompositionTest, AScopeAnswersAsTheSingleReadsFromOneSnapshotOfItsSession) {
+    TSessionHolder holder = session();
+    const auto readOneByOne = compositionsOfProducts(holder);
+    issuedStatements();
+    {
+        Composition::CompositionReadScope compositions(holder);
+        EXPECT_EQ(compositionsOfProducts(holder), readOneByOne);
+        EXPECT_EQ(issuedStatements().size(), 1u);
+
+        // Another session is not served by the scope and sees what was committed.
+        exec("insert into ProductProductSetLink (ProductId, ProductSetId, Deleted) values (2, 40, 0)");
+        TSessionHolder other(holder.url());
+        EXPECT_EQ(Composition::CompositionOracleDao::getComposition(2, other).getProductSets().size(), 2u);
+        issuedStatements();
+        EXPECT_EQ(compositionsOfProducts(holder), readOneByOne);
+        EXPECT_TRUE(issuedStatements().empty());
+    }
+    const auto afterwards = compositionsOfProducts(holder);
+    EXPECT_EQ(afterwards[1],
+              (std::vector<ProductSet>{{10, "Zestaw śniadaniowy", {1, 2, 3}}, {40, "Obiad", {1, 2, 7}}}));
+    Composition::CompositionReadScope compositions(holder);
+    EXPECT_EQ(compositionsOfProducts(holder), afterwards);
 }
 
 KORVEL_ON_EACH_ENGINE(CompositionTest);

@@ -1,5 +1,6 @@
 #include "composition/CompositionOracleDao.h"
 
+#include "composition/CompositionReadScope.h"
 #include "db/Query.h"
 
 namespace Composition {
@@ -21,6 +22,7 @@ const char* const kCompositionSql =
 }  // namespace
 
 ProductComposition CompositionOracleDao::getComposition(std::int64_t productRef, TSessionHolder& session) {
+    if (auto held = CompositionReadScope::compositionFor(productRef, session)) return std::move(*held);
     DBKernel::Sql::PreparedQuery members(kCompositionSql, session);
     members.Params["product_id"] = productRef;
     members.execute();

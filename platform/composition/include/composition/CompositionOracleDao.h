@@ -25,7 +25,8 @@ private:
 class CompositionOracleDao {
 public:
     // Asked for every PLU sent: the statement is prepared once per session (the
-    // kernel keeps it) and each call runs it once.
+    // kernel keeps it) and each call runs it once; inside a CompositionReadScope the
+    // scope's snapshot answers instead.
     static ProductComposition getComposition(std::int64_t productRef, TSessionHolder& session);
 };
 
