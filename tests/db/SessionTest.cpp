@@ -1,4 +1,6 @@
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "EngineTest.h"
 
@@ -156,4 +158,26 @@ TEST_P(SessionTest, StatementsOfOneTextShareAPreparationSafely) {
     }
     OpenedQuery again("select id from t order by id");
     EXPECT_EQ(again["id"].asInt64(), 1);
+}
+
+TEST(SqliteLog, TheLogIsCopiedIntoTheFileWhileTheWriterKeepsItOpen) {
+    TestSupport::TempDir directory;
+    const auto path = directory / "shop.db";
+    {
+        TSessionHolder session("sqlite:" + path.string(), DBKernel::OpenMode::CreateIfMissing);
+        session.ExecuteNativeScript("create table filler (payload blob)");
+        // Twelve commits of about 4 MB: more log than one checkpoint waits for.
+        for (int commit = 0; commit < 12; ++commit)
+            session.ExecuteNativeScript(
+                "with recursive n(i) as (select 1 union all select i + 1 from n where i < 1000) "
+                "insert into filler select randomblob(4000) from n");
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (std::filesystem::file_size(path) < 30'000'000 && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_GE(std::filesystem::file_size(path), 30'000'000u) << "the log was not copied into the file";
+    }
+    EXPECT_FALSE(std::filesystem::exists(path.string() + "-wal")) << "the last connection ends the log";
+    TSessionHolder reopened("sqlite:" + path.string());
+    DBKernel::Sql::OpenedQuery rows("select count(*) n from filler", reopened);
+    EXPECT_EQ(rows["n"].asInt64(), 12000);
 }

@@ -3,6 +3,7 @@
 #include <boost/format.hpp>
 #include <filesystem>
 
+#include "SqliteCheckpointer.h"
 #include "SqliteErrors.h"
 #include "SqliteRoutines.h"
 #include "SqliteStatement.h"
@@ -41,10 +42,13 @@ SqliteConnection::SqliteConnection(const std::string& displayUrl, const std::str
         run("pragma synchronous = normal");
         run("pragma foreign_keys = on");
         // A 64 MB page cache instead of 2 MB, and a checkpoint every 40 MB of log instead of
-        // 4 MB: a large transmission reads the same pages again in every package and
-        // rewrites them at every checkpoint (measured in bench/README.md).
+        // 4 MB, made beside the writer: a large transmission reads the same pages again in
+        // every package and rewrites them at every checkpoint (measured in bench/README.md).
         run("pragma cache_size = -65536");
-        run("pragma wal_autocheckpoint = 10000");
+        if (path != ":memory:") {
+            checkpointer_ = std::make_unique<SqliteCheckpointer>(path);
+            checkpointer_->watch(db_);
+        }
     } catch (const Oraerror::EOraError& error) {
         sqlite3_close_v2(db_);
         cannotOpen(displayUrl, error.engineMessage());
@@ -54,6 +58,7 @@ SqliteConnection::SqliteConnection(const std::string& displayUrl, const std::str
 }
 
 SqliteConnection::~SqliteConnection() {
+    checkpointer_.reset();  // its connection first, so that closing this one can end the log
     nextReference_.reset();
     kept_.clear();
     routines_.reset();

@@ -15,6 +15,7 @@
 
 namespace DBKernel {
 
+class SqliteCheckpointer;
 class SqliteRoutines;
 
 // How long a plain FOR UPDATE waits for the write lock before failing with 54.
@@ -62,6 +63,7 @@ public:
 private:
     void beginImmediate(bool wait);
     sqlite3* db_ = nullptr;
+    std::unique_ptr<SqliteCheckpointer> checkpointer_;
     std::unique_ptr<SqliteRoutines> routines_;
     SqliteStatementHandle nextReference_;
     std::map<std::string, SqliteStatementHandle, std::less<>> kept_;
