@@ -13,7 +13,11 @@ namespace DBKernel {
 
 namespace {
 
+// The savepoint around each statement of a transaction: prepared once per connection, so
+// the server parses them once instead of twice for every statement.
+const char* const savepointName = "korvel_savepoint";
 const char* const savepoint = "savepoint korvel_statement";
+const char* const releaseName = "korvel_release_savepoint";
 const char* const releaseSavepoint = "release savepoint korvel_statement";
 
 void forwardNotice(void*, const char* message) {
@@ -40,6 +44,14 @@ PgConnection::PgConnection(const std::string& displayUrl, const std::string& uri
             (boost::format("nie można połączyć się z bazą danych \"%1%\": %2%") % displayUrl % reason).str());
     }
     PQsetNoticeProcessor(connection_, &forwardNotice, nullptr);
+    for (const auto& [name, sql] : {std::pair{savepointName, savepoint}, std::pair{releaseName, releaseSavepoint}}) {
+        PgResult prepared(PQprepare(connection_, name, sql, 0, nullptr));
+        if (failed(prepared.get())) {
+            const std::string reason = withoutTrailingNewlines(PQerrorMessage(connection_));
+            PQfinish(connection_);
+            throw Oraerror::EOraError(Oraerror::Code::CannotOpen, reason);
+        }
+    }
 }
 
 PgConnection::~PgConnection() { PQfinish(connection_); }
@@ -132,8 +144,8 @@ PgResult PgConnection::run(const Send& send, PgStatementKind kind) {
 
 PgResult PgConnection::runGuarded(const Send& send, PgStatementKind kind) {
     if (!PQenterPipelineMode(connection_)) raisePgError(nullptr, connection_, kind);
-    const bool sent = PQsendQueryParams(connection_, savepoint, 0, nullptr, nullptr, nullptr, nullptr, 0) && send() &&
-                      PQsendQueryParams(connection_, releaseSavepoint, 0, nullptr, nullptr, nullptr, nullptr, 0) &&
+    const bool sent = PQsendQueryPrepared(connection_, savepointName, 0, nullptr, nullptr, nullptr, 0) && send() &&
+                      PQsendQueryPrepared(connection_, releaseName, 0, nullptr, nullptr, nullptr, 0) &&
                       PQpipelineSync(connection_);
     if (!sent) {
         const std::string reason = withoutTrailingNewlines(PQerrorMessage(connection_));
