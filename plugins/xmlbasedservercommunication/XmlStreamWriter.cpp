@@ -104,29 +104,42 @@ void XmlStreamWriter::endElement() {
     lineBreak_ = true;
 }
 
-void XmlStreamWriter::attribute(std::string_view name, std::string_view value) {
+void XmlStreamWriter::startAttribute(std::string_view name) {
     if (!startTagOpen_)
         throw Core::PlacedLogicError("Atrybut po zawartości elementu.", CORE_SRC_INFO("XmlStreamWriter::attribute"));
     out_ += ' ';
     out_ += name;
     out_ += "=\"";
+}
+
+void XmlStreamWriter::attribute(std::string_view name, std::string_view value) {
+    startAttribute(name);
     appendEscaped(out_, value, AttributeSpecials);
     out_ += '"';
 }
 
+void XmlStreamWriter::plainAttribute(std::string_view name, std::string_view value) {
+    startAttribute(name);
+    out_ += value;
+    out_ += '"';
+}
+
 namespace {
+using Digits = std::array<char, 24>;
 template <class Number>
-void writeNumber(XmlStreamWriter& xml, std::string_view name, Number value) {
-    std::array<char, 24> digits;
-    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    xml.attribute(name, std::string_view(digits.data(), result.ptr));
+std::string_view digitsOf(Number value, Digits& digits) {
+    return {digits.data(), std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr};
 }
 }  // namespace
 
-void XmlStreamWriter::attributeNumber(std::string_view name, long long value) { writeNumber(*this, name, value); }
+void XmlStreamWriter::attributeNumber(std::string_view name, long long value) {
+    Digits digits;
+    plainAttribute(name, digitsOf(value, digits));
+}
 
 void XmlStreamWriter::attributeNumber(std::string_view name, unsigned long long value) {
-    writeNumber(*this, name, value);
+    Digits digits;
+    plainAttribute(name, digitsOf(value, digits));
 }
 
 void XmlStreamWriter::text(std::string_view text) {

@@ -32,7 +32,7 @@ public:
     void attribute(std::string_view name, std::string_view value);
     void attribute(std::string_view name, const char* value) { attribute(name, std::string_view(value)); }
     void attribute(std::string_view name, const std::string& value) { attribute(name, std::string_view(value)); }
-    void attribute(std::string_view name, bool value) { attribute(name, value ? "true" : "false"); }
+    void attribute(std::string_view name, bool value) { plainAttribute(name, value ? "true" : "false"); }
     template <std::integral T>
     requires(!std::same_as<T, bool>) void attribute(std::string_view name, T value) {
         if constexpr (std::is_signed_v<T>)
@@ -50,6 +50,9 @@ public:
     std::size_t depth() const { return depth_; }
 
 private:
+    // A value known to need no escaping.
+    void plainAttribute(std::string_view name, std::string_view value);
+    void startAttribute(std::string_view name);
     void attributeNumber(std::string_view name, long long value);
     void attributeNumber(std::string_view name, unsigned long long value);
     void closeStartTag();
