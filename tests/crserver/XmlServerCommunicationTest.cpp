@@ -84,6 +84,21 @@ Kolvenia::ExportedPlu plainPlu(const std::string& code) {
     return plu;
 }
 
+// Bundle 700: two of product 701 at 3.50, and a quarter of a component without a reference at 12.
+Kolvenia::BundleWithElements bundleWithTwoItems() {
+    Kolvenia::BundleWithElements bundle;
+    bundle.setId(700);
+    for (auto [id, quantity, price] :
+         {std::tuple{std::optional<std::uint32_t>(701), 2.0, 3.5}, {std::nullopt, 0.25, 12.0}}) {
+        auto item = std::make_shared<Kolvenia::BundleItem>();
+        item->setId(id);
+        item->setQuantity(quantity);
+        item->setSellPrice(price);
+        bundle.getItems()->add(item);
+    }
+    return bundle;
+}
+
 std::string localToday() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -202,16 +217,7 @@ TEST_F(XmlServerCommunication, CompleteBundleListIsWrittenEvenEmptyAndASelection
     selection->send();
     EXPECT_EQ(files().size(), 1u);
 
-    Kolvenia::BundleWithElements bundle;
-    bundle.setId(700);
-    for (auto [id, quantity, price] :
-         {std::tuple{std::optional<std::uint32_t>(701), 2.0, 3.5}, {std::nullopt, 0.25, 12.0}}) {
-        auto item = std::make_shared<Kolvenia::BundleItem>();
-        item->setId(id);
-        item->setQuantity(quantity);
-        item->setSellPrice(price);
-        bundle.getItems()->add(item);
-    }
+    Kolvenia::BundleWithElements bundle = bundleWithTwoItems();
     Kolvenia::BundleWithElements asHanded;
     asHanded.cloneFields(bundle);
     selection->add(bundle);
@@ -262,17 +268,7 @@ TEST_F(XmlServerCommunication, ProductSetAndBundleFilesAreWrittenToTheLetter) {
     auto bundles = factory().createBundleDataSender();
     bundles->setCompleteList(false);
     bundles->addCashRegister(1);
-    Kolvenia::BundleWithElements bundle;
-    bundle.setId(700);
-    for (auto [id, quantity, price] :
-         {std::tuple{std::optional<std::uint32_t>(701), 2.0, 3.5}, {std::nullopt, 0.25, 12.0}}) {
-        auto item = std::make_shared<Kolvenia::BundleItem>();
-        item->setId(id);
-        item->setQuantity(quantity);
-        item->setSellPrice(price);
-        bundle.getItems()->add(item);
-    }
-    bundles->add(bundle);
+    bundles->add(bundleWithTwoItems());
     Kolvenia::BundleWithElements withoutItems;
     withoutItems.setId(800);
     bundles->add(withoutItems);
