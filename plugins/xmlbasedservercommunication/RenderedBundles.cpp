@@ -44,10 +44,13 @@ bool BundleList::sameAs(const BundleList& other) const {
 void RenderedBundles::write(XmlStreamWriter& xml, const BundleList& bundles) {
     const std::lock_guard lock(mutex_);
     if (levels_ != xml.depth() || !bundles_.sameAs(bundles)) {
-        elements_.clear();
-        XmlStreamWriter elements(elements_, xml.depth());
-        bundles.write(elements);
-        bundles_ = bundles;
+        // Kept only when complete, so that a failure leaves the last pair as it was.
+        std::string elements;
+        XmlStreamWriter writer(elements, xml.depth());
+        bundles.write(writer);
+        BundleList copy = bundles;
+        elements_.swap(elements);
+        bundles_ = std::move(copy);
         levels_ = xml.depth();
     }
     xml.rendered(elements_);

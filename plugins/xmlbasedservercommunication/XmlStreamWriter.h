@@ -42,7 +42,8 @@ public:
     }
     // Text content of the open element.
     void text(std::string_view text);
-    // Places elements that a writer made for an element this deep rendered whole.
+    // Places whole elements rendered apart, by a writer made for an element as deep as
+    // the one open here.
     void rendered(std::string_view elements);
     // Closes the elements still open and ends the document.
     void finish();
