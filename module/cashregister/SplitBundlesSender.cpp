@@ -1,5 +1,6 @@
 #include "cashregister/SplitBundlesSender.h"
 
+#include <cstdint>
 #include <string>
 
 #include "cashregister/CashRegisterServerCommunication.h"
@@ -12,6 +13,11 @@ namespace Kolvenia::Kasa {
 namespace {
 
 constexpr int kSplitBundleProductType = 8;
+
+struct SplitBundleRow {
+    std::uint32_t bundle, component;
+    double quantity, sellPrice;
+};
 
 // Rows ordered by bundle, so that a bundle's components come together.
 std::string splitBundlesSql() {
@@ -41,28 +47,46 @@ BundleItemPtr componentOf(const SplitBundleRow& row) {
     return item;
 }
 
-// Calls `each` with every row of the query, in its order.
+// wanted: the bundles to send, or nullptr for all of them.
+bool isWanted(const std::set<unsigned>* wanted, std::uint32_t bundle) {
+    return wanted == nullptr || wanted->contains(bundle);
+}
+
+// Reads the bundles that are wanted and hands each to `each` with its components. The
+// rows come ordered by bundle: a bundle is complete when a row of another one, or the
+// end, shows that its last row has been read.
 template <typename Each>
-void readRows(Each each) {
-    for (DBKernel::Sql::OpenedQuery rows(splitBundlesSql(), TSessionHolder(true)); rows; rows.next()) each(rowOf(rows));
+void readBundles(const std::set<unsigned>* wanted, Each each) {
+    BundleWithElements bundle;  // the current bundle; no id before the first row
+    bool isWantedBundle = false;
+    for (DBKernel::Sql::OpenedQuery rows(splitBundlesSql(), TSessionHolder(true)); rows; rows.next()) {
+        const SplitBundleRow row = rowOf(rows);
+        if (bundle.getId() != row.bundle) {
+            if (isWantedBundle) each(std::move(bundle));
+            bundle = BundleWithElements();
+            bundle.setId(row.bundle);
+            isWantedBundle = isWanted(wanted, row.bundle);
+        }
+        if (isWantedBundle) bundle.getItems()->add(componentOf(row));
+    }
+    if (isWantedBundle) each(std::move(bundle));
 }
 
 }  // namespace
 
-const std::vector<SplitBundleRow>& SplitBundleRowsReadOnce::rows() {
-    if (!rows_) {
-        std::vector<SplitBundleRow> read;
-        readRows([&](const SplitBundleRow& row) { read.push_back(row); });
-        rows_ = std::move(read);
+const std::vector<BundleWithElements>& SplitBundleRowsReadOnce::bundles() {
+    if (!bundles_) {
+        std::vector<BundleWithElements> read;
+        readBundles(nullptr, [&](BundleWithElements&& bundle) { read.push_back(std::move(bundle)); });
+        bundles_ = std::move(read);
     }
-    return *rows_;
+    return *bundles_;
 }
 
 class CZestawyRozbijaneSender::Impl {
 public:
     explicit Impl(SplitBundleRowsReadOnce* readOnce) : readOnce_(readOnce) {}
 
-    // wanted: the bundles to send, or nullptr for all of them.
     void send(const IUrzCollectionModStrategy& strategy, const std::set<unsigned>* wanted) {
         dataSender_ = factory().createBundleDataSender();
         dataSender_->setCompleteList(wanted == nullptr);
@@ -81,43 +105,13 @@ private:
     }
 
     void sendBundles(const std::set<unsigned>* wanted) {
-        BundleAssembly assembly(*dataSender_, wanted);
-        if (readOnce_)
-            for (const SplitBundleRow& row : readOnce_->rows()) assembly.add(row);
-        else
-            readRows([&](const SplitBundleRow& row) { assembly.add(row); });
-        assembly.finish();
+        if (!readOnce_) {
+            readBundles(wanted, [&](BundleWithElements&& bundle) { dataSender_->add(bundle); });
+            return;
+        }
+        for (const BundleWithElements& bundle : readOnce_->bundles())
+            if (isWanted(wanted, *bundle.getId())) dataSender_->add(bundle);
     }
-
-    // Assembles each bundle from its consecutive rows and hands it on when a row of
-    // another bundle, or the end, shows that its last row has been read.
-    class BundleAssembly {
-    public:
-        BundleAssembly(CashRegisterServerCommunication::BundleDataSender& sender, const std::set<unsigned>* wanted)
-            : sender_(sender), wanted_(wanted) {}
-
-        void add(const SplitBundleRow& row) {
-            if (bundle_.getId() != row.bundle) start(row.bundle);
-            if (isWanted_) bundle_.getItems()->add(componentOf(row));
-        }
-        void finish() {
-            if (isWanted_) sender_.add(bundle_);
-            isWanted_ = false;
-        }
-
-    private:
-        void start(std::uint32_t bundle) {
-            finish();
-            bundle_ = BundleWithElements();
-            bundle_.setId(bundle);
-            isWanted_ = wanted_ == nullptr || wanted_->contains(bundle);
-        }
-
-        CashRegisterServerCommunication::BundleDataSender& sender_;
-        const std::set<unsigned>* wanted_;
-        BundleWithElements bundle_;  // the current bundle; no id before the first row
-        bool isWanted_ = false;
-    };
 
     SplitBundleRowsReadOnce* readOnce_;
     CashRegisterServerCommunication::BundleDataSenderPtr dataSender_;

@@ -5,30 +5,25 @@
 // from the factory, and finishes it even when there is no bundle to send.
 #pragma once
 
-#include <cstdint>
 #include <memory>
 #include <optional>
 #include <set>
 #include <vector>
 
+#include "cashregister/Bundles.h"
 #include "frame/strategies/IUrzCollectionModStrategy.h"
 
 namespace Kolvenia::Kasa {
 
-struct SplitBundleRow {
-    std::uint32_t bundle, component;
-    double quantity, sellPrice;
-};
-
-// The rows of the split-bundle query, read by the first send that is given this object
-// and replayed by the later ones. The PLU transmission sends the same bundles at the
+// The split bundles, read and assembled by the first send that is given this object and
+// handed again by the later ones. The PLU transmission sends the same bundles at the
 // end of every package and writes nothing they depend on, so one read serves the run.
 class SplitBundleRowsReadOnce {
 public:
-    const std::vector<SplitBundleRow>& rows();
+    const std::vector<BundleWithElements>& bundles();
 
 private:
-    std::optional<std::vector<SplitBundleRow>> rows_;
+    std::optional<std::vector<BundleWithElements>> bundles_;
 };
 
 class CZestawyRozbijaneSender {

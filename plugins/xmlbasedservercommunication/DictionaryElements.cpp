@@ -7,53 +7,58 @@ namespace XmlBasedServerCommunication {
 namespace {
 
 // The dictionaries that are no more than a numbered name.
-void appendIdAndName(pugi::xml_node parent, const char* element, int id, const std::string& name) {
-    pugi::xml_node node = parent.append_child(element);
-    node.append_attribute("id") = id;
-    node.append_attribute("name") = name.c_str();
+void appendIdAndName(XmlStreamWriter& xml, const char* element, int id, const std::string& name) {
+    xml.startElement(element);
+    xml.attribute("id", id);
+    xml.attribute("name", name);
+    xml.endElement();
 }
 
 }  // namespace
 
-void appendCountry(pugi::xml_node parent, const Korvel::Dao::Country& country) {
-    pugi::xml_node node = parent.append_child("country");
-    node.append_attribute("id") = country.id;
-    node.append_attribute("code") = country.code.c_str();
-    node.append_attribute("name") = country.name.c_str();
+void appendCountry(XmlStreamWriter& xml, const Korvel::Dao::Country& country) {
+    xml.startElement("country");
+    xml.attribute("id", country.id);
+    xml.attribute("code", country.code);
+    xml.attribute("name", country.name);
+    xml.endElement();
 }
 
-void appendReturnReason(pugi::xml_node parent, const Korvel::Dao::ReturnReason& reason) {
-    appendIdAndName(parent, "returnReason", reason.id, reason.name);
+void appendReturnReason(XmlStreamWriter& xml, const Korvel::Dao::ReturnReason& reason) {
+    appendIdAndName(xml, "returnReason", reason.id, reason.name);
 }
 
-void appendVatRate(pugi::xml_node parent, const Business::VatRate& rate) {
-    pugi::xml_node node = parent.append_child("vatRate");
-    node.append_attribute("number") = rate.number;
-    node.append_attribute("symbol") = rate.symbol.c_str();
-    node.append_attribute("letter") = rate.letter.c_str();
-    node.append_attribute("percent") = formatNumber(rate.percent).c_str();
-    node.append_attribute("exempt") = rate.exempt;
+void appendVatRate(XmlStreamWriter& xml, const Business::VatRate& rate) {
+    xml.startElement("vatRate");
+    xml.attribute("number", rate.number);
+    xml.attribute("symbol", rate.symbol);
+    xml.attribute("letter", rate.letter);
+    xml.attribute("percent", formatNumber(rate.percent));
+    xml.attribute("exempt", rate.exempt);
+    xml.endElement();
 }
 
-void appendMeasureUnit(pugi::xml_node parent, const Core::MeasureUnit& unit) {
-    pugi::xml_node node = parent.append_child("measureUnit");
-    node.append_attribute("number") = unit.number;
-    node.append_attribute("symbol") = unit.symbol.c_str();
-    node.append_attribute("name") = unit.name.c_str();
-    node.append_attribute("divisible") = unit.divisible;
+void appendMeasureUnit(XmlStreamWriter& xml, const Core::MeasureUnit& unit) {
+    xml.startElement("measureUnit");
+    xml.attribute("number", unit.number);
+    xml.attribute("symbol", unit.symbol);
+    xml.attribute("name", unit.name);
+    xml.attribute("divisible", unit.divisible);
+    xml.endElement();
 }
 
-void appendAutomaticDiscountType(pugi::xml_node parent, const Korvel::Dao::AutomaticDiscountType& type) {
-    appendIdAndName(parent, "automaticDiscountType", type.id, type.name);
+void appendAutomaticDiscountType(XmlStreamWriter& xml, const Korvel::Dao::AutomaticDiscountType& type) {
+    appendIdAndName(xml, "automaticDiscountType", type.id, type.name);
 }
 
-void appendPaymentForm(pugi::xml_node parent, const Platnosci::FormaPlatnosci& form) {
-    pugi::xml_node node = parent.append_child("paymentForm");
-    node.append_attribute("id") = form.ref;
-    node.append_attribute("guid") = form.guid.c_str();
-    node.append_attribute("name") = form.name.c_str();
-    node.append_attribute("kind") = form.kind;
-    node.append_attribute("changeGiven") = form.changeGiven;
+void appendPaymentForm(XmlStreamWriter& xml, const Platnosci::FormaPlatnosci& form) {
+    xml.startElement("paymentForm");
+    xml.attribute("id", form.ref);
+    xml.attribute("guid", form.guid);
+    xml.attribute("name", form.name);
+    xml.attribute("kind", form.kind);
+    xml.attribute("changeGiven", form.changeGiven);
+    xml.endElement();
 }
 
 }  // namespace XmlBasedServerCommunication

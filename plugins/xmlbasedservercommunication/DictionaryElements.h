@@ -1,8 +1,7 @@
-// The XML element of each dictionary record, appended to a transfer file's root.
+// The XML element of each dictionary record, written into a transfer file's root.
 #pragma once
 
-#include <pugixml.hpp>
-
+#include "XmlStreamWriter.h"
 #include "hostlists/Entities.h"
 #include "hostlists/MeasureUnits.h"
 #include "hostlists/PaymentForms.h"
@@ -10,11 +9,11 @@
 
 namespace XmlBasedServerCommunication {
 
-void appendCountry(pugi::xml_node parent, const Korvel::Dao::Country& country);
-void appendReturnReason(pugi::xml_node parent, const Korvel::Dao::ReturnReason& reason);
-void appendVatRate(pugi::xml_node parent, const Business::VatRate& rate);
-void appendMeasureUnit(pugi::xml_node parent, const Core::MeasureUnit& unit);
-void appendAutomaticDiscountType(pugi::xml_node parent, const Korvel::Dao::AutomaticDiscountType& type);
-void appendPaymentForm(pugi::xml_node parent, const Platnosci::FormaPlatnosci& form);
+void appendCountry(XmlStreamWriter& xml, const Korvel::Dao::Country& country);
+void appendReturnReason(XmlStreamWriter& xml, const Korvel::Dao::ReturnReason& reason);
+void appendVatRate(XmlStreamWriter& xml, const Business::VatRate& rate);
+void appendMeasureUnit(XmlStreamWriter& xml, const Core::MeasureUnit& unit);
+void appendAutomaticDiscountType(XmlStreamWriter& xml, const Korvel::Dao::AutomaticDiscountType& type);
+void appendPaymentForm(XmlStreamWriter& xml, const Platnosci::FormaPlatnosci& form);
 
 }  // namespace XmlBasedServerCommunication

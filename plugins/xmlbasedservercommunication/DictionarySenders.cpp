@@ -10,10 +10,10 @@ void XmlVatRateSender::send() {
     if (!date_)
         throw Core::PlacedLogicError("Nadawca stawek VAT nie ma daty.", CORE_SRC_INFO("XmlVatRateSender::send"));
     const auto rates = Business::vatRatesValidOn(*date_);
-    file_.write([&](pugi::xml_node root) {
-        root.append_attribute("date") = formatDay(*date_).c_str();
-        for (const auto& rate : rates) appendVatRate(root, rate);
-    });
+    file_.write([&](XmlStreamWriter& xml) { xml.attribute("date", formatDay(*date_)); },
+                [&](XmlStreamWriter& xml) {
+                    for (const auto& rate : rates) appendVatRate(xml, rate);
+                });
 }
 
 }  // namespace XmlBasedServerCommunication

@@ -14,7 +14,7 @@ namespace XmlBasedServerCommunication {
 template <class Record>
 class XmlDictionarySender : public CashRegisterServerCommunication::RecordDataSender<Record> {
 public:
-    using AppendRecord = void (*)(pugi::xml_node parent, const Record& record);
+    using AppendRecord = void (*)(XmlStreamWriter& xml, const Record& record);
 
     XmlDictionarySender(TransferFileKind kind, const std::string& directory, AppendRecord append)
         : file_(kind, directory), append_(append) {}
@@ -23,8 +23,8 @@ public:
     void add(const Record& record) override { records_.push_back(record); }
     // The records go only once their file is written, so a failed send can be repeated.
     void send() override {
-        file_.write([&](pugi::xml_node root) {
-            for (const Record& record : records_) append_(root, record);
+        file_.write([&](XmlStreamWriter& xml) {
+            for (const Record& record : records_) append_(xml, record);
         });
         records_.clear();
     }

@@ -1,6 +1,6 @@
 #include "RecordElements.h"
 
-#include <concepts>
+#include <optional>
 #include <type_traits>
 
 #include "XmlValues.h"
@@ -12,121 +12,131 @@ namespace {
 
 // Attribute writers. An empty optional writes no attribute; enumerations are written
 // as their numbers, which are the host's.
-void put(pugi::xml_node node, const char* name, const std::string& value) {
-    node.append_attribute(name) = value.c_str();
-}
-void put(pugi::xml_node node, const char* name, bool value) { node.append_attribute(name) = value; }
-template <std::integral T>
-void put(pugi::xml_node node, const char* name, T value) {
-    node.append_attribute(name) = value;
+template <class T>
+void put(XmlStreamWriter& xml, const char* name, const T& value) {
+    if constexpr (std::is_enum_v<T>)
+        xml.attribute(name, static_cast<int>(value));
+    else
+        xml.attribute(name, value);
 }
 template <class T>
-requires std::is_enum_v<T>
-void put(pugi::xml_node node, const char* name, T value) { node.append_attribute(name) = static_cast<int>(value); }
-template <class T>
-void put(pugi::xml_node node, const char* name, const std::optional<T>& value) {
-    if (value) put(node, name, *value);
+void put(XmlStreamWriter& xml, const char* name, const std::optional<T>& value) {
+    if (value) put(xml, name, *value);
 }
-void putNumber(pugi::xml_node node, const char* name, std::optional<double> value) {
-    if (value) node.append_attribute(name) = formatNumber(*value).c_str();
+void putNumber(XmlStreamWriter& xml, const char* name, std::optional<double> value) {
+    if (value) xml.attribute(name, formatNumber(*value));
 }
-void putPrice(pugi::xml_node node, const char* name, double value) {
-    node.append_attribute(name) = formatFixed(value, 2).c_str();
+void putPrice(XmlStreamWriter& xml, const char* name, double value) { xml.attribute(name, formatFixed(value, 2)); }
+
+// An element with no more than its text.
+void putTextElement(XmlStreamWriter& xml, const char* name, const std::string& text) {
+    xml.startElement(name);
+    xml.text(text);
+    xml.endElement();
 }
 
-void appendPromotionRefundation(pugi::xml_node parent, const Devices::PromotionRefundation& refundation) {
-    pugi::xml_node node = parent.append_child("promotionRefundation");
-    node.append_attribute("purchasePrice") = formatFixed(refundation.purchasePrice.asDouble(), 4).c_str();
-    if (refundation.startDay) node.append_attribute("startDate") = formatDay(*refundation.startDay).c_str();
-    put(node, "source", refundation.source);
+void appendPromotionRefundation(XmlStreamWriter& xml, const Devices::PromotionRefundation& refundation) {
+    xml.startElement("promotionRefundation");
+    xml.attribute("purchasePrice", formatFixed(refundation.purchasePrice.asDouble(), 4));
+    if (refundation.startDay) xml.attribute("startDate", formatDay(*refundation.startDay));
+    put(xml, "source", refundation.source);
+    xml.endElement();
 }
 
 }  // namespace
 
-void appendPlu(pugi::xml_node parent, const Kolvenia::ExportedPlu& plu) {
-    pugi::xml_node node = parent.append_child("plu");
-    put(node, "articleType", plu.getArticleType());
-    put(node, "status", plu.getStatus());
-    put(node, "pluCode", plu.getPluCode());
-    put(node, "articleShortName", plu.getArticleShortName());
-    put(node, "articleIndex", plu.getArticleIndex());
-    put(node, "articleName", plu.getArticleName());
-    put(node, "vatRate", plu.getVatRate());
-    put(node, "groupIndex", plu.getGroupIndex());
-    put(node, "discountable", plu.getDiscountable());
-    put(node, "alternativeVatRate", plu.getAlternativeVatRate());
-    put(node, "dutyFreeZoneRestrictions", plu.getDutyFreeZoneRestrictions());
-    put(node, "dutyFreeZoneVatRatesHandling", plu.getDutyFreeZoneVatRatesHandling());
-    put(node, "financialTransactionTypeGuid", plu.getFinancialTransactionTypeGuid());
-    put(node, "financialTransactionDefinition", plu.getFinancialTransactionDefinition());
-    put(node, "kitchenPrintoutLocation", plu.getKitchenPrintoutLocation());
-    put(node, "handlingMethod", plu.getHandlingMethod());
-    put(node, "packageCount", plu.getPackageCount());
-    put(node, "packagePluCode", plu.getPackagePluCode());
-    put(node, "id", plu.getId());
-    put(node, "openPrice", plu.getOpenPrice());
-    put(node, "multiEditions", plu.getMultiEditions());
-    put(node, "sellMeasurementUnit", plu.getSellMeasurementUnit());
-    put(node, "weightType", plu.getWeightType());
-    put(node, "purchaseAgeLimit", plu.getPurchaseAgeLimit());
-    put(node, "saleAgeLimit", plu.getSaleAgeLimit());
-    put(node, "increasedRisk", plu.getIncreasedRisk());
-    put(node, "selfServiceNotAllowed", plu.getSelfServiceNotAllowed());
-    put(node, "weightTolerance", plu.getWeightTolerance());
-    put(node, "securityWeight", plu.getSecurityWeight());
-    put(node, "groupingArticleId", plu.getGroupingArticleId());
-    put(node, "onSiteVatRateId", plu.getOnSiteVatRateId());
-    put(node, "vatSplittableProductId", plu.getVatSplittableProductId());
-    putNumber(node, "vatSplittableValuePercentage", plu.getVatSplittableValuePercentage());
-    put(node, "weighted", plu.getWeighted());
-    putNumber(node, "discount", plu.getDiscount());
-    putNumber(node, "baseUnitInMeasureUnit", plu.getBaseUnitInMeasureUnit());
-    put(node, "compositionLinks", plu.getCompositionLinks());
-    putPrice(node, "sellPrice", plu.getSellPrice());
-    put(node, "pkwiu", plu.getPKWiU());
-    put(node, "onlineSaleRestrictionCheck", plu.getOnlineSaleRestrictionCheck());
-    put(node, "simplifiedPromotionId", plu.getSimplifiedPromotionId());
-    put(node, "alternativePricesXml", plu.getAlternativePricesXml());
-    put(node, "alternativePricesAllowed", plu.getAlternativePricesAllowed());
-    for (const std::string& discount : plu.getAutomaticDiscounts())
-        node.append_child("automaticDiscount").text() = discount.c_str();
-    if (const auto refundation = plu.getPromotionRefundation()) appendPromotionRefundation(node, *refundation);
+void appendPlu(XmlStreamWriter& xml, const Kolvenia::ExportedPlu& plu) {
+    xml.startElement("plu");
+    put(xml, "articleType", plu.getArticleType());
+    put(xml, "status", plu.getStatus());
+    put(xml, "pluCode", plu.getPluCode());
+    put(xml, "articleShortName", plu.getArticleShortName());
+    put(xml, "articleIndex", plu.getArticleIndex());
+    put(xml, "articleName", plu.getArticleName());
+    put(xml, "vatRate", plu.getVatRate());
+    put(xml, "groupIndex", plu.getGroupIndex());
+    put(xml, "discountable", plu.getDiscountable());
+    put(xml, "alternativeVatRate", plu.getAlternativeVatRate());
+    put(xml, "dutyFreeZoneRestrictions", plu.getDutyFreeZoneRestrictions());
+    put(xml, "dutyFreeZoneVatRatesHandling", plu.getDutyFreeZoneVatRatesHandling());
+    put(xml, "financialTransactionTypeGuid", plu.getFinancialTransactionTypeGuid());
+    put(xml, "financialTransactionDefinition", plu.getFinancialTransactionDefinition());
+    put(xml, "kitchenPrintoutLocation", plu.getKitchenPrintoutLocation());
+    put(xml, "handlingMethod", plu.getHandlingMethod());
+    put(xml, "packageCount", plu.getPackageCount());
+    put(xml, "packagePluCode", plu.getPackagePluCode());
+    put(xml, "id", plu.getId());
+    put(xml, "openPrice", plu.getOpenPrice());
+    put(xml, "multiEditions", plu.getMultiEditions());
+    put(xml, "sellMeasurementUnit", plu.getSellMeasurementUnit());
+    put(xml, "weightType", plu.getWeightType());
+    put(xml, "purchaseAgeLimit", plu.getPurchaseAgeLimit());
+    put(xml, "saleAgeLimit", plu.getSaleAgeLimit());
+    put(xml, "increasedRisk", plu.getIncreasedRisk());
+    put(xml, "selfServiceNotAllowed", plu.getSelfServiceNotAllowed());
+    put(xml, "weightTolerance", plu.getWeightTolerance());
+    put(xml, "securityWeight", plu.getSecurityWeight());
+    put(xml, "groupingArticleId", plu.getGroupingArticleId());
+    put(xml, "onSiteVatRateId", plu.getOnSiteVatRateId());
+    put(xml, "vatSplittableProductId", plu.getVatSplittableProductId());
+    putNumber(xml, "vatSplittableValuePercentage", plu.getVatSplittableValuePercentage());
+    put(xml, "weighted", plu.getWeighted());
+    putNumber(xml, "discount", plu.getDiscount());
+    putNumber(xml, "baseUnitInMeasureUnit", plu.getBaseUnitInMeasureUnit());
+    put(xml, "compositionLinks", plu.getCompositionLinks());
+    putPrice(xml, "sellPrice", plu.getSellPrice());
+    put(xml, "pkwiu", plu.getPKWiU());
+    put(xml, "onlineSaleRestrictionCheck", plu.getOnlineSaleRestrictionCheck());
+    put(xml, "simplifiedPromotionId", plu.getSimplifiedPromotionId());
+    put(xml, "alternativePricesXml", plu.getAlternativePricesXml());
+    put(xml, "alternativePricesAllowed", plu.getAlternativePricesAllowed());
+    for (const std::string& discount : plu.getAutomaticDiscounts()) putTextElement(xml, "automaticDiscount", discount);
+    if (const auto refundation = plu.getPromotionRefundation()) appendPromotionRefundation(xml, *refundation);
+    xml.endElement();
 }
 
-void appendProductSet(pugi::xml_node parent, const Composition::ProductSet& productSet) {
-    pugi::xml_node node = parent.append_child("productSet");
-    put(node, "id", productSet.id);
-    put(node, "name", productSet.name);
-    for (std::uint32_t productId : productSet.productIds) put(node.append_child("product"), "id", productId);
-}
-
-void appendBundle(pugi::xml_node parent, const Kolvenia::BundleWithElements& bundle) {
-    pugi::xml_node node = parent.append_child("bundle");
-    put(node, "id", bundle.getId());
-    if (!bundle.getItems()) return;
-    for (const Kolvenia::BundleItemPtr& item : *bundle.getItems()) {
-        pugi::xml_node itemNode = node.append_child("item");
-        put(itemNode, "id", item->getId());
-        putNumber(itemNode, "quantity", item->getQuantity());
-        putPrice(itemNode, "sellPrice", item->getSellPrice());
+void appendProductSet(XmlStreamWriter& xml, const Composition::ProductSet& productSet) {
+    xml.startElement("productSet");
+    put(xml, "id", productSet.id);
+    put(xml, "name", productSet.name);
+    for (std::uint32_t productId : productSet.productIds) {
+        xml.startElement("product");
+        put(xml, "id", productId);
+        xml.endElement();
     }
+    xml.endElement();
 }
 
-void appendBlockedVoucher(pugi::xml_node parent, const Kolvenia::BlockedVoucher& voucher) {
-    pugi::xml_node node = parent.append_child("blockedVoucher");
-    put(node, "group", voucher.group);
-    put(node, "expiryDate", voucher.expiryDate);
-    put(node, "numberFrom", voucher.numberFrom);
-    put(node, "numberTo", voucher.numberTo);
-    put(node, "faceValue", voucher.faceValue);
+void appendBundle(XmlStreamWriter& xml, std::optional<std::uint32_t> id, std::span<const Kolvenia::BundleItem> items) {
+    xml.startElement("bundle");
+    put(xml, "id", id);
+    for (const Kolvenia::BundleItem& item : items) {
+        xml.startElement("item");
+        put(xml, "id", item.getId());
+        putNumber(xml, "quantity", item.getQuantity());
+        putPrice(xml, "sellPrice", item.getSellPrice());
+        xml.endElement();
+    }
+    xml.endElement();
 }
 
-void appendPluConfig(pugi::xml_node parent, const Plu::PluConfig& config) {
+void appendBlockedVoucher(XmlStreamWriter& xml, const Kolvenia::BlockedVoucher& voucher) {
+    xml.startElement("blockedVoucher");
+    put(xml, "group", voucher.group);
+    put(xml, "expiryDate", voucher.expiryDate);
+    put(xml, "numberFrom", voucher.numberFrom);
+    put(xml, "numberTo", voucher.numberTo);
+    put(xml, "faceValue", voucher.faceValue);
+    xml.endElement();
+}
+
+void appendPluConfig(XmlStreamWriter& xml, const Plu::PluConfig& config) {
     const auto appendKind = [&](char letter, const char* name, const std::vector<std::string>& prefixes) {
-        pugi::xml_node node = parent.append_child("codeKind");
-        put(node, "type", std::string(1, letter));
-        put(node, "name", std::string(name));
-        for (const std::string& prefix : prefixes) node.append_child("prefix").text() = prefix.c_str();
+        xml.startElement("codeKind");
+        xml.attribute("type", std::string_view(&letter, 1));
+        xml.attribute("name", name);
+        for (const std::string& prefix : prefixes) putTextElement(xml, "prefix", prefix);
+        xml.endElement();
     };
     appendKind(Plu::TPlu::Weight, "weight", config.weightPrefixes);
     appendKind(Plu::TPlu::Value, "value", config.valuePrefixes);
@@ -134,9 +144,9 @@ void appendPluConfig(pugi::xml_node parent, const Plu::PluConfig& config) {
     appendKind(Plu::TPlu::InStore, "inStore", config.inStorePrefixes);
 }
 
-void appendCashRegisterConfiguration(pugi::xml_node parent, int deviceNumber) {
-    pugi::xml_node node = parent.append_child("configuration");
-    put(node, "cashRegister", deviceNumber);
+void appendCashRegisterConfiguration(XmlStreamWriter& xml, int deviceNumber) {
+    xml.startElement("configuration");
+    put(xml, "cashRegister", deviceNumber);
     DBKernel::Sql::PreparedQuery rows(
         "select u.sNazwa device_name, d.sNazwa param_name, p.sWartoscParam param_value "
         "from Urzadzenie u left join ParamUrz p on p.lUrzadzenieRef = u.lUrzadzenieRef "
@@ -144,19 +154,26 @@ void appendCashRegisterConfiguration(pugi::xml_node parent, int deviceNumber) {
         "where u.nNrTypuUrz = 0 and u.nNrKolvenia = :deviceNumber order by u.lUrzadzenieRef, d.sNazwa");
     rows.Params["deviceNumber"] = deviceNumber;
     rows.execute();
-    if (rows && !rows["device_name"].isNull()) put(node, "name", rows["device_name"].asString());
+    if (rows && !rows["device_name"].isNull()) put(xml, "name", rows["device_name"].asString());
     for (; rows; rows.next()) {
         if (rows["param_name"].isNull()) continue;
-        pugi::xml_node param = node.append_child("param");
-        put(param, "name", rows["param_name"].asString());
-        if (!rows["param_value"].isNull()) put(param, "value", rows["param_value"].asString());
+        xml.startElement("param");
+        put(xml, "name", rows["param_name"].asString());
+        if (!rows["param_value"].isNull()) put(xml, "value", rows["param_value"].asString());
+        xml.endElement();
     }
+    xml.endElement();
 }
 
-void appendDailyTurnoverCommand(pugi::xml_node parent, const std::vector<int>& days) {
-    pugi::xml_node node = parent.append_child("command");
-    put(node, "name", std::string("GetDailyTurnover"));
-    for (int day : days) node.append_child("day").append_attribute("date") = formatDay(day).c_str();
+void appendDailyTurnoverCommand(XmlStreamWriter& xml, const std::vector<int>& days) {
+    xml.startElement("command");
+    xml.attribute("name", "GetDailyTurnover");
+    for (int day : days) {
+        xml.startElement("day");
+        xml.attribute("date", formatDay(day));
+        xml.endElement();
+    }
+    xml.endElement();
 }
 
 }  // namespace XmlBasedServerCommunication

@@ -1,9 +1,12 @@
-// The XML element of each record kind, appended to a transfer file's root element.
+// The XML element of each record kind, written into a transfer file's root element.
 #pragma once
 
-#include <pugixml.hpp>
+#include <cstdint>
+#include <optional>
+#include <span>
 #include <vector>
 
+#include "XmlStreamWriter.h"
 #include "cashregister/Bundles.h"
 #include "cashregister/vouchers/BlockedVoucher.h"
 #include "composition/ProductSet.h"
@@ -12,14 +15,14 @@
 
 namespace XmlBasedServerCommunication {
 
-void appendPlu(pugi::xml_node parent, const Kolvenia::ExportedPlu& plu);
-void appendProductSet(pugi::xml_node parent, const Composition::ProductSet& productSet);
-void appendBundle(pugi::xml_node parent, const Kolvenia::BundleWithElements& bundle);
-void appendBlockedVoucher(pugi::xml_node parent, const Kolvenia::BlockedVoucher& voucher);
-void appendPluConfig(pugi::xml_node parent, const Plu::PluConfig& config);
+void appendPlu(XmlStreamWriter& xml, const Kolvenia::ExportedPlu& plu);
+void appendProductSet(XmlStreamWriter& xml, const Composition::ProductSet& productSet);
+void appendBundle(XmlStreamWriter& xml, std::optional<std::uint32_t> id, std::span<const Kolvenia::BundleItem> items);
+void appendBlockedVoucher(XmlStreamWriter& xml, const Kolvenia::BlockedVoucher& voucher);
+void appendPluConfig(XmlStreamWriter& xml, const Plu::PluConfig& config);
 // The configuration of the cash register with the device number: its name and the
 // parameters stored for it in the shop database (none for a number no register has).
-void appendCashRegisterConfiguration(pugi::xml_node parent, int deviceNumber);
-void appendDailyTurnoverCommand(pugi::xml_node parent, const std::vector<int>& days);
+void appendCashRegisterConfiguration(XmlStreamWriter& xml, int deviceNumber);
+void appendDailyTurnoverCommand(XmlStreamWriter& xml, const std::vector<int>& days);
 
 }  // namespace XmlBasedServerCommunication

@@ -3,9 +3,10 @@
 #pragma once
 
 #include <functional>
-#include <pugixml.hpp>
 #include <set>
 #include <string>
+
+#include "XmlStreamWriter.h"
 
 namespace XmlBasedServerCommunication {
 
@@ -36,20 +37,26 @@ inline constexpr int FormatVersion = 1;
 
 class TransferFileWriter {
 public:
+    // Writes into the open root element of the file.
+    using Content = std::function<void(XmlStreamWriter& xml)>;
+
     // `directory` ends with '/'.
     TransferFileWriter(TransferFileKind kind, std::string directory);
 
     void addCashRegister(int deviceNumber) { cashRegisters_.insert(deviceNumber); }
 
-    // Publishes one file whose root element `writeContent` completes with the kind's
-    // attributes and records. Without a target cash register there is no one to
-    // deliver to, and nothing is written.
-    void write(const std::function<void(pugi::xml_node root)>& writeContent) const;
+    // Publishes one file: the root element with the kind's own attributes that
+    // `writeAttributes` adds, the target cash registers, then the records that
+    // `writeRecords` adds. Without a target cash register there is no one to deliver
+    // to, and nothing is written.
+    void write(const Content& writeAttributes, const Content& writeRecords);
+    void write(const Content& writeRecords) { write(nullptr, writeRecords); }
 
 private:
     TransferFileKind kind_;
     std::string directory_;
     std::set<int> cashRegisters_;
+    std::string text_;  // the file being written; its capacity serves the next one
 };
 
 }  // namespace XmlBasedServerCommunication

@@ -1,7 +1,5 @@
 #include "XmlDataSenders.h"
 
-#include <algorithm>
-
 #include "RecordElements.h"
 #include "XmlValues.h"
 #include "core/Errors.h"
@@ -23,64 +21,57 @@ void XmlPluDataSender::add(const Kolvenia::ExportedPlu& plu) {
 
 void XmlPluDataSender::send() {
     if (records_.empty()) return;
-    file_.write([&](pugi::xml_node root) {
-        root.append_attribute("transmissionDay") = formatDay(*transmissionDay_).c_str();
-        for (const auto& plu : records_) appendPlu(root, plu);
-    });
+    file_.write([&](XmlStreamWriter& xml) { xml.attribute("transmissionDay", formatDay(*transmissionDay_)); },
+                [&](XmlStreamWriter& xml) {
+                    for (const auto& plu : records_) appendPlu(xml, plu);
+                });
     records_.clear();
 }
 
 void XmlCompositionDataSender::add(const Composition::ProductSet& productSet) {
-    // Each product of a set hands the whole set again; the set is delivered once.
-    auto same = std::find_if(records_.begin(), records_.end(),
-                             [&](const Composition::ProductSet& held) { return held.id == productSet.id; });
-    if (same == records_.end())
+    // Each product of a set hands the whole set again; the set is delivered once, in
+    // the place it was first handed, as it was last handed.
+    const auto [held, isNew] = positions_.try_emplace(productSet.id, records_.size());
+    if (isNew)
         records_.push_back(productSet);
     else
-        *same = productSet;
+        records_[held->second] = productSet;
 }
 
 void XmlCompositionDataSender::send() {
     if (records_.empty()) return;
-    file_.write([&](pugi::xml_node root) {
-        for (const auto& productSet : records_) appendProductSet(root, productSet);
+    file_.write([&](XmlStreamWriter& xml) {
+        for (const auto& productSet : records_) appendProductSet(xml, productSet);
     });
     records_.clear();
-}
-
-void XmlBundleDataSender::add(const Kolvenia::BundleWithElements& bundle) {
-    Kolvenia::BundleWithElements copy;
-    copy.cloneFields(bundle);  // the caller may go on changing its collection
-    records_.push_back(std::move(copy));
+    positions_.clear();
 }
 
 void XmlBundleDataSender::send() {
-    if (records_.empty() && !completeList_) return;
-    file_.write([&](pugi::xml_node root) {
-        root.append_attribute("complete") = completeList_;
-        for (const auto& bundle : records_) appendBundle(root, bundle);
-    });
-    records_.clear();
+    if (bundles_.empty() && !completeList_) return;
+    file_.write([&](XmlStreamWriter& xml) { xml.attribute("complete", completeList_); },
+                [&](XmlStreamWriter& xml) { rendered_->write(xml, bundles_); });
+    bundles_.clear();
 }
 
 void XmlBlockedVoucherSender::send() {
     if (records_.empty()) return;
-    file_.write([&](pugi::xml_node root) {
-        for (const auto& voucher : records_) appendBlockedVoucher(root, voucher);
+    file_.write([&](XmlStreamWriter& xml) {
+        for (const auto& voucher : records_) appendBlockedVoucher(xml, voucher);
     });
     records_.clear();
 }
 
 void XmlCashRegisterConfigSender::send() {
     if (requested_.empty()) return;
-    file_.write([&](pugi::xml_node root) {
-        for (int number : requested_) appendCashRegisterConfiguration(root, number);
+    file_.write([&](XmlStreamWriter& xml) {
+        for (int number : requested_) appendCashRegisterConfiguration(xml, number);
     });
     requested_.clear();
 }
 
 void XmlPluConfigSender::send(const Plu::PluConfig& config) {
-    file_.write([&](pugi::xml_node root) { appendPluConfig(root, config); });
+    file_.write([&](XmlStreamWriter& xml) { appendPluConfig(xml, config); });
 }
 
 XmlDailyTurnoverCommandSender::XmlDailyTurnoverCommandSender(const std::string& directory, int cashRegisterNumber)
@@ -90,7 +81,7 @@ XmlDailyTurnoverCommandSender::XmlDailyTurnoverCommandSender(const std::string& 
 
 void XmlDailyTurnoverCommandSender::send() {
     if (days_.empty()) return;
-    file_.write([&](pugi::xml_node root) { appendDailyTurnoverCommand(root, days()); });
+    file_.write([&](XmlStreamWriter& xml) { appendDailyTurnoverCommand(xml, days()); });
     days_.clear();
 }
 

@@ -2,11 +2,14 @@
 // writes them, at send, as one transfer file for all its target cash registers.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "RenderedBundles.h"
 #include "TransferFileWriter.h"
 #include "cashregister/CashRegisterServerCommunication.h"
 
@@ -41,23 +44,27 @@ public:
 private:
     TransferFileWriter file_;
     std::vector<Composition::ProductSet> records_;
+    std::unordered_map<std::uint32_t, std::size_t> positions_;  // of the sets in records_, by id
 };
 
 // The complete list of bundles is written even when empty; a selection only when
 // it holds a bundle.
 class XmlBundleDataSender : public CashRegisterServerCommunication::BundleDataSender {
 public:
-    explicit XmlBundleDataSender(const std::string& directory) : file_(BundleFile, directory) {}
+    XmlBundleDataSender(const std::string& directory, std::shared_ptr<RenderedBundles> rendered)
+        : file_(BundleFile, directory), rendered_(std::move(rendered)) {}
 
     void setCompleteList(bool complete) override { completeList_ = complete; }
     void addCashRegister(int deviceNumber) override { file_.addCashRegister(deviceNumber); }
-    void add(const Kolvenia::BundleWithElements& bundle) override;
+    // Copies the bundle: the caller may go on changing its collection.
+    void add(const Kolvenia::BundleWithElements& bundle) override { bundles_.add(bundle); }
     void send() override;
 
 private:
     TransferFileWriter file_;
+    std::shared_ptr<RenderedBundles> rendered_;
     bool completeList_ = true;
-    std::vector<Kolvenia::BundleWithElements> records_;
+    BundleList bundles_;
 };
 
 // Blocked vouchers are additions to the registers' lists: no records, no file.

@@ -1,7 +1,5 @@
 #include "XmlPromotionDataSender.h"
 
-#include <vector>
-
 #include "XmlValues.h"
 #include "core/Errors.h"
 #include "external/WideText.h"
@@ -10,79 +8,92 @@ namespace XmlBasedServerCommunication {
 
 namespace {
 
-// The records' writer over a pugixml tree: elements open below the current one.
-class PugiXmlWriter : public CashRegisterServerCommunication::Impl::XmlBased::XmlWriter {
+// The records' writer for the serializers of conditions, profits and parameters: it
+// writes within the element open when it was made and never closes that one.
+class PromotionXmlWriter : public CashRegisterServerCommunication::Impl::XmlBased::XmlWriter {
 public:
-    explicit PugiXmlWriter(pugi::xml_node parent) : open_{parent} {}
+    explicit PromotionXmlWriter(XmlStreamWriter& xml) : xml_(xml), depth_(xml.depth()) {}
+    // Closes what the serializer left open.
+    ~PromotionXmlWriter() override {
+        while (xml_.depth() > depth_) xml_.endElement();
+    }
 
-    void startElement(const std::string& name) override { open_.push_back(open_.back().append_child(name.c_str())); }
+    void startElement(const std::string& name) override { xml_.startElement(name); }
     void endElement() override {
-        if (open_.size() == 1)
+        if (xml_.depth() == depth_)
             throw Core::PlacedLogicError("Zamknięcie elementu, który nie był otwarty.",
-                                         CORE_SRC_INFO("PugiXmlWriter::endElement"));
-        open_.pop_back();
+                                         CORE_SRC_INFO("PromotionXmlWriter::endElement"));
+        xml_.endElement();
     }
-    void attribute(const std::string& name, const std::string& value) override {
-        open_.back().append_attribute(name.c_str()) = value.c_str();
-    }
-    void attribute(const std::string& name, std::int64_t value) override {
-        open_.back().append_attribute(name.c_str()) = static_cast<long long>(value);
-    }
-    void attribute(const std::string& name, double value) override {
-        open_.back().append_attribute(name.c_str()) = formatNumber(value).c_str();
-    }
-    void attribute(const std::string& name, bool value) override {
-        open_.back().append_attribute(name.c_str()) = value;
-    }
+    void attribute(const std::string& name, const std::string& value) override { xml_.attribute(name, value); }
+    void attribute(const std::string& name, std::int64_t value) override { xml_.attribute(name, value); }
+    void attribute(const std::string& name, double value) override { xml_.attribute(name, formatNumber(value)); }
+    void attribute(const std::string& name, bool value) override { xml_.attribute(name, value); }
 
 private:
-    std::vector<pugi::xml_node> open_;
+    XmlStreamWriter& xml_;
+    std::size_t depth_;
 };
 
-void appendGift(pugi::xml_node parent, const Kolvenia::ExportedPromotionGift& gift) {
-    pugi::xml_node node = parent.append_child("gift");
-    if (gift.getId()) node.append_attribute("id") = *gift.getId();
-    node.append_attribute("name") = gift.getName().c_str();
+void appendGift(XmlStreamWriter& xml, const Kolvenia::ExportedPromotionGift& gift) {
+    xml.startElement("gift");
+    if (gift.getId()) xml.attribute("id", *gift.getId());
+    xml.attribute("name", gift.getName());
+    xml.endElement();
 }
 
-void appendText(pugi::xml_node parent, const char* name, const std::wstring& text) {
-    if (!text.empty()) parent.append_child(name).text() = Kolvenia::utf8FromWide(text).c_str();
+void appendText(XmlStreamWriter& xml, const char* name, const std::wstring& text) {
+    if (text.empty()) return;
+    xml.startElement(name);
+    xml.text(Kolvenia::utf8FromWide(text));
+    xml.endElement();
 }
 
-void appendPromotion(pugi::xml_node parent, const Kolvenia::ExportedPromotion& promotion) {
-    pugi::xml_node node = parent.append_child("promotion");
-    if (promotion.getId()) node.append_attribute("id") = *promotion.getId();
-    node.append_attribute("name") = promotion.getName().c_str();
-    node.append_attribute("beginDate") = formatDay(static_cast<int>(promotion.getBeginDate())).c_str();
-    node.append_attribute("endDate") = formatDay(static_cast<int>(promotion.getEndDate())).c_str();
-    node.append_attribute("beginTime") = promotion.getBeginTimeFromMidnightInSeconds();
-    node.append_attribute("endTime") = promotion.getEndTimeFromMidnightInSeconds();
-    node.append_attribute("repeatability") = promotion.getRepeatability();
-    node.append_attribute("externalGuid") = promotion.getExternalGuid().c_str();
-    node.append_attribute("externalId") = promotion.getExternalId().c_str();
-    node.append_attribute("status") = static_cast<int>(promotion.getStatus());
-    node.append_attribute("communique") = promotion.getCommunique().c_str();
-    node.append_attribute("simple") = promotion.getSimple();
-    node.append_attribute("welcome") = promotion.getWelcome();
-    PugiXmlWriter writer(node);
-    if (const auto parameters = promotion.getSerializeParametersFunction()) parameters(writer);
-    appendText(node, "activators", promotion.getActivatorsXml());
-    appendText(node, "tags", promotion.getTagsXml());
-    PugiXmlWriter conditions(node.append_child("conditions"));
-    for (const auto& condition : *promotion.getConditions())
-        if (condition->isConditionSerializable()) condition->serialize(conditions);
-    PugiXmlWriter profits(node.append_child("profits"));
-    for (const auto& profit : *promotion.getProfits())
-        if (profit->isProfitSerializable()) profit->serialize(profits);
+void appendPromotion(XmlStreamWriter& xml, const Kolvenia::ExportedPromotion& promotion) {
+    xml.startElement("promotion");
+    if (promotion.getId()) xml.attribute("id", *promotion.getId());
+    xml.attribute("name", promotion.getName());
+    xml.attribute("beginDate", formatDay(static_cast<int>(promotion.getBeginDate())));
+    xml.attribute("endDate", formatDay(static_cast<int>(promotion.getEndDate())));
+    xml.attribute("beginTime", promotion.getBeginTimeFromMidnightInSeconds());
+    xml.attribute("endTime", promotion.getEndTimeFromMidnightInSeconds());
+    xml.attribute("repeatability", promotion.getRepeatability());
+    xml.attribute("externalGuid", promotion.getExternalGuid());
+    xml.attribute("externalId", promotion.getExternalId());
+    xml.attribute("status", static_cast<int>(promotion.getStatus()));
+    xml.attribute("communique", promotion.getCommunique());
+    xml.attribute("simple", promotion.getSimple());
+    xml.attribute("welcome", promotion.getWelcome());
+    if (const auto parameters = promotion.getSerializeParametersFunction()) {
+        PromotionXmlWriter writer(xml);
+        parameters(writer);
+    }
+    appendText(xml, "activators", promotion.getActivatorsXml());
+    appendText(xml, "tags", promotion.getTagsXml());
+    xml.startElement("conditions");
+    {
+        PromotionXmlWriter conditions(xml);
+        for (const auto& condition : *promotion.getConditions())
+            if (condition->isConditionSerializable()) condition->serialize(conditions);
+    }
+    xml.endElement();
+    xml.startElement("profits");
+    {
+        PromotionXmlWriter profits(xml);
+        for (const auto& profit : *promotion.getProfits())
+            if (profit->isProfitSerializable()) profit->serialize(profits);
+    }
+    xml.endElement();
+    xml.endElement();
 }
 
 }  // namespace
 
 void XmlPromotionDataSender::send() {
     if (promotions_.empty()) return;
-    file_.write([&](pugi::xml_node root) {
-        for (const auto& gift : gifts_) appendGift(root, gift);
-        for (const auto& promotion : promotions_) appendPromotion(root, promotion);
+    file_.write([&](XmlStreamWriter& xml) {
+        for (const auto& gift : gifts_) appendGift(xml, gift);
+        for (const auto& promotion : promotions_) appendPromotion(xml, promotion);
     });
     promotions_.clear();
 }

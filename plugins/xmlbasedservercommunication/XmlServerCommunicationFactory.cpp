@@ -38,7 +38,7 @@ CashRegisterServerCommunication::CompositionDataSenderPtr XmlServerCommunication
 }
 
 CashRegisterServerCommunication::BundleDataSenderPtr XmlServerCommunicationFactory::createBundleDataSender() {
-    return std::make_shared<XmlBundleDataSender>(outputDirectory());
+    return std::make_shared<XmlBundleDataSender>(outputDirectory(), renderedBundles_);
 }
 
 CashRegisterServerCommunication::CountrySenderPtr XmlServerCommunicationFactory::createCountrySender() {

@@ -2,6 +2,9 @@
 // cash-register server's output directory.
 #pragma once
 
+#include <memory>
+
+#include "RenderedBundles.h"
 #include "cashregister/CashRegisterServerCommunication.h"
 
 namespace XmlBasedServerCommunication {
@@ -27,6 +30,9 @@ public:
     CashRegisterServerCommunication::IDailyTurnoverCommandSenderPtr createDailyTurnoverCommandSender(
         int cashRegisterNumber) override;
     CashRegisterServerCommunication::MegaPromotionDataSenderPtr createMegaPromotionDataSender() override;
+
+private:
+    std::shared_ptr<RenderedBundles> renderedBundles_ = std::make_shared<RenderedBundles>();
 };
 
 }  // namespace XmlBasedServerCommunication

@@ -84,6 +84,21 @@ Kolvenia::ExportedPlu plainPlu(const std::string& code) {
     return plu;
 }
 
+// Bundle 700: two of product 701 at 3.50, and a quarter of a component without a reference at 12.
+Kolvenia::BundleWithElements bundleWithTwoItems() {
+    Kolvenia::BundleWithElements bundle;
+    bundle.setId(700);
+    for (auto [id, quantity, price] :
+         {std::tuple{std::optional<std::uint32_t>(701), 2.0, 3.5}, {std::nullopt, 0.25, 12.0}}) {
+        auto item = std::make_shared<Kolvenia::BundleItem>();
+        item->setId(id);
+        item->setQuantity(quantity);
+        item->setSellPrice(price);
+        bundle.getItems()->add(item);
+    }
+    return bundle;
+}
+
 std::string localToday() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -202,16 +217,7 @@ TEST_F(XmlServerCommunication, CompleteBundleListIsWrittenEvenEmptyAndASelection
     selection->send();
     EXPECT_EQ(files().size(), 1u);
 
-    Kolvenia::BundleWithElements bundle;
-    bundle.setId(700);
-    for (auto [id, quantity, price] :
-         {std::tuple{std::optional<std::uint32_t>(701), 2.0, 3.5}, {std::nullopt, 0.25, 12.0}}) {
-        auto item = std::make_shared<Kolvenia::BundleItem>();
-        item->setId(id);
-        item->setQuantity(quantity);
-        item->setSellPrice(price);
-        bundle.getItems()->add(item);
-    }
+    Kolvenia::BundleWithElements bundle = bundleWithTwoItems();
     Kolvenia::BundleWithElements asHanded;
     asHanded.cloneFields(bundle);
     selection->add(bundle);
@@ -224,6 +230,98 @@ TEST_F(XmlServerCommunication, CompleteBundleListIsWrittenEvenEmptyAndASelection
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(CrServerTest::readBundle(records[0]), asHanded);
     EXPECT_STREQ(records[0].child("item").attribute("sellPrice").value(), "3.50");
+}
+
+// The whole text but the creation time: names escaped, empty sets and bundles closed
+// on their own line, a set handed again after a send going into the next file.
+TEST_F(XmlServerCommunication, ProductSetAndBundleFilesAreWrittenToTheLetter) {
+    const auto withoutTime = [&](char prefix, int sequence, int type) {
+        const std::string text = TestSupport::readFile(out / name(prefix, sequence, type));
+        return std::regex_replace(text, std::regex(R"(created="[^"]*")"), "created=\"T\"");
+    };
+    auto sets = factory().createCompositionDataSender();
+    sets->addCashRegister(2);
+    sets->addCashRegister(1);
+    sets->add({5, "Kawa \"Złota\" & <mleko>\t'ekstra'", {101, 102}});
+    sets->add({6, "", {}});
+    sets->send();
+    sets->add({6, "Pusty", {}});
+    sets->send();
+    EXPECT_EQ(withoutTime('S', 1, 2),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<cashRegisterData formatVersion=\"1\" kind=\"productSets\" created=\"T\">\n"
+              "  <cashRegisters>\n"
+              "    <cashRegister number=\"1\" />\n"
+              "    <cashRegister number=\"2\" />\n"
+              "  </cashRegisters>\n"
+              "  <productSet id=\"5\" name=\"Kawa &quot;Złota&quot; &amp; &lt;mleko>&#09;'ekstra'\">\n"
+              "    <product id=\"101\" />\n"
+              "    <product id=\"102\" />\n"
+              "  </productSet>\n"
+              "  <productSet id=\"6\" name=\"\" />\n"
+              "</cashRegisterData>\n");
+    TransferFile next;
+    read(name('S', 2, 2), next);
+    ASSERT_EQ(next.records("productSet").size(), 1u);
+    EXPECT_EQ(CrServerTest::readProductSet(next.records("productSet")[0]), (Composition::ProductSet{6, "Pusty", {}}));
+
+    auto bundles = factory().createBundleDataSender();
+    bundles->setCompleteList(false);
+    bundles->addCashRegister(1);
+    bundles->add(bundleWithTwoItems());
+    Kolvenia::BundleWithElements withoutItems;
+    withoutItems.setId(800);
+    bundles->add(withoutItems);
+    bundles->send();
+    EXPECT_EQ(withoutTime('Z', 1, 3),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<cashRegisterData formatVersion=\"1\" kind=\"bundles\" created=\"T\" complete=\"false\">\n"
+              "  <cashRegisters>\n"
+              "    <cashRegister number=\"1\" />\n"
+              "  </cashRegisters>\n"
+              "  <bundle id=\"700\">\n"
+              "    <item id=\"701\" quantity=\"2\" sellPrice=\"3.50\" />\n"
+              "    <item quantity=\"0.25\" sellPrice=\"12.00\" />\n"
+              "  </bundle>\n"
+              "  <bundle id=\"800\" />\n"
+              "</cashRegisterData>\n");
+}
+
+// The senders of one factory share the elements last written; each file must still show
+// the bundles its own sender was handed.
+TEST_F(XmlServerCommunication, EachBundleFileShowsItsOwnBundlesWhenListsRepeatOrChange) {
+    const auto sendQuantities = [&](std::initializer_list<double> quantities) {
+        Kolvenia::BundleWithElements bundle;
+        bundle.setId(700);
+        for (double quantity : quantities) {
+            auto item = std::make_shared<Kolvenia::BundleItem>();
+            item->setId(701);
+            item->setQuantity(quantity);
+            bundle.getItems()->add(item);
+        }
+        auto sender = factory().createBundleDataSender();
+        sender->addCashRegister(1);
+        sender->add(bundle);
+        sender->send();
+    };
+    const auto quantitiesIn = [&](int sequence) {
+        TransferFile file;
+        read(name('Z', sequence, 3), file);
+        std::vector<std::string> quantities;
+        for (const auto& item : file.records("bundle").at(0).children("item"))
+            quantities.push_back(item.attribute("quantity").value());
+        return quantities;
+    };
+    sendQuantities({0.0, 1.5});
+    sendQuantities({0.0, 1.5});
+    sendQuantities({-0.0, 1.5});
+    sendQuantities({1.5});
+    sendQuantities({0.0, 1.5});
+    EXPECT_EQ(quantitiesIn(1), (std::vector<std::string>{"0", "1.5"}));
+    EXPECT_EQ(quantitiesIn(2), (std::vector<std::string>{"0", "1.5"}));
+    EXPECT_EQ(quantitiesIn(3), (std::vector<std::string>{"-0", "1.5"}));
+    EXPECT_EQ(quantitiesIn(4), (std::vector<std::string>{"1.5"}));
+    EXPECT_EQ(quantitiesIn(5), (std::vector<std::string>{"0", "1.5"}));
 }
 
 TEST_F(XmlServerCommunication, SenderWithoutTargetWritesNothing) {
