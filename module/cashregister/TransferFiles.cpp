@@ -60,8 +60,11 @@ std::string getNextFileNameByType(int type, const std::string& directory, char p
                                   bool useSubPrefix) {
     const std::string dateCode = getCurrentDateFileNameStr();
     const std::string tail = dateCode + "????" + typeSuffix(type);
-    const unsigned highest = std::max(highestSequence(directory + prefix + tail, 4),
-                                      highestSequence(directory + subPrefix + prefix + tail, subPrefix.size() + 4));
+    // The directory is listed at every new file (the server takes files away meanwhile):
+    // once when there is no sub-prefix, as both patterns are then the same.
+    unsigned highest = highestSequence(directory + prefix + tail, 4);
+    if (!subPrefix.empty())
+        highest = std::max(highest, highestSequence(directory + subPrefix + prefix + tail, subPrefix.size() + 4));
     const unsigned next = highest + 1;
     if (next >= 9999)
         throw Core::PlacedRuntimeError("Błąd! Za dużo plików oczekuje do przesłania na kasy!",
