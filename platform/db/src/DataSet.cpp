@@ -81,7 +81,7 @@ void TDataSet::copyParamsTo(DBKernel::Sql::Parameters& target) const {
 }
 
 void TDataSet::Open() {
-    if (Active()) Close();
+    Close();  // also what a failed Open left behind
     if (!session_) misuse("Zbiór danych nie ma przypisanej sesji bazy danych.", CORE_SRC_INFO("Db::TDataSet::Open"));
     DBKernel::Sql::PreparedQuery query(sql_, *session_);
     copyParamsTo(query.Params);
