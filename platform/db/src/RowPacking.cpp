@@ -117,12 +117,10 @@ const std::byte* Arena::add(const std::vector<Value>& values) {
 std::byte* Arena::reserve(std::size_t size) {
     if (size > kBlockSize / 4) {  // a row this long has a block of its own; free_ stays where it was
         blocks_.push_back(std::make_unique_for_overwrite<std::byte[]>(size));
-        capacity_ += size;
         return blocks_.back().get();
     }
     if (size > left_ || !free_) {
         blocks_.push_back(std::make_unique_for_overwrite<std::byte[]>(kBlockSize));
-        capacity_ += kBlockSize;
         free_ = blocks_.back().get();
         left_ = kBlockSize;
     }
@@ -136,11 +134,11 @@ void Arena::clear() {
     blocks_.clear();
     free_ = nullptr;
     left_ = 0;
-    capacity_ = 0;
 }
 
 const std::vector<Value>& Unpacked::of(const std::byte* packed, std::size_t count) {
     if (packed == source_ && values_.size() == count) return values_;
+    source_ = nullptr;  // until the whole row is unpacked
     values_.resize(count);
     const std::byte* in = packed;
     for (Value& value : values_) value = unpack(in);

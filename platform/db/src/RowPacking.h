@@ -24,8 +24,6 @@ class Arena {
 public:
     const std::byte* add(const std::vector<DBKernel::Sql::Value>& values);
     void clear();
-    // Bytes held by the blocks, used or not.
-    std::size_t capacity() const noexcept { return capacity_; }
 
 private:
     std::byte* reserve(std::size_t size);
@@ -33,7 +31,6 @@ private:
     std::vector<std::unique_ptr<std::byte[]>> blocks_;
     std::byte* free_ = nullptr;  // in the block rows are being added to
     std::size_t left_ = 0;
-    std::size_t capacity_ = 0;
 };
 
 // The last packed row asked for, as Values; asking again for the same row costs nothing.
