@@ -1,3 +1,8 @@
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
 #include "EngineTest.h"
 #include "db/DataSet.h"
 
@@ -215,4 +220,95 @@ TEST_P(DataSetTest, ApplyingInsideTheCallersTransactionLeavesTheCommitToIt) {
     EXPECT_TRUE(holder.InTransaction());
     holder.Rollback();
     EXPECT_EQ(stored(), "1a1 2b3 3c1 ");
+}
+
+// Rows are kept packed: every kind of value comes back as read, whichever row was read
+// before, and a row longer than a block of rows has one of its own.
+TEST_P(DataSetTest, EveryKindOfValueComesBackAsReadWhateverTheRowReadBefore) {
+    exec("create table v (id integer primary key, i bigint, d double precision, s varchar(400000))");
+    std::string longText;
+    while (longText.size() < 300000) longText += "zażółć gęślą jaźń ";
+    using Limits = std::numeric_limits<std::int64_t>;
+    const std::vector<std::vector<Value>> rows = {
+        {Value::integer(Limits::min()), Value::real(0.1), Value::text("")},
+        {Value::integer(Limits::max()), Value::real(-1e300), Value::text(longText)},
+        {Value::integer(-1), Value::real(2.5e-10), Value::null(ValueType::Text)},
+        {Value::null(ValueType::Integer), Value::null(ValueType::Double), Value::text("Łódź")}};
+    const char* const names[] = {"i", "d", "s"};
+    Command insert("insert into v values (:id, :i, :d, :s)");
+    for (std::size_t id = 0; id < rows.size(); ++id) {
+        insert.Params["id"] = id;
+        for (int field = 0; field < 3; ++field) insert.Params[names[field]] = rows[id][field];
+        insert.execute();
+    }
+    Db::TDataSet ds(session());
+    ds.SetSQL("select i, d, s from v order by id");
+    for (const Db::TFieldType type : {Db::ftLargeint, Db::ftFloat, Db::ftString})
+        ds.AddField(names[ds.FieldCount()], type);
+    ds.Open();
+    for (std::size_t id : {1, 0, 3, 1, 2, 3}) {
+        ds.First();
+        for (std::size_t i = 0; i < id; ++i) ds.Next();
+        for (int field = 0; field < 3; ++field) {
+            const Value& read = ds.Fields(field).value();
+            EXPECT_EQ(read, rows[id][field]) << id << field << " " << read.view().asString();
+            EXPECT_EQ(read.bindType(), rows[id][field].bindType()) << id << field;  // a NULL keeps its type
+            EXPECT_EQ(ds.Fields(field).OldValue(), read);
+        }
+    }
+}
+
+// Enough rows for several blocks of rows: each keeps its own values, as read, as edited
+// and as calculated, through edits, deletes, cancels and applies.
+TEST_P(DataSetTest, ManyEditedRowsKeepTheirValuesAsReadAndAsEdited) {
+    native(
+        "insert into p with recursive n(i) as (select 10 union all select i + 1 from n where i < 1509) "
+        "select i, 9, printf('%0200d', i), 1 from n",
+        "alter table p alter column value type varchar(200); insert into p "
+        "select i, 9, lpad(i::text, 200, '0'), 1 from generate_series(10, 1509) i");
+    Db::TDataSet ds(session());
+    open(ds);  // its calculated field, then the rows of device 9
+    ds.OnCalcFields = [](Db::TDataSet* data) {
+        const std::string value = data->FieldByName("value").AsString();
+        data->FieldByName("sStatus") = value.substr(value.size() - 4);
+    };
+    ds.SetUpdateSQL(Db::ukModify, "update p set value = :value where ref = :OLD_ref and value = :OLD_value");
+    ds.ParamByName("device") = 9;
+    ds.Open();
+    const auto asRead = [](int ref) {
+        return std::string(200 - std::to_string(ref).size(), '0') + std::to_string(ref);
+    };
+    for (ds.First(); !ds.Eof(); ds.Next()) {
+        if (ds.FieldByName("ref").AsInteger() % 3 != 0) continue;
+        ds.Edit();
+        ds.FieldByName("value") = "edited " + ds.FieldByName("ref").AsString();
+        ds.Post();
+    }
+    ds.First();
+    ds.Delete();  // ref 10
+    for (ds.Last(); !ds.Bof(); ds.Prior()) {
+        const int ref = ds.FieldByName("ref").AsInteger();
+        const std::string value = ref % 3 == 0 ? "edited " + std::to_string(ref) : asRead(ref);
+        const Value& current = ds.FieldByName("value").value();
+        const Value& old = ds.FieldByName("value").OldValue();  // both at once, as the engine compares them
+        ASSERT_EQ(current, Value::text(value)) << ref;
+        ASSERT_EQ(old, Value::text(asRead(ref))) << ref;
+        ASSERT_EQ(ds.FieldByName("sStatus").AsString(), value.substr(value.size() - 4)) << ref;
+    }
+    ds.CancelUpdates();
+    ASSERT_EQ(ds.RecordCount(), 1500);
+    for (int ref = 10; !ds.Eof(); ds.Next(), ++ref)
+        ASSERT_EQ(ds.FieldByName("sStatus").AsString() + ds.FieldByName("value").AsString(),
+                  asRead(ref).substr(196) + asRead(ref));
+    ds.Edit();
+    ds.FieldByName("value") = "applied";
+    ds.Post();
+    ds.First();
+    ds.Delete();
+    ds.ApplyUpdates();  // finds the edited row by its value as read
+    EXPECT_EQ(scalar("select count(*) from p where device = 9"), "1499");
+    EXPECT_EQ(scalar("select value from p where ref = 1509"), "applied");
+    ds.Last();
+    EXPECT_EQ(ds.FieldByName("value").OldValue(), Value::text("applied"));
+    EXPECT_EQ(ds.FieldByName("sStatus").AsString(), "lied");
 }

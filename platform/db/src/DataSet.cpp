@@ -5,6 +5,7 @@
 
 #include "KernelAccess.h"
 #include "KernelNames.h"
+#include "RowPacking.h"
 #include "core/Errors.h"
 #include "core/ScopeExit.h"
 #include "db/Command.h"
@@ -42,9 +43,12 @@ TField& TField::assign(Value newValue) {
     return *this;
 }
 
-TDataSet::TDataSet() = default;
+TDataSet::TDataSet()
+    : arena_(std::make_unique<RowPacking::Arena>()),
+      unpacked_(std::make_unique<RowPacking::Unpacked>()),
+      unpackedAsRead_(std::make_unique<RowPacking::Unpacked>()) {}
 
-TDataSet::TDataSet(const TSessionHolder& session) : session_(session) {}
+TDataSet::TDataSet(const TSessionHolder& session) : TDataSet() { session_ = session; }
 
 TDataSet::~TDataSet() = default;
 
@@ -77,24 +81,27 @@ void TDataSet::copyParamsTo(DBKernel::Sql::Parameters& target) const {
 }
 
 void TDataSet::Open() {
-    if (Active()) Close();
+    Close();  // also what a failed Open left behind
     if (!session_) misuse("Zbiór danych nie ma przypisanej sesji bazy danych.", CORE_SRC_INFO("Db::TDataSet::Open"));
     DBKernel::Sql::PreparedQuery query(sql_, *session_);
     copyParamsTo(query.Params);
     query.execute();
     const std::vector<int> columnOfField = bindFields(query);
+    Values read(fields_.size());  // one row at a time, calculated, then packed
     for (; query; query.next()) {
-        Row row;
-        row.values.resize(fields_.size());
         for (std::size_t i = 0; i < fields_.size(); ++i) {
-            if (columnOfField[i] < 0) continue;
-            const Value read = Value::copyOf(query.at(columnOfField[i]).view());
+            if (columnOfField[i] < 0) {
+                read[i] = Value::null();
+                continue;
+            }
+            read[i] = Value::copyOf(query.at(columnOfField[i]).view());
             const auto type = DBKernel::valueTypeOf(fields_[i]->DataType());
-            row.values[i] = type == DBKernel::Sql::ValueType::Null ? read : read.convertedTo(type);
+            if (type != DBKernel::Sql::ValueType::Null) read[i] = read[i].convertedTo(type);
         }
-        calculate(row);
-        row.loadOrder = rows_.size();
-        rows_.push_back(std::move(row));
+        calculate(read);
+        Row& row = rows_.emplace_back();
+        row.asRead = arena_->add(read);
+        row.loadOrder = rows_.size() - 1;
     }
     state_ = dsBrowse;
     First();
@@ -128,6 +135,9 @@ void TDataSet::Close() {
     rows_.clear();
     deletedRows_.clear();
     editBuffer_.reset();
+    arena_->clear();
+    unpacked_->forget();
+    unpackedAsRead_->forget();
     fields_.resize(declaredFields_);
     state_ = dsInactive;
     eof_ = bof_ = true;
@@ -209,11 +219,11 @@ TDataSet::Row& TDataSet::currentRow() {
 const TDataSet::Row& TDataSet::currentRow() const { return const_cast<TDataSet*>(this)->currentRow(); }
 
 const Value& TDataSet::currentValue(std::size_t index) const {
-    if (applying_) return applying_->values[index];
-    if (calculating_) return calculating_->values[index];
-    if (editBuffer_) return editBuffer_->values[index];
+    if (applying_) return valuesOf(*applying_)[index];
+    if (calculating_) return (*calculating_)[index];
+    if (editBuffer_) return (*editBuffer_->changed)[index];
     requireActive(CORE_SRC_INFO("Db::TField::value"));
-    return currentRow().values[index];
+    return valuesOf(currentRow())[index];
 }
 
 const Value& TDataSet::originalValue(std::size_t index) const {
@@ -221,9 +231,14 @@ const Value& TDataSet::originalValue(std::size_t index) const {
     return original ? (*original)[index] : nullValue();
 }
 
-const std::vector<Value>* TDataSet::originalValues(const Row& row) {
-    if (row.status == Row::Inserted) return nullptr;
-    return row.original.empty() ? &row.values : &row.original;
+const TDataSet::Values& TDataSet::valuesOf(const Row& row) const {
+    return row.changed ? *row.changed : unpacked_->of(row.asRead, fields_.size());
+}
+
+const TDataSet::Values* TDataSet::originalValues(const Row& row) const {
+    if (!row.asRead) return nullptr;
+    // A changed row needs its values as read beside its current ones.
+    return &(row.changed ? *unpackedAsRead_ : *unpacked_).of(row.asRead, fields_.size());
 }
 
 void TDataSet::setCurrentValue(const TField& field, Value value) {
@@ -233,7 +248,7 @@ void TDataSet::setCurrentValue(const TField& field, Value value) {
         if (field.FieldKind() != fkCalculated)
             misuse("W obliczaniu pól zmienia się tylko pola obliczane: " + field.FieldName(),
                    CORE_SRC_INFO("Db::TField::operator="));
-        calculating_->values[field.index_] = std::move(value);
+        (*calculating_)[field.index_] = std::move(value);
         return;
     }
     if (!editBuffer_)
@@ -241,16 +256,16 @@ void TDataSet::setCurrentValue(const TField& field, Value value) {
     if (field.FieldKind() != fkData)
         misuse("Pole obliczane zmienia się tylko w obliczaniu pól: " + field.FieldName(),
                CORE_SRC_INFO("Db::TField::operator="));
-    editBuffer_->values[field.index_] = std::move(value);
+    (*editBuffer_->changed)[field.index_] = std::move(value);
 }
 
-void TDataSet::calculate(Row& row) {
+void TDataSet::calculate(Values& values) {
     if (!OnCalcFields) return;
     for (const auto& field : fields_)
-        if (field->FieldKind() == fkCalculated) row.values[field->index_] = Value::null();
+        if (field->FieldKind() == fkCalculated) values[field->index_] = Value::null();
     const TDataSetState previous = state_;
     state_ = dsCalcFields;
-    calculating_ = &row;
+    calculating_ = &values;
     Core::ScopeExit restore([this, previous] {
         calculating_ = nullptr;
         state_ = previous;
@@ -259,14 +274,19 @@ void TDataSet::calculate(Row& row) {
 }
 
 void TDataSet::startEditing(TDataSetState state, std::size_t position) {
+    auto edited = std::make_unique<Row>();
     if (state == dsEdit) {
-        editBuffer_ = std::make_unique<Row>(currentRow());
-        if (editBuffer_->status == Row::Unchanged) editBuffer_->original = editBuffer_->values;
+        const Row& row = currentRow();
+        edited->asRead = row.asRead;
+        edited->changed = std::make_unique<Values>(valuesOf(row));
+        edited->status = row.status;
+        edited->changeOrder = row.changeOrder;
+        edited->loadOrder = row.loadOrder;
     } else {
-        editBuffer_ = std::make_unique<Row>();
-        editBuffer_->values.resize(fields_.size());
-        editBuffer_->status = Row::Inserted;
+        edited->changed = std::make_unique<Values>(fields_.size());
+        edited->status = Row::Inserted;
     }
+    editBuffer_ = std::move(edited);
     editPosition_ = position;
     state_ = state;
 }
@@ -293,7 +313,7 @@ void TDataSet::Post() {
     editBuffer_.reset();
     if (edited.status == Row::Unchanged) edited.status = Row::Modified;
     if (edited.changeOrder == 0) edited.changeOrder = ++changeCounter_;
-    calculate(edited);
+    calculate(*edited.changed);
     if (state_ == dsEdit) {
         rows_[editPosition_] = std::move(edited);
     } else {
@@ -355,7 +375,9 @@ void TDataSet::ApplyUpdates() {
 
     deletedRows_.clear();
     for (auto& row : rows_) {
-        row.original.clear();
+        if (row.status == Row::Unchanged) continue;
+        row.asRead = arena_->add(*row.changed);  // what was applied is now the row as read
+        row.changed.reset();
         row.status = Row::Unchanged;
         row.changeOrder = 0;
     }
@@ -388,7 +410,7 @@ void TDataSet::bindUpdate(DBKernel::Sql::Parameters& params, const Row& row) con
         if (!field)
             misuse((boost::format("Parametr :%1% polecenia zapisu nie odpowiada żadnemu polu.") % name).str(),
                    CORE_SRC_INFO("Db::TDataSet::ApplyUpdates"));
-        const std::vector<Value>* values = old ? originalValues(row) : &row.values;
+        const Values* values = old ? originalValues(row) : &valuesOf(row);
         params[name] = values ? (*values)[field->index_] : Value::null();
     }
 }
@@ -400,8 +422,7 @@ void TDataSet::CancelUpdates() {
     deletedRows_.clear();
     for (auto& row : rows_) {
         if (row.status == Row::Unchanged) continue;
-        if (!row.original.empty()) row.values = std::move(row.original);
-        row.original.clear();
+        row.changed.reset();
         row.status = Row::Unchanged;
         row.changeOrder = 0;
     }

@@ -15,9 +15,15 @@
 // as read. A modify or delete that finds no row raises an error (the row was changed by
 // someone else). ApplyUpdates runs in the session's open transaction, or in its own.
 // Calculated fields are computed by OnCalcFields when a row is read and after each Post.
+//
+// Rows as read are kept packed (a few bytes a value); the row in use is unpacked on
+// demand. A reference from TField::value() or OldValue() is therefore valid only until
+// the dataset moves to another row, starts, posts or cancels an edit, deletes, applies
+// or cancels the updates, or closes: copy the value to keep it longer.
 #pragma once
 
 #include <concepts>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -37,6 +43,11 @@ class Query;
 }
 
 namespace Db {
+
+namespace RowPacking {
+class Arena;
+class Unpacked;
+}  // namespace RowPacking
 
 enum TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert, dsCalcFields };
 enum TUpdateKind { ukModify, ukInsert, ukDelete };
@@ -59,8 +70,9 @@ public:
     int AsInteger() const { return value().view().asInt(); }
     std::int64_t AsLargeInt() const { return value().view().asInt64(); }
     Core::Quantity AsQuantity() const { return value().view().asQuantity(); }
+    // Valid until the row moves or changes (see above).
     const DBKernel::Sql::Value& value() const;
-    // The value as read from the database, before cached edits.
+    // The value as read from the database, before cached edits; valid as value().
     const DBKernel::Sql::Value& OldValue() const;
 
     // Writes the current row: a data field in Edit or Insert, a calculated field in
@@ -154,12 +166,13 @@ public:
 
 private:
     friend class TField;
+    using Values = std::vector<DBKernel::Sql::Value>;  // data and calculated fields, in field order
     struct Row {
         enum Status { Unchanged, Modified, Inserted, Deleted };
-        std::vector<DBKernel::Sql::Value> values;  // data and calculated fields, in field order
-        // As read, once the row has changed; empty for an inserted row and for a row still
-        // as read (a large result then holds one copy of its data, not two).
-        std::vector<DBKernel::Sql::Value> original;
+        // As read (or as last applied), packed in arena_; null for an inserted row.
+        const std::byte* asRead = nullptr;
+        // The values once the row has changed or for an inserted row; else those as read.
+        std::unique_ptr<Values> changed;
         Status status = Unchanged;
         std::uint64_t changeOrder = 0;  // when first changed: updates are applied in this order
         std::size_t loadOrder = std::numeric_limits<std::size_t>::max();
@@ -167,8 +180,9 @@ private:
 
     const DBKernel::Sql::Value& currentValue(std::size_t index) const;
     const DBKernel::Sql::Value& originalValue(std::size_t index) const;
+    const Values& valuesOf(const Row& row) const;
     // The row's values as read, or null for an inserted row.
-    static const std::vector<DBKernel::Sql::Value>* originalValues(const Row& row);
+    const Values* originalValues(const Row& row) const;
     void setCurrentValue(const TField& field, DBKernel::Sql::Value value);
     Row& currentRow();
     const Row& currentRow() const;
@@ -177,7 +191,7 @@ private:
     void requireBrowse(const Core::SrcInfo& place) const;
     void copyParamsTo(DBKernel::Sql::Parameters& target) const;
     std::vector<int> bindFields(const DBKernel::Sql::Query& query);
-    void calculate(Row& row);
+    void calculate(Values& values);
     void startEditing(TDataSetState state, std::size_t position);
     void applyChange(Row& row, TUpdateKind kind);
     void bindUpdate(DBKernel::Sql::Parameters& params, const Row& row) const;
@@ -194,9 +208,13 @@ private:
     bool eof_ = true;
     bool bof_ = true;
     TDataSetState state_ = dsInactive;
+    std::unique_ptr<RowPacking::Arena> arena_;
+    // The values of the row in use as read; of a changed row, those it was read with.
+    std::unique_ptr<RowPacking::Unpacked> unpacked_;
+    std::unique_ptr<RowPacking::Unpacked> unpackedAsRead_;
     std::unique_ptr<Row> editBuffer_;  // the row being edited or inserted
     std::size_t editPosition_ = 0;
-    Row* calculating_ = nullptr;     // the row OnCalcFields works on
+    Values* calculating_ = nullptr;  // the values OnCalcFields works on
     const Row* applying_ = nullptr;  // the row OnUpdateRecord works on
     std::string updateSql_[3];
     bool cachedUpdates_ = true;
