@@ -74,7 +74,7 @@ void readBundles(const std::set<unsigned>* wanted, Each each) {
 
 }  // namespace
 
-const std::vector<BundleWithElements>& SplitBundleRowsReadOnce::bundles() {
+const std::vector<BundleWithElements>& SplitBundlesReadOnce::bundles() {
     if (!bundles_) {
         std::vector<BundleWithElements> read;
         readBundles(nullptr, [&](BundleWithElements&& bundle) { read.push_back(std::move(bundle)); });
@@ -85,7 +85,7 @@ const std::vector<BundleWithElements>& SplitBundleRowsReadOnce::bundles() {
 
 class CZestawyRozbijaneSender::Impl {
 public:
-    explicit Impl(SplitBundleRowsReadOnce* readOnce) : readOnce_(readOnce) {}
+    explicit Impl(SplitBundlesReadOnce* readOnce) : readOnce_(readOnce) {}
 
     void send(const IUrzCollectionModStrategy& strategy, const std::set<unsigned>* wanted) {
         dataSender_ = factory().createBundleDataSender();
@@ -113,13 +113,13 @@ private:
             if (isWanted(wanted, *bundle.getId())) dataSender_->add(bundle);
     }
 
-    SplitBundleRowsReadOnce* readOnce_;
+    SplitBundlesReadOnce* readOnce_;
     CashRegisterServerCommunication::BundleDataSenderPtr dataSender_;
 };
 
 CZestawyRozbijaneSender::CZestawyRozbijaneSender() : impl_(std::make_unique<Impl>(nullptr)) {}
 
-CZestawyRozbijaneSender::CZestawyRozbijaneSender(SplitBundleRowsReadOnce& readOnce)
+CZestawyRozbijaneSender::CZestawyRozbijaneSender(SplitBundlesReadOnce& readOnce)
     : impl_(std::make_unique<Impl>(&readOnce)) {}
 
 CZestawyRozbijaneSender::~CZestawyRozbijaneSender() = default;

@@ -18,7 +18,7 @@ namespace Kolvenia::Kasa {
 // The split bundles, read and assembled by the first send that is given this object and
 // handed again by the later ones. The PLU transmission sends the same bundles at the
 // end of every package and writes nothing they depend on, so one read serves the run.
-class SplitBundleRowsReadOnce {
+class SplitBundlesReadOnce {
 public:
     const std::vector<BundleWithElements>& bundles();
 
@@ -31,7 +31,7 @@ public:
     // Reads the bundles at each send.
     CZestawyRozbijaneSender();
     // Takes the bundles from `readOnce`, which must outlive the sender.
-    explicit CZestawyRozbijaneSender(SplitBundleRowsReadOnce& readOnce);
+    explicit CZestawyRozbijaneSender(SplitBundlesReadOnce& readOnce);
     ~CZestawyRozbijaneSender();
 
     // Every split bundle, as the complete list, to the installed cash registers that

@@ -46,7 +46,7 @@ struct PluTransmissionContext {
     std::function<IPackageRoutePtr()> makeScaleRoute;
     std::function<IPackageRoutePtr()> makePriceCheckerRoute;
     // Sent at every package end; read at the first.
-    Kolvenia::Kasa::SplitBundleRowsReadOnce splitBundles;
+    Kolvenia::Kasa::SplitBundlesReadOnce splitBundles;
     // The same for every package of the run; read by the first sender.
     const Composition::ProductSetLinks& productSetLinks();
 

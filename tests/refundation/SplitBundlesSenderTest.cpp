@@ -142,7 +142,7 @@ TEST_P(SplitBundlesTest, WithoutRegistersNothingGoesAndWithoutBundlesAnEmptyComp
 }
 
 TEST_P(SplitBundlesTest, RowsReadOnceServeEverySendOfOneRunAlike) {
-    Kolvenia::Kasa::SplitBundleRowsReadOnce rows;
+    Kolvenia::Kasa::SplitBundlesReadOnce rows;
     CZestawyRozbijaneSender(rows).send(CNullUrzCollectionModStrategy());
     EXPECT_EQ(std::ranges::count(issuedStatements(), kSplitBundlesSql), 1);
     exec("delete from Zestaw where lMasterTowarRef = 300");
